@@ -1,0 +1,82 @@
+// The walkthrough's view of the form: every state key whose feature exists.
+#include "app/json_state.h"
+
+#include <QJsonArray>
+
+#include "core/text1252.h"
+#include "shell/form1.h"
+
+namespace lumora {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromUtf8(Utf8FromCp1252(s)); }
+
+QJsonArray Strings(const StringList& list) {
+  QJsonArray out;
+  for (const auto& s : list) out.append(Q(s));
+  return out;
+}
+
+QJsonObject ExitsJson(const Exits& e) {
+  return {{"norte", Q(e.norte)},   {"sul", Q(e.sul)},       {"leste", Q(e.leste)}, {"oeste", Q(e.oeste)},
+          {"subir", Q(e.subir)},   {"descer", Q(e.descer)}, {"entrar", Q(e.entrar)}, {"sair", Q(e.sair)}};
+}
+
+QJsonArray LinksJson(const LinkTable& table) {
+  QJsonArray out;
+  for (size_t i = 0; i < table.records.size(); ++i) {
+    const LinkRecord& r = table.records[i];
+    if (!r.active) continue;
+    out.append(QJsonObject{{"slot", static_cast<int>(i)},
+                           {"left", r.left},
+                           {"top", r.top},
+                           {"width", r.width},
+                           {"height", r.height},
+                           {"cursor", r.cursor},
+                           {"picture", Q(r.picture)},
+                           {"script", Q(r.script)},
+                           {"pressed", Q(r.pressed)},
+                           {"sound", Q(r.sound)}});
+  }
+  return out;
+}
+
+}  // namespace
+
+QJsonObject StateJson(const TForm1& f, bool exited) {
+  QJsonObject s;
+  s["model"] = Q(f.Modelo);
+  s["page"] = Q(f.Abok1.ActivePage());
+  s["screen"] = f.Abok0.pageIndex;
+  s["script"] = Q(f.Script);
+  s["posic"] = Q(f.Posic);
+  s["iniscp"] = Q(f.IniScp);
+  s["retscp"] = Q(f.RetScp);
+  s["objeto"] = Q(f.Objeto);
+  s["prm"] = Q(f.params.prm);
+  s["prx"] = Q(f.params.prx);
+  s["pry"] = Q(f.params.pry);
+  s["registers"] = Strings(f.state.registers);
+  s["objs"] = Strings(f.state.objs);
+  s["objects"] = Strings(f.state.objectTable);
+  s["exits"] = ExitsJson(f.exits);
+  s["msg"] = Q(f.Msg.text);
+  s["msgVisible"] = f.Msg.visible;
+  s["memo0"] = Q(f.MsgMd0.text);
+  s["input"] = Q(f.Input.text);
+  s["inputVisible"] = f.Input.visible;
+  s["memo3"] = Q(f.Memo3.text);
+  s["textPos"] = QJsonArray{f.textX, f.textY};
+  s["html"] = f.page.written ? QJsonValue(Q(JoinLines(f.page.lastWritten))) : QJsonValue();
+  s["links"] = LinksJson(f.links);
+  s["pictureScript"] = Q(f.pictureClickScript);
+  s["vocabulary"] = Q(f.vocabulary);
+  s["rain"] = f.Chuva.enabled;
+  s["config"] = Strings(f.config);
+  s["window"] = QJsonObject{{"left", f.windowLeft}, {"top", f.windowTop}, {"width", f.Abok0.width},
+                            {"height", f.Abok0.height}};
+  s["exited"] = exited;
+  return s;
+}
+
+}  // namespace lumora

@@ -1,0 +1,137 @@
+// The program: command line, the two forms, the window, the message loop, and
+// the walkthrough driver or the trace sink when asked for.
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+
+#include "app/command_line.h"
+#include "app/walkthrough.h"
+#include "core/text1252.h"
+#include "core/trace.h"
+#include "platform/qt_platform.h"
+#include "qt/main_window.h"
+#include "script/interp.h"
+#include "shell/lifecycle.h"
+
+using namespace lumora;
+
+namespace {
+
+void PrepareEnvironment(const Options& o) {
+  if (o.headless) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // QtWebEngine's sandbox cannot run as root.
+  if (geteuid() == 0) {
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    if (!flags.contains("--no-sandbox")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + " --no-sandbox");
+  }
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
+
+std::string Absolute(const std::string& path) {
+  return path.empty() ? path : QDir::current().absoluteFilePath(QString::fromStdString(path)).toStdString();
+}
+
+void InstallTrace(const Options& o, std::unique_ptr<std::ofstream>& file) {
+  if (!o.trace) return;
+  std::ostream* out = nullptr;
+  if (!o.traceFile.empty()) {
+    file = std::make_unique<std::ofstream>(o.traceFile, std::ios::binary);
+    out = file.get();
+  }
+  AddTraceListener([out](std::string_view line) {
+    const std::string text = Utf8FromCp1252(line) + "\n";
+    if (out) out->write(text.data(), static_cast<std::streamsize>(text.size())), out->flush();
+    else std::fwrite(text.data(), 1, text.size(), stderr);
+  });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options = ParseCommandLine(argc, argv);
+  if (!options.error.empty()) {
+    std::fprintf(stderr,
+                 "lumora: %s\nusage: lumora [--trace[=FILE]] [--play WALKTHROUGH [--json] [--headless] [--web]] [GAME]\n",
+                 options.error.c_str());
+    return 2;
+  }
+  PrepareEnvironment(options);
+  QApplication app(argc, argv);
+  const GameLocation game = LocateGame(options, argv[0]);
+  if (!game.error.empty()) {
+    std::fprintf(stderr, "lumora: %s\n", game.error.c_str());
+    return 2;
+  }
+  // Files named on the command line are relative to where the program started.
+  options.play = Absolute(options.play);
+  options.traceFile = Absolute(options.traceFile);
+  const QString startFolder = QDir::currentPath();
+  std::unique_ptr<std::ofstream> traceFile;
+  InstallTrace(options, traceFile);
+  // The game's files are found relative to the program folder, as from its icon.
+  QDir::setCurrent(QString::fromStdString(game.folder));
+
+  std::unique_ptr<QtPlatform> platform =
+      options.headless ? std::make_unique<HeadlessPlatform>() : std::make_unique<QtPlatform>();
+  std::vector<Action> actions;
+  std::unique_ptr<Walkthrough> walk;
+  std::string playError;
+  if (!options.play.empty() && !ParseWalkthrough(options.play, actions, playError)) {
+    std::fprintf(stderr, "lumora: %s\n", playError.c_str());
+    return 2;
+  }
+  // Errors of creation reach the walkthrough's step 0.
+  std::string createError;
+  if (!options.play.empty())
+    platform->onError = [&](const std::string& text) { createError += (createError.empty() ? "" : "\n") + text; };
+
+  TForm1 form(*platform);
+  FormCreate(form, game.folder, Cp1252FromUtf8(game.name));
+  TForm3 interp(form);
+  form.interp = &interp;
+  std::unique_ptr<WebBackend> web;
+  if (options.headless && !options.web) web = std::make_unique<RecordingWeb>();
+  else web = std::make_unique<EngineWeb>();
+  MainWindow window(form, std::move(web));
+  platform->Attach(&form, &window);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    window.move(area.center() - QPoint(form.Abok0.width / 2, form.Abok0.height / 2));
+  }
+  bool destroyed = false;
+  auto destroy = [&] {
+    if (destroyed) return;
+    destroyed = true;
+    FormDestroy(form);
+  };
+  window.onExit = [&] {
+    destroy();
+    if (walk) walk->MarkExited();
+    else app.quit();
+  };
+  window.show();
+
+  if (!options.play.empty()) {
+    platform->onError = nullptr;
+    walk = std::make_unique<Walkthrough>(form, window, *platform, options.json, options.headless);
+    walk->baseFolder = startFolder;
+    QTimer::singleShot(0, [&] {
+      if (!createError.empty()) platform->onError(createError);
+      walk->PrintCreate();
+      walk->Run(actions);
+      destroy();
+      app.quit();
+    });
+  }
+  const int code = app.exec();
+  destroy();
+  walk.reset();
+  return code;
+}

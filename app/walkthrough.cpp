@@ -1,0 +1,219 @@
+// The walkthrough driver: each action is given to the real widgets as a person
+// would give it, and the form's state printed as one JSON line per step.
+#include "app/walkthrough.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <fstream>
+#include <sstream>
+
+#include "app/json_state.h"
+#include "core/strings.h"
+#include "core/text1252.h"
+#include "core/trace.h"
+#include "platform/qt_platform.h"
+#include "qt/main_window.h"
+#include "shell/form1.h"
+
+namespace lumora {
+
+bool ParseWalkthrough(const std::string& path, std::vector<Action>& actions, std::string& error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = "cannot open walkthrough " + path;
+    return false;
+  }
+  std::string line;
+  int step = 0;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string t = Trim(line);
+    if (t.empty() || t[0] == '#') continue;
+    Action a;
+    a.text = t;
+    if (StartsWith(t, ">")) {
+      a.during = true;
+      t = Trim(t.substr(1));
+    }
+    const size_t blank = t.find(' ');
+    a.verb = t.substr(0, blank);
+    a.rest = blank == std::string::npos ? "" : t.substr(blank + 1);
+    std::istringstream words(a.rest);
+    for (std::string w; words >> w;) a.words.push_back(w);
+    a.step = ++step;
+    actions.push_back(std::move(a));
+  }
+  return true;
+}
+
+Walkthrough::Walkthrough(TForm1& form, MainWindow& window, QtPlatform& platform, bool json, bool headless)
+    : f_(form), window_(window), platform_(platform), json_(json), headless_(headless) {
+  traceId_ = AddTraceListener([this](std::string_view line) { trace_.push_back(Utf8FromCp1252(line)); });
+  platform_.onError = [this](const std::string& text) {
+    if (!error_.empty()) error_ += "\n";
+    error_ += text;
+    if (!json_) std::fprintf(stderr, "lumora: %s\n", Utf8FromCp1252(text).c_str());
+  };
+  platform_.onMessages = [this] { DeliverDuring(); };
+  platform_.openInBrowser = false;
+}
+
+Walkthrough::~Walkthrough() {
+  RemoveTraceListener(traceId_);
+  platform_.onMessages = nullptr;
+  platform_.onError = nullptr;
+}
+
+void Walkthrough::PrintStep(int step, const std::string& action) {
+  if (json_) {
+    QJsonArray trace;
+    for (const auto& t : trace_) trace.append(QString::fromUtf8(t));
+    QJsonArray opened;
+    for (size_t i = openedSeen_; i < platform_.opened.size(); ++i)
+      opened.append(QString::fromUtf8(Utf8FromCp1252(platform_.opened[i])));
+    QJsonObject state = StateJson(f_, exited_);
+    state["opened"] = opened;
+    QJsonObject out{{"step", step},
+                     {"action", QString::fromUtf8(action)},
+                     {"trace", trace},
+                     {"error", error_.empty() ? QJsonValue() : QJsonValue(QStringFromCp1252(error_))},
+                     {"state", state}};
+    const QByteArray bytes = QJsonDocument(out).toJson(QJsonDocument::Compact);
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+  }
+  trace_.clear();
+  error_.clear();
+  openedSeen_ = platform_.opened.size();
+}
+
+void Walkthrough::PrintCreate() { PrintStep(0, "create"); }
+
+void Walkthrough::Run(const std::vector<Action>& actions) {
+  for (size_t i = 0; i < actions.size() && !exited_; ++i) {
+    const Action& a = actions[i];
+    if (a.during) continue;  // queued with the action before it
+    // The "> " actions written after this one are given while its script waits.
+    for (size_t k = i + 1; k < actions.size() && actions[k].during; ++k) pending_.push_back(actions[k]);
+    Deliver(a);
+    PrintStep(a.step, a.text);
+    // Those its script never waited for are given now, when the player is idle.
+    while (!pending_.empty() && !exited_) {
+      const Action late = pending_.front();
+      pending_.pop_front();
+      Deliver(late);
+      PrintStep(late.step, late.text);
+    }
+  }
+}
+
+void Walkthrough::DeliverDuring() {
+  if (pending_.empty() || exited_ || window_.EntryDepth() == 0) return;
+  const Action a = pending_.front();
+  pending_.pop_front();
+  // The outer step's trace and error so far stay with it.
+  auto trace = std::move(trace_);
+  auto error = std::move(error_);
+  trace_.clear();
+  error_.clear();
+  Deliver(a);
+  PrintStep(a.step, a.text);
+  trace_ = std::move(trace);
+  error_ = std::move(error);
+}
+
+void Walkthrough::Deliver(const Action& a) {
+  const std::string& v = a.verb;
+  if (v == "start") {
+    window_.OpeningClick();
+  } else if (v == "resume") {
+    window_.OpeningDoubleClick();
+  } else if (v == "type") {
+    f_.Input.text = Cp1252FromUtf8(QString::fromUtf8(a.rest).toUpper().toStdString());
+    window_.Sync();
+    Key("Enter");
+  } else if (v == "key" && a.words.size() == 1) {
+    Key(a.words[0]);
+  } else if (v == "move" || v == "click" || v == "drag") {
+    if (!Mouse(a)) error_ = "walkthrough: cannot read " + a.text;
+  } else if (v == "wheel" && a.words.size() == 1) {
+    QWidget* target = window_.Surface("md3");
+    QWheelEvent e(QPointF(1, 1), QPointF(1, 1), QPoint(), QPoint(0, IntOr(a.words[0], 0)), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(target, &e);
+  } else if (v == "wait" && a.words.size() == 1) {
+    Wait(IntOr(a.words[0], 0));
+  } else if (v == "quit") {
+    window_.QuitButtonRelease();
+  } else if (v == "close") {
+    window_.close();
+  } else if (v == "shot" && a.words.size() == 1) {
+    const QString path = QDir(baseFolder).absoluteFilePath(QString::fromUtf8(a.words[0]));
+    window_.Sync();
+    if (!window_.grab().save(path)) error_ = "walkthrough: cannot save " + a.words[0];
+  } else {
+    error_ = "walkthrough: not available: " + a.text;
+  }
+  QCoreApplication::processEvents();
+}
+
+void Walkthrough::Key(const std::string& name) {
+  static const std::pair<const char*, int> kKeys[] = {
+      {"Enter", Qt::Key_Return}, {"F1", Qt::Key_F1},     {"F2", Qt::Key_F2},       {"F3", Qt::Key_F3},
+      {"F4", Qt::Key_F4},        {"Up", Qt::Key_Up},     {"Down", Qt::Key_Down},   {"Left", Qt::Key_Left},
+      {"Right", Qt::Key_Right}};
+  for (const auto& [word, key] : kKeys) {
+    if (name != word) continue;
+    QWidget* input = window_.Surface("input");
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(input, &press);
+    QCoreApplication::sendEvent(input, &release);
+    return;
+  }
+  error_ = "walkthrough: unknown key " + name;
+}
+
+bool Walkthrough::Mouse(const Action& a) {
+  const size_t want = a.verb == "drag" ? 5 : 3;
+  if (a.words.size() != want) return false;
+  QWidget* target = window_.Surface(a.words[0]);
+  if (!target) return false;
+  auto point = [&](size_t i) { return QPointF(IntOr(a.words[i], 0), IntOr(a.words[i + 1], 0)); };
+  auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, at, target->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &e);
+  };
+  const QPointF from = point(1);
+  send(QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+  if (a.verb == "move") return true;
+  send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+  QPointF to = from;
+  if (a.verb == "drag") {
+    to = point(3);
+    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+  }
+  send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+  return true;
+}
+
+void Walkthrough::Wait(int ms) {
+  if (headless_) {
+    // Idle time passes at once on the virtual clock; timers get their ticks.
+    static_cast<HeadlessPlatform&>(platform_).Advance(ms);
+    QCoreApplication::processEvents();
+    return;
+  }
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+}  // namespace lumora

@@ -1,0 +1,63 @@
+// The walkthrough driver: scripted player actions, one JSON step each.
+#pragma once
+#include <QString>
+#include <cstdio>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace lumora {
+
+struct TForm1;
+class MainWindow;
+class QtPlatform;
+
+struct Action {
+  int step = 0;         // its number: its place among the file's actions
+  bool during = false;  // written "> ": delivered while a script processes messages
+  std::string verb;
+  std::vector<std::string> words;  // the arguments, split at blanks
+  std::string rest;                // everything after the verb, as written
+  std::string text;                // the whole line as written
+};
+
+// Reads a walkthrough (UTF-8, "#" comments and blank lines skipped).
+bool ParseWalkthrough(const std::string& path, std::vector<Action>& actions, std::string& error);
+
+class Walkthrough {
+ public:
+  Walkthrough(TForm1& form, MainWindow& window, QtPlatform& platform, bool json, bool headless);
+  ~Walkthrough();
+
+  // Prints step 0, after creation; error is what creation reported, or empty.
+  void PrintCreate();
+  // Delivers every action in order; returns when done or when the program ended.
+  void Run(const std::vector<Action>& actions);
+  // Shutdown has happened (quit, close or the end of the walkthrough).
+  void MarkExited() { exited_ = true; }
+  // Where files named by the walkthrough are relative to.
+  QString baseFolder;
+  std::function<void()> destroy;  // runs shutdown once
+
+ private:
+  void Deliver(const Action& a);
+  void DeliverDuring();
+  void PrintStep(int step, const std::string& action);
+  bool Mouse(const Action& a);
+  void Key(const std::string& name);
+  void Wait(int ms);
+
+  TForm1& f_;
+  MainWindow& window_;
+  QtPlatform& platform_;
+  bool json_, headless_;
+  bool exited_ = false;
+  std::deque<Action> pending_;  // "> " actions waiting for a running script
+  std::vector<std::string> trace_;
+  std::string error_;
+  size_t openedSeen_ = 0;
+  int traceId_ = 0;
+};
+
+}  // namespace lumora

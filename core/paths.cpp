@@ -1,0 +1,91 @@
+// The path resolver.
+#include "core/paths.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <QString>
+
+#include "core/text1252.h"
+
+namespace lumora {
+namespace {
+
+bool Exists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0;
+}
+
+bool IsRegularFile(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// The entry of dir whose name equals want without regard to case, or "".
+std::string FindCaseless(const std::string& dir, const std::string& want) {
+  DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+  if (!d) return {};
+  const QString key = QString::fromUtf8(want).toCaseFolded();
+  std::string found;
+  while (dirent* e = ::readdir(d)) {
+    if (QString::fromUtf8(e->d_name).toCaseFolded() == key) {
+      found = e->d_name;
+      break;
+    }
+  }
+  ::closedir(d);
+  return found;
+}
+
+// Resolves the components of a relative name one by one below folder.
+std::string ResolveCaseless(const std::string& folder, const std::string& name) {
+  std::string path = folder;
+  size_t start = 0;
+  while (start <= name.size()) {
+    const size_t slash = name.find('/', start);
+    const std::string part = name.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
+    if (!part.empty()) {
+      std::string next = path + part;
+      if (!Exists(next)) {
+        const std::string match = FindCaseless(path, part);
+        if (match.empty()) return {};
+        next = path + match;
+      }
+      path = next;
+    }
+    if (slash == std::string::npos) break;
+    path += '/';
+    start = slash + 1;
+  }
+  return path;
+}
+
+}  // namespace
+
+std::string ResolvePath(const std::string& folder, std::string_view name) {
+  std::string raw(name);
+  for (char& c : raw)
+    if (c == '\\') c = '/';
+  const std::string utf8 = Utf8FromCp1252(raw);
+  if (Exists(folder + utf8)) return folder + utf8;
+  const std::string caseless = ResolveCaseless(folder, utf8);
+  if (!caseless.empty()) return caseless;
+  if (Exists(folder + raw)) return folder + raw;
+  return folder + utf8;
+}
+
+bool FileExists(const std::string& folder, std::string_view name) {
+  return IsRegularFile(ResolvePath(folder, name));
+}
+
+std::string FolderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string FileNameOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace lumora

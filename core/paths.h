@@ -1,0 +1,24 @@
+// The path resolver: every game file is opened through it.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace lumora {
+
+// Games come from Windows: names are Windows-1252 and their case may not match
+// the files ("Sala.scp" for "sala"), and they may use "\" between folders.
+// Returns the path to open for folder + name: the name converted to UTF-8 when
+// that exists, else a case-insensitive match in its folder, else the raw bytes.
+// The folder is a native (UTF-8) path ending with "/".
+std::string ResolvePath(const std::string& folder, std::string_view name);
+
+// Whether folder + name names an existing regular file (after resolving).
+bool FileExists(const std::string& folder, std::string_view name);
+
+// The folder part of a path, ending with "/" ("" when it has none).
+std::string FolderOf(const std::string& path);
+
+// The file name without its folder.
+std::string FileNameOf(const std::string& path);
+
+}  // namespace lumora

@@ -1,0 +1,40 @@
+// The services only the operating system gives; the engine reaches the window
+// system, the clock, the web view and the audio device through this seam alone.
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace lumora {
+
+struct Control;
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Lets pending window messages be processed: the front end brings its widgets
+  // in line with the form model and handles queued input, which may run a nested
+  // script.
+  virtual void ProcessMessages() = 0;
+  // Repaints one component now, without handling any other event.
+  virtual void RepaintNow(const Control& control) = 0;
+  virtual void Sleep(int ms) = 0;
+  virtual int64_t Milliseconds() = 0;
+
+  // The web view: stop, navigate to a file path or "about:blank", load a
+  // Windows-1252 document from memory, ready state (0 to 4), focus.
+  virtual void WebStop() = 0;
+  virtual void WebNavigate(const std::string& target) = 0;
+  virtual void WebLoadHtml(const std::string& html) = 0;
+  virtual int WebReadyState() = 0;
+  virtual void WebFocus() = 0;
+
+  // Hands a web address to the system's browser.
+  virtual void OpenUrl(const std::string& url) = 0;
+  // Shows an error in a message box (Windows-1252 text).
+  virtual void ShowError(const std::string& text) = 0;
+  // Asks the program to end once the running script has unwound.
+  virtual void RequestExit() = 0;
+};
+
+}  // namespace lumora

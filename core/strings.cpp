@@ -1,0 +1,66 @@
+// Trim and whole-number reading.
+#include "core/strings.h"
+
+#include "core/script_error.h"
+
+namespace lumora {
+
+std::string Trim(std::string_view s) {
+  size_t b = 0, e = s.size();
+  while (b < e && static_cast<unsigned char>(s[b]) <= 0x20) ++b;
+  while (e > b && static_cast<unsigned char>(s[e - 1]) <= 0x20) --e;
+  return std::string(s.substr(b, e - b));
+}
+
+std::optional<int32_t> ReadInt(std::string_view s) {
+  size_t i = 0;
+  while (i < s.size() && s[i] == ' ') ++i;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
+  bool hex = false;
+  if (i < s.size() && s[i] == '$') {
+    hex = true;
+    ++i;
+  } else if (i + 1 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+    hex = true;
+    i += 2;
+  }
+  if (i >= s.size()) return std::nullopt;
+  uint64_t value = 0;
+  for (; i < s.size(); ++i) {
+    const char c = s[i];
+    int digit;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    else return std::nullopt;
+    value = value * (hex ? 16 : 10) + static_cast<uint64_t>(digit);
+    if (value > (hex ? 0xFFFFFFFFull : 0x80000000ull)) return std::nullopt;
+  }
+  if (hex) {
+    const auto bits = static_cast<uint32_t>(value);
+    return static_cast<int32_t>(negative ? 0u - bits : bits);
+  }
+  if (!negative && value > 0x7FFFFFFFull) return std::nullopt;
+  const int64_t signed_value = negative ? -static_cast<int64_t>(value) : static_cast<int64_t>(value);
+  return static_cast<int32_t>(signed_value);
+}
+
+int32_t IntOr(std::string_view s, int32_t fallback) {
+  const auto v = ReadInt(s);
+  return v ? *v : fallback;
+}
+
+int32_t IntUnguarded(std::string_view s) {
+  const auto v = ReadInt(s);
+  if (!v) throw ScriptError("'" + std::string(s) + "' is not a valid integer value");
+  return *v;
+}
+
+std::string IntToStr(int64_t n) { return std::to_string(n); }
+
+bool Contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
+
+bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
+
+}  // namespace lumora

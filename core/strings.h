@@ -1,0 +1,30 @@
+// Trim and whole-number reading, shared by every command family.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lumora {
+
+// Removes blanks and control characters (bytes up to 20 hex) at both ends.
+std::string Trim(std::string_view s);
+
+// Reads a signed 32-bit whole number: leading blanks, an optional sign, decimal
+// digits or hexadecimal after "$", "0x" or "0X". Hexadecimal covers 32 bits
+// unsigned and wraps ("$FFFFFFFF" is -1); decimal out of range is refused.
+std::optional<int32_t> ReadInt(std::string_view s);
+
+// Guarded reading: the default when the text is not a whole number.
+int32_t IntOr(std::string_view s, int32_t fallback);
+
+// Unguarded reading: a text that is not a whole number raises ScriptError
+// "'x' is not a valid integer value".
+int32_t IntUnguarded(std::string_view s);
+
+std::string IntToStr(int64_t n);
+
+bool Contains(std::string_view s, std::string_view part);
+bool StartsWith(std::string_view s, std::string_view prefix);
+
+}  // namespace lumora

@@ -1,0 +1,26 @@
+// The trace sink and its listeners.
+#include "core/trace.h"
+
+#include <map>
+
+namespace lumora {
+namespace {
+std::map<int, TraceListener>& Listeners() {
+  static std::map<int, TraceListener> listeners;
+  return listeners;
+}
+int next_id = 1;
+}  // namespace
+
+void Trace(std::string_view line) {
+  for (auto& [id, listener] : Listeners()) listener(line);
+}
+
+int AddTraceListener(TraceListener listener) {
+  Listeners().emplace(next_id, std::move(listener));
+  return next_id++;
+}
+
+void RemoveTraceListener(int id) { Listeners().erase(id); }
+
+}  // namespace lumora

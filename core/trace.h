@@ -1,0 +1,16 @@
+// The trace sink: every diagnostic line of the interpreter ends here.
+#pragma once
+#include <functional>
+#include <string_view>
+
+namespace lumora {
+
+// Discards the line unless a sink was installed (--trace, the walkthrough's JSON).
+void Trace(std::string_view line);
+
+// Several listeners may watch the trace; each gets every line, Windows-1252.
+using TraceListener = std::function<void(std::string_view)>;
+int AddTraceListener(TraceListener listener);
+void RemoveTraceListener(int id);
+
+}  // namespace lumora

@@ -1,0 +1,53 @@
+// Splitting and resolving script references.
+#include "input/script_ref.h"
+
+#include "nav/exits.h"
+
+namespace lumora {
+
+std::string SplitReference(std::string_view reference, LinkParams& params) {
+  const size_t amp = reference.find('&');
+  if (amp == std::string_view::npos) return std::string(reference);
+  const std::string_view tail = reference.substr(amp);
+  const std::pair<std::string_view, std::string*> keys[] = {
+      {"&Prm=", &params.prm}, {"&Prx=", &params.prx}, {"&Pry=", &params.pry}};
+  for (const auto& [key, field] : keys) {
+    const size_t at = tail.find(key);
+    if (at != std::string_view::npos) *field = std::string(tail.substr(at + key.size()));
+  }
+  for (const auto& [key, field] : keys) {
+    const size_t cut = field->find('&');
+    if (cut != std::string::npos) field->resize(cut);
+  }
+  return std::string(reference.substr(0, amp));
+}
+
+std::string ResolveName(const std::string& name, const Exits& exits, const SpecialScripts& specials) {
+  const std::pair<std::string_view, const std::string*> table[] = {
+      {"@norte", &exits.norte},   {"@sul", &exits.sul},       {"@leste", &exits.leste},
+      {"@oeste", &exits.oeste},   {"@entrar", &exits.entrar}, {"@sair", &exits.sair},
+      {"@subir", &exits.subir},   {"@descer", &exits.descer}, {"@pos", &specials.posic},
+      {"@obj", &specials.objeto}, {"xvlt", &specials.retscp}, {"@xvlt", &specials.retscp}};
+  for (const auto& [symbol, field] : table)
+    if (name == symbol && !field->empty()) return *field;
+  return name;
+}
+
+std::string GameFolderUrl(const std::string& folder) {
+  static const char* kHex = "0123456789ABCDEF";
+  std::string url = "file://";
+  for (unsigned char c : folder) {
+    if (c == ' ') {
+      url += "%20";
+    } else if (c >= 0x80) {
+      url += '%';
+      url += kHex[c >> 4];
+      url += kHex[c & 15];
+    } else {
+      url += static_cast<char>(c);
+    }
+  }
+  return url;
+}
+
+}  // namespace lumora

@@ -1,0 +1,75 @@
+// The platform services on Qt.
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QThread>
+#include <QUrl>
+
+#include "core/text1252.h"
+#include "qt/main_window.h"
+#include "shell/form1.h"
+
+namespace lumora {
+
+void QtPlatform::ProcessMessages() {
+  if (window_) window_->Sync();
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  if (onMessages) onMessages();
+}
+
+void QtPlatform::RepaintNow(const Control& control) {
+  if (window_) window_->RepaintNow(control);
+}
+
+void QtPlatform::Sleep(int ms) {
+  if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+int64_t QtPlatform::Milliseconds() {
+  if (!clockStarted_) {
+    clock_.start();
+    clockStarted_ = true;
+  }
+  return clock_.elapsed();
+}
+
+void QtPlatform::WebStop() {
+  if (window_) window_->Web().Stop();
+}
+
+void QtPlatform::WebNavigate(const std::string& target) {
+  if (window_) window_->Web().Navigate(target);
+}
+
+void QtPlatform::WebLoadHtml(const std::string& html) {
+  if (!window_) return;
+  const QUrl base = form_ ? QUrl::fromLocalFile(QString::fromUtf8(form_->gameFolder)) : QUrl();
+  window_->Web().LoadHtml(html, base);
+}
+
+int QtPlatform::WebReadyState() { return window_ ? window_->Web().ReadyState() : 4; }
+
+void QtPlatform::WebFocus() {
+  if (window_) window_->Web().Focus();
+}
+
+void QtPlatform::OpenUrl(const std::string& url) {
+  opened.push_back(url);
+  if (openInBrowser) QDesktopServices::openUrl(QUrl(QString::fromUtf8(Utf8FromCp1252(url))));
+}
+
+void QtPlatform::ShowError(const std::string& text) {
+  if (onError) {
+    onError(text);
+    return;
+  }
+  QMessageBox::critical(window_, QStringLiteral("Lumora"), QStringFromCp1252(text));
+}
+
+void QtPlatform::RequestExit() {
+  if (form_) form_->exitRequested = true;
+}
+
+}  // namespace lumora

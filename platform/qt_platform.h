@@ -1,0 +1,63 @@
+// The platform on a real window system, and the headless variant with a
+// virtual clock for walkthroughs on Qt's offscreen platform.
+#pragma once
+#include <QElapsedTimer>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace lumora {
+
+class MainWindow;
+struct TForm1;
+
+class QtPlatform : public Platform {
+ public:
+  void Attach(TForm1* form, MainWindow* window) {
+    form_ = form;
+    window_ = window;
+  }
+
+  void ProcessMessages() override;
+  void RepaintNow(const Control& control) override;
+  void Sleep(int ms) override;
+  int64_t Milliseconds() override;
+  void WebStop() override;
+  void WebNavigate(const std::string& target) override;
+  void WebLoadHtml(const std::string& html) override;
+  int WebReadyState() override;
+  void WebFocus() override;
+  void OpenUrl(const std::string& url) override;
+  void ShowError(const std::string& text) override;
+  void RequestExit() override;
+
+  // Called at every point where pending messages are processed: the walkthrough
+  // delivers its "> " actions there.
+  std::function<void()> onMessages;
+  // When set, errors go here instead of a message box (automation).
+  std::function<void(const std::string&)> onError;
+  // Addresses handed to the browser, for the automation.
+  std::vector<std::string> opened;
+  bool openInBrowser = true;
+
+ protected:
+  TForm1* form_ = nullptr;
+  MainWindow* window_ = nullptr;
+  QElapsedTimer clock_;
+  bool clockStarted_ = false;
+};
+
+// Pauses and typing cost no real time: the clock is virtual.
+class HeadlessPlatform : public QtPlatform {
+ public:
+  void Sleep(int ms) override { now_ += ms > 0 ? ms : 0; }
+  int64_t Milliseconds() override { return now_; }
+  void Advance(int64_t ms) { now_ += ms; }
+
+ private:
+  int64_t now_ = 0;
+};
+
+}  // namespace lumora

@@ -1,0 +1,284 @@
+// The main window: its widgets, built once in the shape of the window
+// description, and the event entries into the engine.
+#include "qt/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QScrollBar>
+
+#include "core/text1252.h"
+#include "input/quit_button.h"
+#include "shell/lifecycle.h"
+
+namespace lumora {
+
+MainWindow::MainWindow(TForm1& form, std::unique_ptr<WebBackend> web) : f_(form), web_(std::move(web)) {
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  setWindowTitle(QStringLiteral("Lumora: ") + QStringFromCp1252(f_.gameName));
+  abok0_ = new QStackedWidget(this);
+  auto* gamePage = new QWidget;
+  auto* imagesPage = new QWidget;
+  auto* openingPage = new QWidget;
+  abok0_->addWidget(gamePage);
+  abok0_->addWidget(imagesPage);
+  abok0_->addWidget(openingPage);
+  BuildGamePage(gamePage);
+  BuildDisplayPages();
+  telAber_ = new ImageWidget(f_.TelAber, openingPage);
+  telAber_->handlers.click = [this] {
+    // A second click within the double-click time makes it a double click.
+    openingClickTimer_.start(QApplication::doubleClickInterval());
+  };
+  telAber_->handlers.doubleClick = [this] {
+    openingClickTimer_.stop();
+    OpeningDoubleClick();
+  };
+  openingClickTimer_.setSingleShot(true);
+  connect(&openingClickTimer_, &QTimer::timeout, this, [this] { OpeningClick(); });
+  Sync();
+}
+
+void MainWindow::BuildGamePage(QWidget* page) {
+  imp_ = new ImageWidget(f_.Imp, page);
+  btFim_ = new ImageWidget(f_.btFim, page);
+  btFim_->handlers.click = [this] { QuitButtonRelease(); };
+  lbFim_ = new QLabel(page);
+  abok2_ = new QStackedWidget(page);
+  auto* panel = new QWidget;
+  abok2_->addWidget(panel);
+  telCmd_ = new ImageWidget(f_.TelCmd, panel);
+  input_ = new InputWidget(f_.Input, page);
+  abok1_ = new QStackedWidget(page);
+}
+
+void MainWindow::BuildDisplayPages() {
+  auto* page1 = new QWidget;
+  panTel_ = new QWidget(page1);
+  tela_ = new ImageWidget(f_.Tela, panTel_);
+  msg_ = new MemoWidget(f_.Msg, page1);
+  auto* page0 = new QWidget;
+  barraTop_ = new QWidget(page0);
+  msgMd0_ = new MemoWidget(f_.MsgMd0, page0);
+  webPage_ = new QWidget;
+  auto* pageMap = new QWidget;
+  sbc1_ = new QScrollArea(pageMap);
+  auto* mapInner = new QWidget;
+  mapJog_ = new ImageWidget(f_.MapJog, mapInner);
+  voce_ = new ImageWidget(f_.Voce, mapInner);
+  sbc1_->setWidget(mapInner);
+  auto* page3 = new QWidget;
+  sbox2_ = new QScrollArea(page3);
+  auto* inner3 = new QWidget;
+  tela3_ = new ImageWidget(f_.Tela3, inner3);
+  sbox2_->setWidget(inner3);
+  sbox2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  auto* pageDown = new QWidget;
+  label2_ = new QLabel(pageDown);
+  for (QWidget* p : {page1, page0, webPage_, pageMap, page3, pageDown}) {
+    // Pages paint in their notebook's colour, which they inherit.
+    p->setAutoFillBackground(true);
+    abok1_->addWidget(p);
+  }
+  for (QScrollArea* s : {sbc1_, sbox2_}) s->setFrameShape(QFrame::NoFrame);
+  // The message line is a plain memo: no scroll bars, next to no margin.
+  msg_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  msg_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  for (MemoWidget* m : {msg_, msgMd0_}) m->document()->setDocumentMargin(1);
+}
+
+void MainWindow::SyncControl(QWidget* w, const Control& c) {
+  const QRect r(c.left, c.top, std::max(0, c.width), std::max(0, c.height));
+  if (w->geometry() != r) w->setGeometry(r);
+  if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
+  const QColor color = QColor::fromRgb(c.color);
+  if (!w->autoFillBackground() || w->palette().color(QPalette::Window) != color) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, color);
+    pal.setColor(QPalette::Base, color);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+  }
+  const Qt::CursorShape shape = ToQtCursor(c.cursor);
+  if (w->cursor().shape() != shape) w->setCursor(shape);
+}
+
+void MainWindow::SyncImage(ImageWidget* w) {
+  const ImageBox& b = w->box;
+  Control c = b;
+  if (b.autoSize && !b.picture.isNull()) {
+    c.width = b.picture.width();
+    c.height = b.picture.height();
+  }
+  SyncControl(w, c);
+  // A box without a picture shows what lies behind it.
+  if (b.transparent || b.picture.isNull()) w->setAutoFillBackground(false);
+  if (w->shownKey != b.picture.cacheKey()) w->update();
+}
+
+void MainWindow::SyncLabel(QLabel* w, const Label& l) {
+  SyncControl(w, l);
+  if (l.transparent) w->setAutoFillBackground(false);
+  const QString caption = QStringFromCp1252(l.caption);
+  if (w->text() != caption) w->setText(caption);
+  const QFont font = ToQFont(l.font);
+  if (w->font() != font) w->setFont(font);
+  QPalette pal = w->palette();
+  if (pal.color(QPalette::WindowText) != QColor::fromRgb(l.font.color)) {
+    pal.setColor(QPalette::WindowText, QColor::fromRgb(l.font.color));
+    w->setPalette(pal);
+  }
+}
+
+void MainWindow::SyncMemo(MemoWidget* w) {
+  const Memo& m = w->memo;
+  SyncControl(w, m);
+  const QFont font = ToQFont(m.font);
+  if (w->font() != font) w->setFont(font);
+  QPalette pal = w->palette();
+  if (pal.color(QPalette::Text) != QColor::fromRgb(m.font.color)) {
+    pal.setColor(QPalette::Text, QColor::fromRgb(m.font.color));
+    w->setPalette(pal);
+  }
+  const auto wrap = m.wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap;
+  if (w->lineWrapMode() != wrap) w->setLineWrapMode(wrap);
+  w->SyncText();
+}
+
+void MainWindow::SyncInput() {
+  SyncControl(input_, f_.Input);
+  const QFont font = ToQFont(f_.Input.font);
+  if (input_->font() != font) input_->setFont(font);
+  QPalette pal = input_->palette();
+  if (pal.color(QPalette::Text) != QColor::fromRgb(f_.Input.font.color)) {
+    pal.setColor(QPalette::Text, QColor::fromRgb(f_.Input.font.color));
+    input_->setPalette(pal);
+  }
+  const QString text = QStringFromCp1252(f_.Input.text);
+  if (input_->text() != text) input_->setText(text);
+}
+
+void MainWindow::SyncWeb() {
+  SyncControl(webPage_, f_.WebB);
+  const bool shown = f_.Abok0.pageIndex == 0 && f_.Abok1.ActivePage() == "2";
+  if (shown && !f_.WebB.created) {
+    web_->Realize(webPage_);
+    f_.WebB.created = web_->Widget() != nullptr;
+  }
+  if (QWidget* view = web_->Widget()) view->setGeometry(0, 0, f_.WebB.width, f_.WebB.height);
+}
+
+void MainWindow::SyncFocus() {
+  if (f_.focus == shownFocus_) return;
+  shownFocus_ = f_.focus;
+  switch (f_.focus) {
+    case Focus::Input: input_->setFocus(); break;
+    case Focus::MsgMd0: msgMd0_->setFocus(); break;
+    case Focus::WebB: web_->Focus(); break;
+    case Focus::Form: setFocus(); break;
+    case Focus::None: break;
+  }
+}
+
+void MainWindow::Sync() {
+  if (width() != f_.Abok0.width || height() != f_.Abok0.height) resize(f_.Abok0.width, f_.Abok0.height);
+  SyncControl(abok0_, f_.Abok0);
+  abok0_->setCurrentIndex(f_.Abok0.pageIndex);
+  SyncImage(imp_);
+  SyncImage(btFim_);
+  SyncLabel(lbFim_, f_.lbFim);
+  SyncControl(abok2_, f_.Abok2);
+  abok2_->setCurrentIndex(f_.Abok2.pageIndex);
+  SyncImage(telCmd_);
+  SyncInput();
+  SyncControl(abok1_, f_.Abok1);
+  abok1_->setCurrentIndex(f_.Abok1.pageIndex);
+  SyncControl(panTel_, f_.PanTel);
+  SyncImage(tela_);
+  SyncMemo(msg_);
+  SyncControl(barraTop_, f_.BarraTop);
+  SyncMemo(msgMd0_);
+  SyncWeb();
+  SyncControl(sbc1_, f_.Sbc1);
+  SyncImage(mapJog_);
+  SyncImage(voce_);
+  sbc1_->widget()->resize(f_.MapJog.left + f_.MapJog.width, f_.MapJog.top + f_.MapJog.height);
+  SyncControl(sbox2_, f_.Sbox2);
+  SyncImage(tela3_);
+  sbox2_->widget()->resize(f_.Sbox2.width, f_.Tela3.top + f_.Tela3.height);
+  SyncLabel(label2_, f_.Label2);
+  SyncImage(telAber_);
+  SyncFocus();
+}
+
+void MainWindow::RepaintNow(const Control& control) {
+  if (&control == &f_.MsgMd0) {
+    SyncMemo(msgMd0_);
+    msgMd0_->repaint();
+  } else if (&control == &f_.Msg) {
+    SyncMemo(msg_);
+    msg_->repaint();
+  } else {
+    Sync();
+    repaint();
+  }
+}
+
+QWidget* MainWindow::Surface(const std::string& word) {
+  if (word == "tel") return tela_;
+  if (word == "fnc") return telCmd_;
+  if (word == "pan") return imp_;
+  if (word == "md3") return tela3_;
+  if (word == "aber") return telAber_;
+  if (word == "map") return mapJog_;
+  if (word == "marker") return voce_;
+  if (word == "input") return input_;
+  return nullptr;
+}
+
+void MainWindow::Enter(const std::function<void()>& handler) {
+  ++depth_;
+  Guarded(f_, handler);
+  --depth_;
+  Sync();
+  if (depth_ == 0 && f_.exitRequested) ExitNow();
+}
+
+void MainWindow::OpeningClick() {
+  Enter([this] { TelAberClick(f_); });
+}
+
+void MainWindow::OpeningDoubleClick() {
+  Enter([this] {
+    TelAberClick(f_);
+    if (!f_.exitRequested) TelAberDblClick(f_);
+  });
+}
+
+void MainWindow::QuitButtonRelease() {
+  Enter([this] { BtFimMouseUp(f_); });
+}
+
+void MainWindow::ExitNow() {
+  if (closing_) return;
+  closing_ = true;
+  if (onExit) onExit();
+}
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+  if (depth_ > 0) {
+    // A script is waiting inside a nested event loop: end once it has unwound.
+    f_.exitRequested = true;
+    e->ignore();
+    return;
+  }
+  e->accept();
+  ExitNow();
+}
+
+void MainWindow::moveEvent(QMoveEvent* e) {
+  QWidget::moveEvent(e);
+  f_.windowLeft = x();
+  f_.windowTop = y();
+}
+
+}  // namespace lumora

@@ -1,0 +1,74 @@
+// The main window: Qt widgets that show TForm1's components and forward the
+// player's events to the engine's handlers.
+#pragma once
+#include <QLabel>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "qt/web_view.h"
+#include "qt/widgets.h"
+#include "shell/form1.h"
+
+namespace lumora {
+
+class MainWindow : public QWidget {
+ public:
+  MainWindow(TForm1& form, std::unique_ptr<WebBackend> web);
+
+  // Brings every widget in line with the form model.
+  void Sync();
+  // Repaints the widget of one component now.
+  void RepaintNow(const Control& control);
+
+  // Runs an engine handler as an entry from the window system: errors go to the
+  // message box, and an exit asked for during it happens once it has unwound.
+  void Enter(const std::function<void()>& handler);
+  int EntryDepth() const { return depth_; }
+
+  WebBackend& Web() { return *web_; }
+  // The widget showing a surface word of the automation ("tel", "fnc", ...).
+  QWidget* Surface(const std::string& word);
+  // The opening picture's click and double click, as the player gives them.
+  void OpeningClick();
+  void OpeningDoubleClick();
+  void QuitButtonRelease();
+
+  std::function<void()> onExit;  // called when the program is to end
+
+ protected:
+  void closeEvent(QCloseEvent*) override;
+  void moveEvent(QMoveEvent*) override;
+
+ private:
+  void BuildGamePage(QWidget* page);
+  void BuildDisplayPages();
+  void SyncControl(QWidget* w, const Control& c);
+  void SyncImage(ImageWidget* w);
+  void SyncLabel(QLabel* w, const Label& l);
+  void SyncMemo(MemoWidget* w);
+  void SyncInput();
+  void SyncWeb();
+  void SyncFocus();
+  void ExitNow();
+
+  TForm1& f_;
+  std::unique_ptr<WebBackend> web_;
+  int depth_ = 0;
+  bool closing_ = false;
+  Focus shownFocus_ = Focus::None;
+
+  QStackedWidget *abok0_, *abok1_, *abok2_;
+  ImageWidget *imp_, *btFim_, *telCmd_, *tela_, *tela3_, *mapJog_, *voce_, *telAber_;
+  QLabel *lbFim_, *label2_;
+  InputWidget* input_;
+  QWidget *panTel_, *barraTop_, *webPage_;
+  MemoWidget *msg_, *msgMd0_;
+  QScrollArea *sbc1_, *sbox2_;
+  QTimer openingClickTimer_;
+};
+
+}  // namespace lumora

@@ -1,0 +1,67 @@
+// The web view behind WebB.
+#include "qt/web_view.h"
+
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+#include "core/text1252.h"
+
+namespace lumora {
+
+void RecordingWeb::Navigate(const std::string& target) { lastTarget = target; }
+
+void RecordingWeb::LoadHtml(const std::string& html, const QUrl&) { lastHtml = html; }
+
+void EngineWeb::Stop() {
+  if (view_) view_->stop();
+}
+
+void EngineWeb::Navigate(const std::string& target) {
+  lastTarget = target;
+  pending_ = true;
+  pendingIsHtml_ = false;
+  Apply();
+}
+
+void EngineWeb::LoadHtml(const std::string& html, const QUrl& baseUrl) {
+  lastHtml = html;
+  baseUrl_ = baseUrl;
+  pending_ = true;
+  pendingIsHtml_ = true;
+  Apply();
+}
+
+int EngineWeb::ReadyState() { return view_ ? state_ : 4; }
+
+void EngineWeb::Focus() {
+  if (view_) view_->setFocus();
+}
+
+void EngineWeb::Realize(QWidget* parent) {
+  if (view_) return;
+  view_ = new QWebEngineView(parent);
+  // Game pages are written in Windows-1252.
+  view_->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
+  view_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+  QObject::connect(view_, &QWebEngineView::loadStarted, view_, [this] { state_ = 1; });
+  QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool) { state_ = 4; });
+  view_->show();
+  Apply();
+}
+
+QWidget* EngineWeb::Widget() { return view_; }
+
+void EngineWeb::Apply() {
+  if (!view_ || !pending_) return;
+  pending_ = false;
+  state_ = 1;
+  if (pendingIsHtml_) {
+    view_->setHtml(QStringFromCp1252(lastHtml), baseUrl_);
+  } else if (lastTarget == "about:blank") {
+    view_->setUrl(QUrl(QStringLiteral("about:blank")));
+  } else {
+    view_->setUrl(QUrl::fromLocalFile(QString::fromUtf8(lastTarget)));
+  }
+}
+
+}  // namespace lumora

@@ -1,0 +1,63 @@
+// The web view behind WebB: the real QtWebEngine view, created only when a
+// model-2 page is first shown, or a recorder for headless runs.
+#pragma once
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+#include <string>
+
+class QWebEngineView;
+
+namespace lumora {
+
+class WebBackend {
+ public:
+  virtual ~WebBackend() = default;
+  virtual void Stop() = 0;
+  // A file path, or "about:blank".
+  virtual void Navigate(const std::string& target) = 0;
+  // A Windows-1252 document shown from memory; baseUrl addresses its pictures.
+  virtual void LoadHtml(const std::string& html, const QUrl& baseUrl) = 0;
+  virtual int ReadyState() = 0;  // 0 uninitialised .. 4 complete
+  virtual void Focus() = 0;
+  // Creates the view inside parent when it is first needed; nothing for a recorder.
+  virtual void Realize(QWidget* parent) = 0;
+  virtual QWidget* Widget() = 0;
+
+  std::string lastTarget, lastHtml;  // what the view was last given
+};
+
+// Records the pages it is given and is always complete.
+class RecordingWeb : public WebBackend {
+ public:
+  void Stop() override {}
+  void Navigate(const std::string& target) override;
+  void LoadHtml(const std::string& html, const QUrl&) override;
+  int ReadyState() override { return 4; }
+  void Focus() override {}
+  void Realize(QWidget*) override {}
+  QWidget* Widget() override { return nullptr; }
+};
+
+// The QtWebEngine view. Until it exists, the last request waits and is applied
+// when the view is created; a game that never uses model 2 never starts it.
+class EngineWeb : public WebBackend {
+ public:
+  void Stop() override;
+  void Navigate(const std::string& target) override;
+  void LoadHtml(const std::string& html, const QUrl& baseUrl) override;
+  int ReadyState() override;
+  void Focus() override;
+  void Realize(QWidget* parent) override;
+  QWidget* Widget() override;
+
+ private:
+  void Apply();
+  QWebEngineView* view_ = nullptr;
+  int state_ = 4;
+  bool pending_ = false;
+  bool pendingIsHtml_ = false;
+  QUrl baseUrl_;
+};
+
+}  // namespace lumora

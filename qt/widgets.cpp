@@ -1,0 +1,136 @@
+// The widgets that show the form model's components.
+#include "qt/widgets.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/text1252.h"
+#include "shell/config.h"
+
+namespace lumora {
+
+QFont ToQFont(const FontSpec& spec) {
+  QFont font(QStringFromCp1252(spec.name));
+  font.setPixelSize(std::max(1, PointsToPixels(spec.size)));
+  font.setBold(spec.bold);
+  font.setItalic(spec.italic);
+  font.setUnderline(spec.underline);
+  return font;
+}
+
+Qt::CursorShape ToQtCursor(Cursor cursor) {
+  switch (cursor) {
+    case Cursor::Link: return Qt::PointingHandCursor;
+    case Cursor::Drag: return Qt::DragMoveCursor;
+    case Cursor::MultiDrag: return Qt::DragCopyCursor;
+    case Cursor::Cross: return Qt::CrossCursor;
+    case Cursor::Wait: return Qt::WaitCursor;
+    case Cursor::Help: return Qt::WhatsThisCursor;
+    case Cursor::Text: return Qt::IBeamCursor;
+    case Cursor::Default:
+    case Cursor::Arrow: break;
+  }
+  return Qt::ArrowCursor;
+}
+
+ImageWidget::ImageWidget(const ImageBox& b, QWidget* parent) : QWidget(parent), box(b) {
+  setMouseTracking(true);
+}
+
+void ImageWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  shownKey = box.picture.cacheKey();
+  if (box.picture.isNull()) return;
+  if (box.stretch) p.drawImage(rect(), box.picture);
+  else p.drawImage(0, 0, box.picture);
+}
+
+void ImageWidget::mousePressEvent(QMouseEvent* e) {
+  pressedInside_ = true;
+  if (handlers.press) handlers.press(e->position().toPoint().x(), e->position().toPoint().y(), e->button());
+}
+
+void ImageWidget::mouseReleaseEvent(QMouseEvent* e) {
+  const QPoint at = e->position().toPoint();
+  const bool click = pressedInside_ && rect().contains(at);
+  pressedInside_ = false;
+  if (handlers.release) handlers.release(at.x(), at.y(), e->button());
+  if (click && handlers.click) handlers.click();
+}
+
+void ImageWidget::mouseMoveEvent(QMouseEvent* e) {
+  if (handlers.move) handlers.move(e->position().toPoint().x(), e->position().toPoint().y(), Qt::NoButton);
+}
+
+void ImageWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (handlers.doubleClick) handlers.doubleClick();
+  else mousePressEvent(e);
+}
+
+MemoWidget::MemoWidget(const Memo& m, QWidget* parent) : QPlainTextEdit(parent), memo(m) {
+  setReadOnly(true);
+  setFrameShape(QFrame::NoFrame);
+  setFocusPolicy(Qt::ClickFocus);
+}
+
+void MemoWidget::SyncText() {
+  if (memo.text == shown_) return;
+  auto toQt = [](std::string_view bytes) {
+    QString s = QStringFromCp1252(bytes);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(QChar('\r'), QChar('\n'));
+    return s;
+  };
+  // A CR LF split between two updates must not become two line breaks.
+  const bool appended = memo.text.size() > shown_.size() && memo.text.compare(0, shown_.size(), shown_) == 0 &&
+                        (shown_.empty() || shown_.back() != '\r');
+  if (appended) {
+    QTextCursor c(document());
+    c.movePosition(QTextCursor::End);
+    c.insertText(toQt(std::string_view(memo.text).substr(shown_.size())));
+  } else {
+    setPlainText(toQt(memo.text));
+  }
+  shown_ = memo.text;
+  moveCursor(QTextCursor::End);
+  ensureCursorVisible();
+}
+
+InputWidget::InputWidget(Edit& e, QWidget* parent) : QLineEdit(parent), edit(e) {
+  setFrame(false);
+  connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+    const QString upper = text.toUpper();
+    if (upper != text) {
+      const int pos = cursorPosition();
+      setText(upper);
+      setCursorPosition(pos);
+    }
+    edit.text = Cp1252FromQString(upper);
+  });
+}
+
+void InputWidget::keyPressEvent(QKeyEvent* e) {
+  switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F1:
+    case Qt::Key_F2:
+    case Qt::Key_F3:
+    case Qt::Key_F4:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+      if (onKey) {
+        onKey(e->key());
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  QLineEdit::keyPressEvent(e);
+}
+
+}  // namespace lumora

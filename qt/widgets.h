@@ -1,0 +1,64 @@
+// The widgets that show the form model's components.
+#pragma once
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QWidget>
+#include <functional>
+
+#include "shell/components.h"
+
+namespace lumora {
+
+QFont ToQFont(const FontSpec& font);
+Qt::CursorShape ToQtCursor(Cursor cursor);
+
+// Mouse events a surface forwards to the engine, in that surface's pixels.
+struct MouseHandlers {
+  std::function<void(int x, int y, Qt::MouseButton)> press, release, move;
+  std::function<void()> click, doubleClick;
+};
+
+// Paints the picture of an ImageBox, stretched to the widget or at its origin.
+class ImageWidget : public QWidget {
+ public:
+  ImageWidget(const ImageBox& box, QWidget* parent);
+  const ImageBox& box;
+  MouseHandlers handlers;
+  qint64 shownKey = -1;  // the picture's cache key when last painted
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void mouseDoubleClickEvent(QMouseEvent*) override;
+
+ private:
+  bool pressedInside_ = false;
+};
+
+// A read-only memo; text arrives Windows-1252 with CR LF line breaks.
+class MemoWidget : public QPlainTextEdit {
+ public:
+  MemoWidget(const Memo& memo, QWidget* parent);
+  const Memo& memo;
+  // Brings the shown text in line with the model; an appended tail is inserted
+  // without rebuilding the document, so letter-by-letter typing stays cheap.
+  void SyncText();
+
+ private:
+  std::string shown_;
+};
+
+// The one-line input: what is typed shows in upper case.
+class InputWidget : public QLineEdit {
+ public:
+  InputWidget(Edit& edit, QWidget* parent);
+  Edit& edit;
+  std::function<void(int key)> onKey;  // Enter, F1..F4, arrows
+
+ protected:
+  void keyPressEvent(QKeyEvent*) override;
+};
+
+}  // namespace lumora

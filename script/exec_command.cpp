@@ -1,0 +1,167 @@
+// ExecCommand: one script line classified, split into keyword and arguments,
+// and dispatched through the keyword table.
+#include <unordered_map>
+
+#include "core/strings.h"
+#include "core/trace.h"
+#include "script/interp.h"
+#include "script/keyword_table.h"
+#include "script/labels.h"
+#include "shell/form1.h"
+#include "view/text_codes.h"
+#include "view/typing.h"
+
+namespace lumora {
+namespace {
+
+std::string TracePrefix(int lineIndex) {
+  const std::string n = "     " + IntToStr(lineIndex);
+  return n.substr(n.size() - 4) + ": ";
+}
+
+const std::string& RegisterOrEmpty(const TForm1& f, int64_t n) {
+  static const std::string kEmpty;
+  if (n < 0 || n > f.state.registerCount || static_cast<size_t>(n) >= f.state.registers.size()) return kEmpty;
+  return f.state.registers[static_cast<size_t>(n)];
+}
+
+// Removes the next argument from the argument text. For "msg=" and "msg+" the
+// whole text is one argument, commas included.
+std::string NextArgument(TForm3& t, std::string& rest) {
+  std::string item;
+  const bool whole = t.keyword == "msg+" || t.keyword == "msg=";
+  const size_t comma = whole ? std::string::npos : rest.find(',');
+  if (comma == std::string::npos) {
+    item = std::move(rest);
+    rest.clear();
+  } else {
+    item = rest.substr(0, comma);
+    rest.erase(0, comma + 1);
+  }
+  if (!StartsWith(item, "#")) return item;
+  const std::string number = item.substr(1);
+  const int32_t n = IntOr(number, 0);
+  // A message names any register; past the last one it reads as empty.
+  if (whole) return RegisterOrEmpty(t.f, n);
+  if (n >= 0 && n < t.f.state.registerCount) return RegisterOrEmpty(t.f, n);
+  return number;
+}
+
+void SplitArguments(TForm3& t) {
+  const size_t blank = t.commandLine.find(' ');
+  std::string rest;
+  if (blank == std::string::npos) {
+    t.keyword = t.commandLine;
+  } else {
+    t.keyword = t.commandLine.substr(0, blank);
+    rest = t.commandLine.substr(blank + 1);
+  }
+  t.traceLine += t.keyword + " ";
+  for (auto& a : t.arg) a.clear();
+  for (size_t i = 0; i < t.arg.size() && !rest.empty(); ++i) t.arg[i] = NextArgument(t, rest);
+  t.commandLine = rest;
+}
+
+void ShowTextBlock(TForm1& f, const std::string& text) {
+  if (f.Modelo == "0") {
+    TypeText(f, text);
+  } else if (f.Modelo == "1") {
+    f.Msg.text += text;
+  } else if (f.Modelo == "2") {
+    f.page.lines.push_back(text);
+  } else if (f.Modelo == "3") {
+    if (!f.Memo3.text.empty()) f.Memo3.text += "\r\n";
+    f.Memo3.text += text;
+  }
+}
+
+// A text block from the apostrophe that opens it to the next one. Returns true
+// when the line after it is to run in the same call (it is then in commandLine).
+bool RunTextBlock(TForm3& t) {
+  TForm1& f = t.f;
+  StringList& lines = f.run.lines;
+  std::string line = ApplyTextCodes(t.commandLine.substr(1), f.Modelo);
+  std::string collected;
+  bool closed = true;
+  while (line.find('\'') == std::string::npos) {
+    collected += line + " ";
+    if (static_cast<size_t>(f.run.lineIndex) + 1 >= lines.size()) {
+      // Never closed: the block takes the rest of the script.
+      line.clear();
+      closed = false;
+      f.run.lineIndex = static_cast<int>(lines.size()) - 1;
+      break;
+    }
+    ++f.run.lineIndex;
+    line = ApplyTextCodes(Trim(lines[static_cast<size_t>(f.run.lineIndex)]), f.Modelo);
+  }
+  if (closed) line.resize(line.find('\''));
+  collected += line;
+  ShowTextBlock(f, collected);
+  Trace(t.traceLine + line);
+  if (static_cast<size_t>(f.run.lineIndex) + 1 >= lines.size()) {
+    // Closed on the last line: the call ends with the script. The block's trace
+    // line has gone out already.
+    f.run.lineIndex = static_cast<int>(lines.size());
+    t.traceLine.clear();
+    return false;
+  }
+  ++f.run.lineIndex;
+  t.commandLine = Trim(lines[static_cast<size_t>(f.run.lineIndex)]);
+  return true;
+}
+
+}  // namespace
+
+CommandHandler FindCommand(std::string_view keyword) {
+  static const auto* index = [] {
+    auto* map = new std::unordered_map<std::string_view, CommandHandler>;
+    for (const KeywordRow& row : KeywordTable()) map->emplace(row.keyword, row.handler);
+    return map;
+  }();
+  const auto it = index->find(keyword);
+  return it == index->end() ? nullptr : it->second;
+}
+
+void Dispatch(TForm3& t) {
+  if (CommandHandler handler = FindCommand(t.keyword)) handler(t);
+}
+
+void ExecCommand(TForm3& t) {
+  for (;;) {
+    t.commandLine = Trim(t.commandLine);
+    t.traceLine = TracePrefix(t.f.run.lineIndex);
+    if (t.commandLine.empty()) return;
+    t.keyword.clear();
+    const char first = t.commandLine[0];
+    if (first == ':') {
+      t.traceLine += t.commandLine + " <-" + LabelReferences(t.f.run.lines, t.commandLine);
+      return;
+    }
+    if (first == '/' || first == ';') {
+      t.traceLine += t.commandLine;
+      return;
+    }
+    if (first == '|') t.commandLine = Trim(t.commandLine.substr(1));
+    if (StartsWith(t.commandLine, "'")) {
+      if (RunTextBlock(t)) continue;
+      return;
+    }
+    SplitArguments(t);
+    Dispatch(t);
+    return;
+  }
+}
+
+int RegisterArgument(TForm3& t, const std::string& argument) {
+  const int32_t n = IntOr(argument.empty() ? "0" : argument, 0);
+  t.traceLine += IntToStr(n);
+  if (n < 0 || n > t.f.state.registerCount) {
+    t.traceLine += " <--- registrador fora de faixa";
+    return -1;
+  }
+  if (static_cast<size_t>(n) >= t.f.state.registers.size()) PadRegisters(t.f.state);
+  return n;
+}
+
+}  // namespace lumora

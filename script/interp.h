@@ -1,0 +1,46 @@
+// TForm3: the interpreter's state (the line being executed, its keyword and
+// arguments, the trace line) and the command table it dispatches through.
+#pragma once
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace lumora {
+
+struct TForm1;
+
+struct TForm3 {
+  explicit TForm3(TForm1& form) : f(form) {}
+  TForm1& f;
+  std::string commandLine;  // trimmed on entry; after splitting, the unconsumed text
+  std::string keyword;
+  std::array<std::string, 9> arg;
+  std::string traceLine;
+  std::string soundName;
+};
+
+// A command: a free function of its family, reading its arguments from TForm3.
+using CommandHandler = void (*)(TForm3&);
+
+struct KeywordRow {
+  std::string_view keyword;
+  CommandHandler handler;
+};
+
+// The handler of a keyword, or nullptr when it matches no command.
+CommandHandler FindCommand(std::string_view keyword);
+
+// Executes t.commandLine (Trim, classify, split, dispatch), moving the line index
+// and the script lines of the main form as the command says.
+void ExecCommand(TForm3& t);
+
+// Dispatches the keyword and arguments already in t from the top of the table;
+// the conditional commands that carry a command use it.
+void Dispatch(TForm3& t);
+
+// The register-number argument: empty reads as 0, not a number as 0; appended to
+// the trace line. Out of range appends " <--- registrador fora de faixa" and
+// returns -1.
+int RegisterArgument(TForm3& t, const std::string& argument);
+
+}  // namespace lumora

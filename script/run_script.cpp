@@ -1,0 +1,149 @@
+// RunScript: reset, load, the line loop, the finishing steps.
+#include "script/run_script.h"
+
+#include <QPainter>
+
+#include "core/paths.h"
+#include "core/strings.h"
+#include "core/trace.h"
+#include "script/interp.h"
+#include "script/labels.h"
+#include "shell/config.h"
+#include "shell/form1.h"
+#include "view/page.h"
+#include "view/surfaces.h"
+
+namespace lumora {
+namespace {
+
+void ResetRunState(TForm1& f, const std::string& reference) {
+  f.Abok0.pageIndex = 0;
+  f.Script = reference;
+  f.run.gosubScript.clear();
+  f.run.gosubLine = -1;
+  f.rainMask.clear();
+  f.Chuva.enabled = false;
+  f.links.Reset();
+  f.Tela.cursor = Cursor::Arrow;
+  f.pictureClickScript.clear();
+  f.message.fontName = ConfigLine(f, 15);
+  f.message.fontSize = ConfigInt(f, 16);
+  f.message.bold = f.message.italic = f.message.underline = false;
+  ConfigColour(f, 18);
+  ConfigColour(f, 19);
+  f.message.background = ConfigLine(f, 18);
+  f.message.text = ConfigLine(f, 19);
+}
+
+void ResetShownPage(TForm1& f) {
+  const std::string& page = f.Abok1.ActivePage();
+  const Colour bg = ConfigColour(f, 18);
+  if (page == "0") {
+    f.Abok1.width = ConfigInt(f, 24);
+    f.Abok1.height = ConfigInt(f, 25);
+    f.MsgMd0.text.clear();
+    ResetModel0Surface(f);
+  } else if (page == "1") {
+    f.Msg.text.clear();
+    f.Msg.left = ConfigInt(f, 27);
+    f.Msg.top = ConfigInt(f, 28);
+    f.Abok1.width = f.Tela.width;
+    f.Abok1.height = f.Msg.top + f.Msg.height + 5;
+    f.Msg.width = ConfigInt(f, 29);
+    f.Msg.height = ConfigInt(f, 30);
+    f.Msg.color = bg;
+    const bool bold = f.Msg.font.bold, italic = f.Msg.font.italic, underline = f.Msg.font.underline;
+    f.Msg.font = MessageFont(f);
+    f.Msg.font.bold = bold;  // the memo keeps its style
+    f.Msg.font.italic = italic;
+    f.Msg.font.underline = underline;
+    f.Msg.visible = VisibleFromText(ConfigLine(f, 35));
+    f.Tela.cursor = Cursor::Default;
+    f.screenBrush = bg;
+    f.screenFont = f.Msg.font;
+  } else if (page == "2") {
+    f.Input.visible = false;
+    f.Abok1.width = ConfigInt(f, 51);
+    f.Abok1.height = ConfigInt(f, 52);
+    PageStart(f);
+  } else if (page == "3") {
+    f.Input.visible = false;
+    f.Abok1.width = ConfigInt(f, 49);
+    f.Abok1.height = ConfigInt(f, 50);
+    f.TelMod3.left = f.TelMod3.top = 5;
+    f.TelMod3.width = ConfigInt(f, 49) - 21;
+    f.TelMod3.height = ConfigInt(f, 50) - 10;
+    f.textX = f.textY = 0;
+    f.Memo3.text.clear();
+  }
+}
+
+void ResetInputLine(TForm1& f) {
+  ApplyInputLine(f);
+  f.Input.text.clear();
+  if (f.Modelo == "0" || f.Modelo == "1") f.Input.visible = VisibleFromText(ConfigLine(f, 44));
+  // Line 68 only adds to the style: "B" sets it to bold alone, "I" and "U" add.
+  const std::string& style = ConfigLine(f, 68);
+  if (style.size() > 0 && style[0] == 'B') {
+    f.Input.font.bold = true;
+    f.Input.font.italic = f.Input.font.underline = false;
+  }
+  if (style.size() > 1 && style[1] == 'I') f.Input.font.italic = true;
+  if (style.size() > 2 && style[2] == 'U') f.Input.font.underline = true;
+}
+
+void LoadScript(TForm1& f, const std::string& reference) {
+  f.params = {};
+  std::string name = Contains(reference, "&") ? SplitReference(reference, f.params) : reference;
+  name = ResolveName(name, f.exits, f.Specials());
+  f.Script = name;
+  const std::string file = name + ".scp";
+  StringList lines;
+  if (FileExists(f.gameFolder, file) && LoadLines(ResolvePath(f.gameFolder, file), lines)) {
+    f.run.lines = std::move(lines);
+    Trace("Executando script: " + file);
+    Trace("Labels neste script...");
+    Trace(LabelListing(f.run.lines));
+    Trace("");
+  } else {
+    Trace("N\xE3o encontrei o script: " + file);
+    Trace("");
+  }
+}
+
+void ExecuteLines(TForm1& f) {
+  TForm3& t = *f.interp;
+  for (f.run.lineIndex = 0; f.run.lineIndex < static_cast<int>(f.run.lines.size()); ++f.run.lineIndex) {
+    t.commandLine = f.run.lines[static_cast<size_t>(f.run.lineIndex)];
+    ExecCommand(t);
+    if (!t.traceLine.empty()) Trace(t.traceLine);
+  }
+}
+
+void Finish(TForm1& f) {
+  if (f.Modelo == "1" && !f.screenBuffer.isNull()) {
+    QPainter p(&f.Tela.picture);
+    p.drawImage(0, 0, f.screenBuffer);
+  }
+  if (!f.panelBuffer.isNull()) {
+    QPainter p(&f.TelCmd.picture);
+    p.drawImage(0, 0, f.panelBuffer);
+  }
+  SaveRegistersAndObjects(f.state, f.gameFolder, f.gameName);
+  f.platform.ProcessMessages();
+  if ((f.Modelo == "0" || f.Modelo == "1") && f.Input.visible) f.focus = Focus::Input;
+}
+
+}  // namespace
+
+void RunScript(TForm1& f, const std::string& reference) {
+  ResetRunState(f, reference);
+  ResetShownPage(f);
+  ResetPanel(f);
+  ResetInputLine(f);
+  LoadScript(f, reference);
+  ExecuteLines(f);
+  Finish(f);
+}
+
+}  // namespace lumora

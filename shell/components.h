@@ -1,0 +1,94 @@
+// The form model: each component of the window is a small struct holding the
+// properties that scripts read and write. The Qt front end shows them.
+#pragma once
+#include <QImage>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/string_list.h"
+
+namespace lumora {
+
+// A colour as red, green, blue in 0xRRGGBB.
+using Colour = uint32_t;
+constexpr Colour kWhite = 0xFFFFFF, kBlack = 0x000000, kSilver = 0xC0C0C0, kGreen = 0x008000;
+
+// Pointer shapes: the standard cursors a component may show.
+enum class Cursor { Default, Arrow, Link, Drag, MultiDrag, Cross, Wait, Help, Text };
+
+struct FontSpec {
+  std::string name = "MS Sans Serif";
+  int size = 8;  // points on a 96-dpi screen
+  Colour color = kBlack;
+  bool bold = false, italic = false, underline = false;
+};
+
+struct Control {
+  const char* name = "";
+  int left = 0, top = 0, width = 0, height = 0;
+  bool visible = true;
+  Colour color = kWhite;
+  Cursor cursor = Cursor::Default;
+};
+
+struct ImageBox : Control {
+  QImage picture;
+  bool stretch = false;   // the picture fills the box
+  bool autoSize = false;  // the box takes the picture's size
+  bool transparent = false;
+  bool enabled = true;
+  std::string hint;
+};
+
+struct Memo : Control {
+  std::string text;  // Windows-1252, lines separated by CR LF
+  FontSpec font;
+  bool wordWrap = true;
+  bool border = false;
+};
+
+struct Edit : Control {
+  std::string text;
+  FontSpec font;
+  bool upperCase = false;
+};
+
+struct Label : Control {
+  std::string caption;
+  FontSpec font;
+  bool transparent = false;
+};
+
+struct Panel : Control {};
+
+struct Notebook : Control {
+  std::vector<std::string> pages;  // page captions in order
+  int pageIndex = 0;
+  const std::string& ActivePage() const { return pages[static_cast<size_t>(pageIndex)]; }
+  // Shows the page of that caption; false when there is none.
+  bool ShowPage(const std::string& caption);
+};
+
+struct ScrollBox : Control {
+  int barSize = 8;
+  Colour barColor = kSilver;
+  bool horizontalBar = true;
+  int scrollX = 0, scrollY = 0;
+};
+
+struct WebView : Control {
+  bool created = false;  // the engine is started only when model 2 first shows a page
+};
+
+struct Timer {
+  const char* name = "";
+  bool enabled = false;
+  int interval = 40;
+  int tag = 0;
+};
+
+// The component that holds the keyboard focus.
+enum class Focus { None, Form, Input, MsgMd0, WebB };
+
+}  // namespace lumora

@@ -1,0 +1,67 @@
+// Configuration line readings.
+#include "shell/config.h"
+
+#include "core/script_error.h"
+#include "core/strings.h"
+#include "shell/form1.h"
+
+namespace lumora {
+namespace {
+
+[[noreturn]] void LineError(const TForm1& f, int n, const std::string& what) {
+  throw ScriptError(f.configName + ", line " + IntToStr(n + 1) + " (entry " + IntToStr(n) + "): " + what);
+}
+
+}  // namespace
+
+const std::string& ConfigLine(const TForm1& f, int n) {
+  if (n < 0 || static_cast<size_t>(n) >= f.config.size())
+    throw ScriptError(f.configName + ": the configuration has " + IntToStr(static_cast<int64_t>(f.config.size())) +
+                      " lines; line " + IntToStr(n + 1) + " (entry " + IntToStr(n) + ") is missing");
+  return f.config[static_cast<size_t>(n)];
+}
+
+int ConfigInt(const TForm1& f, int n) {
+  const std::string& line = ConfigLine(f, n);
+  const auto v = ReadInt(line);
+  if (!v) LineError(f, n, "'" + line + "' is not a valid integer value");
+  return *v;
+}
+
+Colour ConfigColour(const TForm1& f, int n) {
+  const std::string& line = ConfigLine(f, n);
+  try {
+    return ColourFromText(line);
+  } catch (const ScriptError& e) {
+    LineError(f, n, e.what());
+  }
+}
+
+Colour ColourFromText(std::string_view text) {
+  auto part = [&](size_t from) { return from < text.size() ? text.substr(from, 2) : std::string_view(); };
+  const std::string bgr = "$" + std::string(part(4)) + std::string(part(2)) + std::string(part(0));
+  const auto native = static_cast<uint32_t>(IntUnguarded(bgr));
+  // The native value has blue in the high byte and red in the low byte.
+  const uint32_t red = native & 0xFF, green = (native >> 8) & 0xFF, blue = (native >> 16) & 0xFF;
+  return (red << 16) | (green << 8) | blue;
+}
+
+std::string ColourText(Colour c) {
+  static const char* kHex = "0123456789ABCDEF";
+  std::string out(6, '0');
+  for (int i = 5; i >= 0; --i, c >>= 4) out[static_cast<size_t>(i)] = kHex[c & 15];
+  return out;
+}
+
+Style StyleFromText(std::string_view text) {
+  auto at = [&](size_t i) { return i < text.size() ? text[i] : '-'; };
+  return {at(0) == 'B', at(1) == 'I', at(2) == 'U'};
+}
+
+void ApplyStyle(FontSpec& font, const Style& style) {
+  font.bold = style.bold;
+  font.italic = style.italic;
+  font.underline = style.underline;
+}
+
+}  // namespace lumora

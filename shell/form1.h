@@ -1,0 +1,113 @@
+// TForm1: the main window's model. It owns every component, list and bitmap of
+// the game, composed of one part per subsystem.
+#pragma once
+#include <QImage>
+#include <string>
+
+#include "core/platform.h"
+#include "core/string_list.h"
+#include "input/script_ref.h"
+#include "nav/exits.h"
+#include "nav/link_table.h"
+#include "shell/components.h"
+#include "state/game_state.h"
+
+namespace lumora {
+
+struct TForm3;
+
+// The settings of messages: font and colours (colour texts as configured).
+struct MessageSettings {
+  std::string fontName = "Arial";
+  int fontSize = 12;
+  bool bold = false, italic = false, underline = false;
+  std::string background = "FFFFFF", text = "000000", link = "0000FF", visited = "800080";
+};
+
+// The running script: its lines, the line index, one level of subroutine.
+struct ScriptRun {
+  StringList lines;
+  int lineIndex = 0;
+  int gosubLine = -1;
+  std::string gosubScript;
+};
+
+// The HTML page of display model 2 while a run composes it.
+struct Page {
+  StringList lines;
+  std::string closingTags;
+  StringList lastWritten;  // the page last saved to tmp.htm, for the automation
+  bool written = false;
+};
+
+struct TForm1 {
+  explicit TForm1(Platform& platform);
+
+  Platform& platform;
+  TForm3* interp = nullptr;  // the interpreter form, created after this one
+
+  // Names and folders. Folders are native paths ending with "/"; the game name
+  // is Windows-1252 like every script text.
+  std::string gameName, programFolder, gameFolder, gameFolderUrl;
+
+  StringList config;       // the configuration lines
+  std::string configName;  // the file they came from, for error messages
+  bool configLoaded = false;   // FormCreate read the whole file
+  bool loaderFinished = false; // the game loader applied every line
+
+  // The window: its position on the screen; its client size is that of Abok0.
+  int windowLeft = 0, windowTop = 0;
+  bool shaped = false;
+  Focus focus = Focus::None;
+
+  // Components of page "Default" (0) of Abok0.
+  Notebook Abok0, Abok1, Abok2;
+  ImageBox Imp, btFim, TelCmd;
+  Label lbFim;
+  Edit Input;
+  // Display area pages.
+  Panel PanTel, BarraTop;
+  ImageBox Tela, Tela3, MapJog, Voce;
+  Memo Msg, MsgMd0;
+  WebView WebB;
+  ScrollBox Sbc1, Sbox2;
+  Label Label2;
+  // Page "Imagens" (1): work surfaces, never shown.
+  ImageBox TelMod3, BufShp, GrpTmp, Hud, BkTel;
+  Memo Memo1, Memo3;
+  // Page "Abertura" (2).
+  ImageBox TelAber;
+  Timer Chuva;
+
+  // Interpreter-visible fields.
+  std::string Modelo = "1";
+  std::string Script = "start", IniScp = "start", RetScp = "start", Objeto, Posic;
+  std::string vocabulary;
+  int typingDelay = 7;
+  int hudX = 0, hudY = 0;
+  std::string rainPicture, rainMask;
+  int textX = 0, textY = 0;  // the model-3 text position
+  bool dragging = false;
+
+  MessageSettings message;
+  ScriptRun run;
+  LinkParams params;
+  GameState state;
+  Exits exits;
+  LinkTable links;
+  std::string pictureClickScript;
+  Page page;
+
+  // Off-screen bitmaps: the screen and panel buffers and four work bitmaps.
+  QImage screenBuffer, panelBuffer;
+  QImage work[4];
+  FontSpec screenFont, panelFont;
+  Colour screenBrush = kWhite, panelBrush = kWhite;
+
+  bool exitRequested = false;
+
+  // The script names that symbolic references may stand for.
+  SpecialScripts Specials() const { return {Posic, Objeto, RetScp}; }
+};
+
+}  // namespace lumora

@@ -1,0 +1,62 @@
+// Creation: the configuration file read at start and the opening screen.
+#include "core/paths.h"
+#include "core/script_error.h"
+#include "core/strings.h"
+#include "core/text1252.h"
+#include "shell/config.h"
+#include "shell/lifecycle.h"
+
+namespace lumora {
+namespace {
+
+void LoadConfiguration(TForm1& f, const std::string& folder) {
+  f.configName = f.gameName + ".ini";
+  StringList lines;
+  if (!LoadLines(ResolvePath(folder, f.configName), lines))
+    throw ScriptError("Cannot open the configuration file \"" + Cp1252FromUtf8(folder) + f.configName + "\"");
+  f.config = std::move(lines);
+  if (f.config.size() < static_cast<size_t>(kConfigLineCount))
+    throw ScriptError(f.configName + ": the configuration has " + IntToStr(static_cast<int64_t>(f.config.size())) +
+                      " lines; it needs at least " + IntToStr(kConfigLineCount));
+}
+
+void ReadConfiguredFields(TForm1& f) {
+  // Line 13 names the opening picture; it is loaded with the picture loader.
+  f.TelAber.enabled = true;
+  f.state.registerCount = ConfigInt(f, 5);
+  f.IniScp = ConfigLine(f, 6);
+  f.Script = ConfigLine(f, 7);
+  f.RetScp = ConfigLine(f, 8);
+  f.Objeto = ConfigLine(f, 9);
+  f.Posic = ConfigLine(f, 10);
+  f.configLoaded = true;
+}
+
+}  // namespace
+
+void FormCreate(TForm1& f, const std::string& programFolder, const std::string& gameName) {
+  f.programFolder = programFolder;
+  f.gameName = gameName;
+  f.state.registerCount = 250;
+  f.Modelo = "1";
+  f.Abok1.ShowPage("1");
+  f.Script = f.IniScp = f.RetScp = "start";
+  f.typingDelay = 7;
+  Guarded(f, [&] {
+    LoadConfiguration(f, programFolder);
+    ReadConfiguredFields(f);
+  });
+  // The lists are created whatever happened above.
+  f.run.lines.clear();
+  f.state.objectTable.clear();
+  f.state.names.clear();
+  f.state.objs.clear();
+  ResetRegisters(f.state);
+  f.page.lines.clear();
+  f.Abok0.pageIndex = 2;
+  f.hudX = f.hudY = 0;
+  f.rainPicture.clear();
+  f.rainMask.clear();
+}
+
+}  // namespace lumora

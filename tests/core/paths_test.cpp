@@ -1,0 +1,43 @@
+// The path resolver.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/paths.h"
+#include "support/temp_game.h"
+
+namespace lumora {
+namespace {
+
+TEST(ResolvePath, FindsFilesWhatEverTheirCase) {
+  testing::TempGame game;
+  game.WriteLines("Sala.scp", {"x"});
+  std::filesystem::create_directories(game.folder() + "Fotos/Norte");
+  game.WriteLines("Fotos/Norte/Porta.PNG", {"x"});
+
+  EXPECT_EQ(ResolvePath(game.folder(), "sala.scp"), game.folder() + "Sala.scp");
+  EXPECT_EQ(ResolvePath(game.folder(), "Sala.scp"), game.folder() + "Sala.scp");
+  EXPECT_EQ(ResolvePath(game.folder(), "fotos\\norte\\porta.png"), game.folder() + "Fotos/Norte/Porta.PNG");
+  EXPECT_TRUE(FileExists(game.folder(), "SALA.SCP"));
+  EXPECT_FALSE(FileExists(game.folder(), "sala"));
+  EXPECT_FALSE(FileExists(game.folder(), "fotos"));  // a folder is no file
+  EXPECT_EQ(ResolvePath(game.folder(), "nada.scp"), game.folder() + "nada.scp");
+}
+
+TEST(ResolvePath, WindowsNamesFindTheirUtf8Files) {
+  testing::TempGame game;
+  game.WriteLines("Cora\xE7\xE3o.scp", {"x"});  // stored as UTF-8 "Coração.scp"
+  ASSERT_TRUE(std::filesystem::exists(game.folder() + "Cora\xC3\xA7\xC3\xA3o.scp"));
+  EXPECT_EQ(ResolvePath(game.folder(), "Cora\xE7\xE3o.scp"), game.folder() + "Cora\xC3\xA7\xC3\xA3o.scp");
+  EXPECT_TRUE(FileExists(game.folder(), "CORA\xC7\xC3O.scp"));  // upper-case accented letters too
+}
+
+TEST(ResolvePath, FolderAndFileNameParts) {
+  EXPECT_EQ(FolderOf("/a/b/c.scp"), "/a/b/");
+  EXPECT_EQ(FileNameOf("/a/b/c.scp"), "c.scp");
+  EXPECT_EQ(FolderOf("c.scp"), "");
+  EXPECT_EQ(FileNameOf("c.scp"), "c.scp");
+}
+
+}  // namespace
+}  // namespace lumora

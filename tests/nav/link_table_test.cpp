@@ -1,0 +1,46 @@
+// The link table: reset and rotation of the slot groups.
+#include <gtest/gtest.h>
+
+#include "nav/link_table.h"
+
+namespace lumora {
+namespace {
+
+TEST(LinkTable, ResetKeepsBackgroundAreasActiveAndRestartsEveryCounter) {
+  LinkTable t;
+  for (auto& r : t.records) r.active = true;
+  t.nextScreen = 7;
+  t.nextPanel = 33;
+  t.nextBackground = 51;
+  t.nextModel3 = 99;
+  t.Reset();
+  for (int i = 0; i < 100; ++i) EXPECT_EQ(t.records[static_cast<size_t>(i)].active, i >= 40 && i <= 59) << i;
+  EXPECT_EQ(t.nextScreen, 0);
+  EXPECT_EQ(t.nextPanel, 20);
+  EXPECT_EQ(t.nextBackground, 40);
+  EXPECT_EQ(t.nextModel3, 60);
+}
+
+TEST(LinkTable, EachGroupFillsInRotationAndWraps) {
+  const struct {
+    SlotGroup group;
+    int size;
+  } cases[] = {{kScreenSlots, 20}, {kPanelSlots, 20}, {kBackgroundSlots, 20}, {kModel3Slots, 40}};
+  for (const auto& c : cases) {
+    LinkTable t;
+    for (int k = 0; k < c.size; ++k) {
+      LinkRecord& r = t.Take(c.group);
+      EXPECT_EQ(&r - t.records.data(), c.group.first + k) << c.group.word;
+    }
+    // The next one wraps to the group's first record; other groups are untouched.
+    EXPECT_EQ(&t.Take(c.group) - t.records.data(), c.group.first) << c.group.word;
+    EXPECT_EQ(&t.Take(c.group) - t.records.data(), c.group.first + 1) << c.group.word;
+  }
+  LinkTable t;
+  t.Take(kScreenSlots);
+  EXPECT_EQ(&t.Take(kPanelSlots) - t.records.data(), 20);
+  EXPECT_EQ(&t.Take(kScreenSlots) - t.records.data(), 1);
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,68 @@
+// Colour texts, style texts and configuration line readings.
+#include <gtest/gtest.h>
+
+#include "core/script_error.h"
+#include "shell/config.h"
+#include "support/temp_game.h"
+
+namespace lumora {
+namespace {
+
+TEST(ColourFromText, ReadsRedGreenBlue) {
+  const std::pair<const char*, Colour> cases[] = {
+      {"FF8000", 0xFF8000}, {"ff8000", 0xFF8000}, {"000000", 0x000000}, {"0000FF", 0x0000FF},
+      {"FF0000", 0xFF0000}, {"00FF00", 0x00FF00}, {"123456", 0x123456},
+  };
+  for (const auto& [text, colour] : cases) EXPECT_EQ(ColourFromText(text), colour) << text;
+  EXPECT_EQ(ColourText(0xFF8000), "FF8000");
+  EXPECT_EQ(ColourText(0x0000FF), "0000FF");
+}
+
+TEST(ColourFromText, TextThatIsNotHexadecimalRaises) {
+  for (const char* text : {"", "GG0000", "FF 800", "#FF8000", "red"}) EXPECT_THROW(ColourFromText(text), ScriptError) << text;
+}
+
+TEST(StyleFromText, UpperCaseLettersInTheirPlacesOnly) {
+  const struct {
+    const char* text;
+    bool bold, italic, underline;
+  } cases[] = {
+      {"B-U", true, false, true}, {"BIU", true, true, true}, {"---", false, false, false},
+      {"b", false, false, false}, {"bIu", false, true, false}, {"IBU", false, false, true},
+      {"B", true, false, false},  {"-I", false, true, false}, {"", false, false, false},
+      {"BIUX", true, true, true},
+  };
+  for (const auto& c : cases) {
+    const Style s = StyleFromText(c.text);
+    EXPECT_EQ(s.bold, c.bold) << c.text;
+    EXPECT_EQ(s.italic, c.italic) << c.text;
+    EXPECT_EQ(s.underline, c.underline) << c.text;
+  }
+}
+
+TEST(PointsToPixels, NinetySixDotsPerInch) {
+  const std::pair<int, int> cases[] = {{12, 16}, {9, 12}, {8, 11}, {10, 13}, {0, 0}, {36, 48}};
+  for (const auto& [points, pixels] : cases) EXPECT_EQ(PointsToPixels(points), pixels) << points;
+}
+
+TEST(ConfigLine, ErrorsNameTheFileAndTheLine) {
+  testing::TempGame game;
+  game.SetConfig(16, "doze");
+  game.SetConfig(19, "branco");
+  testing::Session s{game, false};
+  try {
+    ConfigInt(s.f, 16);
+    FAIL() << "no error";
+  } catch (const ScriptError& e) {
+    const std::string what = e.what();
+    EXPECT_NE(what.find("aventura.ini"), std::string::npos) << what;
+    EXPECT_NE(what.find("line 17"), std::string::npos) << what;
+    EXPECT_NE(what.find("'doze'"), std::string::npos) << what;
+  }
+  EXPECT_THROW(ConfigColour(s.f, 19), ScriptError);
+  EXPECT_THROW(ConfigLine(s.f, 98), ScriptError);
+  EXPECT_EQ(ConfigLine(s.f, 97), "323");
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,51 @@
+// A platform for tests: records what the engine asked of the window system and
+// keeps a virtual clock, so waits cost no time and can be checked.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace lumora::testing {
+
+class FakePlatform : public Platform {
+ public:
+  void ProcessMessages() override;
+  void RepaintNow(const Control& control) override;
+  void Sleep(int ms) override { clock += ms; }
+  int64_t Milliseconds() override { return clock; }
+
+  void WebStop() override { ++webStops; }
+  void WebNavigate(const std::string& target) override { navigations.push_back(target); }
+  void WebLoadHtml(const std::string& html) override { loadedHtml.push_back(html); }
+  int WebReadyState() override { return readyState; }
+  void WebFocus() override { ++webFocusCount; }
+
+  void OpenUrl(const std::string& url) override { openedUrls.push_back(url); }
+  void ShowError(const std::string& text) override { errors.push_back(text); }
+  void RequestExit() override { exitRequested = true; }
+
+  // Runs fn at the next ProcessMessages only, as a player's click handled while
+  // the engine waits; the nested run may process messages itself without
+  // triggering it again.
+  void OnceDuringProcessMessages(std::function<void()> fn);
+
+  // Called at every ProcessMessages (after a pending one-shot hook).
+  std::function<void()> onProcessMessages;
+
+  int processCount = 0;
+  int repaintCount = 0;
+  std::vector<std::string> repainted;  // component names, in order
+  int64_t clock = 0;
+  int webStops = 0, webFocusCount = 0;
+  int readyState = 4;
+  std::vector<std::string> navigations, loadedHtml, openedUrls, errors;
+  bool exitRequested = false;
+
+ private:
+  std::function<void()> once_;
+};
+
+}  // namespace lumora::testing

@@ -1,0 +1,44 @@
+// Page composition: the head every model-2 page starts with, the blank page.
+#include "view/page.h"
+
+#include "core/strings.h"
+#include "shell/form1.h"
+
+namespace lumora {
+
+void PageStart(TForm1& f) {
+  const MessageSettings& m = f.message;
+  StringList& lines = f.page.lines;
+  lines.clear();
+  lines.push_back("<!DOCTYPE html>");
+  lines.push_back("<head>");
+  lines.push_back("<title>Lumora: " + f.gameName + "</title>");
+  lines.push_back("<meta http-equiv=\"X-UA-Compatible\" content=\"ie=edge\">");
+  lines.push_back("</head>");
+  lines.push_back("<body bgcolor=#" + m.background + " text=#" + m.text + " link=#" + m.link + " vlink=#" + m.visited);
+  lines.push_back(" alink=#FFFF00 leftmargin=10 topmargin=0 marginwidth=0 marginheight=0 >");
+  lines.push_back("<div style=\"margin-right:10px;\">");
+  std::string open, close;
+  if (m.bold) open += "<b>", close += "</b>";
+  if (m.italic) open += "<em>", close += "</em>";
+  if (m.underline) open += "<u>", close += "</u>";
+  const int pixels = m.fontSize + m.fontSize / 2;
+  lines.push_back("<font face=" + m.fontName + " color=#" + m.text + " style=\"font-size:" + IntToStr(pixels) +
+                  "px; \">" + open);
+  f.page.closingTags = close;
+}
+
+std::string BlankPageHtml(const TForm1& f, const std::string& colour) {
+  return "<!DOCTYPE html><head><title>Lumora: " + f.gameName + "</title>" +
+         "<meta http-equiv=\"X-UA-Compatible\" content=\"ie=edge\">" + "</head>" + "<body  bgcolor=#" + colour +
+         " text=#FFFF00 link=#FFFF00 vlink=#FFFF00 alink=#FFFF00 leftmargin=0 topmargin=0 marginwidth=0 "
+         "marginheight=0 >" +
+         "</body>" + "</html>";
+}
+
+void ShowBlankPage(TForm1& f, const std::string& colour) {
+  f.platform.WebLoadHtml(BlankPageHtml(f, colour));
+  f.platform.ProcessMessages();
+}
+
+}  // namespace lumora

@@ -1,0 +1,76 @@
+// The configured look of the display surfaces.
+#include "view/surfaces.h"
+
+#include <algorithm>
+
+#include "shell/config.h"
+#include "shell/form1.h"
+
+namespace lumora {
+
+QImage FilledImage(int width, int height, Colour c) {
+  QImage img(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+  img.fill(QColor::fromRgb(c));
+  return img;
+}
+
+FontSpec MessageFont(const TForm1& f) {
+  FontSpec font;
+  font.name = f.message.fontName;
+  font.size = f.message.fontSize;
+  font.color = ColourFromText(f.message.text);
+  font.bold = f.message.bold;
+  font.italic = f.message.italic;
+  font.underline = f.message.underline;
+  return font;
+}
+
+void ResetModel0Surface(TForm1& f) {
+  f.MsgMd0.width = f.Abok1.width - 10;
+  f.MsgMd0.height = f.Abok1.height - 10;
+  f.MsgMd0.color = ConfigColour(f, 18);
+  f.MsgMd0.font.name = ConfigLine(f, 32);
+  f.MsgMd0.font.size = ConfigInt(f, 33);
+  f.MsgMd0.font.color = ConfigColour(f, 34);
+  ApplyStyle(f.MsgMd0.font, StyleFromText(ConfigLine(f, 57)));
+}
+
+void ResizeScreen(TForm1& f, int width, int height, Colour bg) {
+  f.Tela.width = width;
+  f.Tela.height = height;
+  f.Tela.picture = FilledImage(width, height, bg);
+  f.screenBuffer = FilledImage(width, height, bg);
+  f.screenBrush = bg;
+  f.screenFont = MessageFont(f);
+}
+
+void ApplyInputLine(TForm1& f) {
+  f.Input.left = ConfigInt(f, 36);
+  f.Input.top = ConfigInt(f, 37);
+  f.Input.width = ConfigInt(f, 38);
+  f.Input.height = ConfigInt(f, 39);
+  f.Input.color = ConfigColour(f, 40);
+  f.Input.font.name = ConfigLine(f, 41);
+  f.Input.font.size = ConfigInt(f, 42);
+  f.Input.font.color = ConfigColour(f, 43);
+}
+
+void ResetPanel(TForm1& f) {
+  f.Abok2.left = ConfigInt(f, 45);
+  f.Abok2.top = ConfigInt(f, 46);
+  f.Abok2.width = ConfigInt(f, 47);
+  f.Abok2.height = ConfigInt(f, 48);
+  const Colour bg = ConfigColour(f, 18);
+  f.TelCmd.width = f.Abok2.width;
+  f.TelCmd.height = f.Abok2.height;
+  f.TelCmd.picture = FilledImage(f.TelCmd.width, f.TelCmd.height, bg);
+  f.panelBuffer = FilledImage(f.TelCmd.width, f.TelCmd.height, bg);
+  f.panelBrush = bg;
+  f.panelFont.name = ConfigLine(f, 15);
+  f.panelFont.size = ConfigInt(f, 16);
+  f.panelFont.color = ConfigColour(f, 19);
+  f.panelFont.bold = f.panelFont.italic = f.panelFont.underline = false;
+  f.Abok2.visible = VisibleFromText(ConfigLine(f, 53));
+}
+
+}  // namespace lumora
