@@ -71,6 +71,7 @@ QJsonObject StateJson(const TForm1& f, bool exited) {
   s["links"] = LinksJson(f.links);
   s["pictureScript"] = Q(f.pictureClickScript);
   s["vocabulary"] = Q(f.vocabulary);
+  s["lastCommand"] = Q(f.lastCommand);
   s["rain"] = f.Chuva.enabled;
   s["config"] = Strings(f.config);
   s["window"] = QJsonObject{{"left", f.windowLeft}, {"top", f.windowTop}, {"width", f.Abok0.width},

@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QUrl>
 #include <QWheelEvent>
 #include <fstream>
 #include <sstream>
@@ -148,6 +149,12 @@ void Walkthrough::Deliver(const Action& a) {
     QWheelEvent e(QPointF(1, 1), QPointF(1, 1), QPoint(), QPoint(0, IntOr(a.words[0], 0)), Qt::NoButton,
                   Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(target, &e);
+  } else if (v == "follow" && !a.rest.empty()) {
+    window_.FollowLink(a.rest);
+  } else if (v == "link" && !a.rest.empty()) {
+    // The game folder's address is percent-encoded already; the reference is
+    // encoded as the web engine would report it.
+    window_.FollowLink(f_.gameFolderUrl + "Scp=" + QUrl::toPercentEncoding(QString::fromUtf8(a.rest), "&=@/").toStdString());
   } else if (v == "wait" && a.words.size() == 1) {
     Wait(IntOr(a.words[0], 0));
   } else if (v == "quit") {

@@ -52,7 +52,9 @@ class QtPlatform : public Platform {
 // Pauses and typing cost no real time: the clock is virtual.
 class HeadlessPlatform : public QtPlatform {
  public:
-  void Sleep(int ms) override { now_ += ms > 0 ? ms : 0; }
+  // The real web view, when there is one, loads in real time: waits for it
+  // take real time too.
+  void Sleep(int ms) override;
   int64_t Milliseconds() override { return now_; }
   void Advance(int64_t ms) { now_ += ms; }
 

@@ -8,9 +8,47 @@
 
 #include "core/text1252.h"
 #include "input/quit_button.h"
+#include "input/typed_command.h"
+#include "input/web_navigation.h"
 #include "shell/lifecycle.h"
 
 namespace lumora {
+namespace {
+
+// The input line's keys as the engine names them.
+InputKey ToInputKey(int key) {
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return InputKey::Enter;
+    case Qt::Key_F1: return InputKey::F1;
+    case Qt::Key_F2: return InputKey::F2;
+    case Qt::Key_F3: return InputKey::F3;
+    case Qt::Key_F4: return InputKey::F4;
+    case Qt::Key_Up: return InputKey::Up;
+    case Qt::Key_Down: return InputKey::Down;
+    case Qt::Key_Left: return InputKey::Left;
+    case Qt::Key_Right: return InputKey::Right;
+    default: return InputKey::Other;
+  }
+}
+
+// Calls back when a widget gets the focus, a key or a click; the event goes on.
+class FocusWatch : public QObject {
+ public:
+  FocusWatch(QObject* parent, std::function<void()> onEvent) : QObject(parent), onEvent_(std::move(onEvent)) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    const auto type = e->type();
+    if (type == QEvent::FocusIn || type == QEvent::KeyPress || type == QEvent::MouseButtonRelease) onEvent_();
+    return false;
+  }
+
+ private:
+  std::function<void()> onEvent_;
+};
+
+}  // namespace
 
 MainWindow::MainWindow(TForm1& form, std::unique_ptr<WebBackend> web) : f_(form), web_(std::move(web)) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -33,6 +71,7 @@ MainWindow::MainWindow(TForm1& form, std::unique_ptr<WebBackend> web) : f_(form)
     openingClickTimer_.stop();
     OpeningDoubleClick();
   };
+  web_->onLink = [this](const std::string& reported) { FollowLink(reported); };
   openingClickTimer_.setSingleShot(true);
   connect(&openingClickTimer_, &QTimer::timeout, this, [this] { OpeningClick(); });
   Sync();
@@ -41,6 +80,7 @@ MainWindow::MainWindow(TForm1& form, std::unique_ptr<WebBackend> web) : f_(form)
 void MainWindow::BuildGamePage(QWidget* page) {
   imp_ = new ImageWidget(f_.Imp, page);
   btFim_ = new ImageWidget(f_.btFim, page);
+  btFim_->handlers.press = [this](int, int, Qt::MouseButton) { Enter([this] { BtFimMouseDown(f_); }); };
   btFim_->handlers.click = [this] { QuitButtonRelease(); };
   lbFim_ = new QLabel(page);
   abok2_ = new QStackedWidget(page);
@@ -48,6 +88,7 @@ void MainWindow::BuildGamePage(QWidget* page) {
   abok2_->addWidget(panel);
   telCmd_ = new ImageWidget(f_.TelCmd, panel);
   input_ = new InputWidget(f_.Input, page);
+  input_->onKey = [this](int key) { Enter([this, key] { InputKeyUp(f_, ToInputKey(key)); }); };
   abok1_ = new QStackedWidget(page);
 }
 
@@ -84,6 +125,19 @@ void MainWindow::BuildDisplayPages() {
   msg_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   msg_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (MemoWidget* m : {msg_, msgMd0_}) m->document()->setDocumentMargin(1);
+  // MsgMd0 hands the focus on to the input line when it gets it, on keys and
+  // clicks, and whenever its text changes (typing included).
+  auto* watch = new FocusWatch(msgMd0_, [this] {
+    f_.focus = shownFocus_ = Focus::MsgMd0;
+    MsgMd0PassFocus(f_);
+    SyncFocus();
+  });
+  msgMd0_->installEventFilter(watch);
+  msgMd0_->viewport()->installEventFilter(watch);
+  connect(msgMd0_, &QPlainTextEdit::textChanged, this, [this] {
+    MsgMd0PassFocus(f_);
+    SyncFocus();
+  });
 }
 
 void MainWindow::SyncControl(QWidget* w, const Control& c) {
@@ -207,6 +261,8 @@ void MainWindow::Sync() {
   sbox2_->widget()->resize(f_.Sbox2.width, f_.Tela3.top + f_.Tela3.height);
   SyncLabel(label2_, f_.Label2);
   SyncImage(telAber_);
+  // The skin's outline, for painting and for clicks.
+  if (f_.shaped && mask() != f_.shape) setMask(f_.shape);
   SyncFocus();
 }
 
@@ -256,6 +312,11 @@ void MainWindow::OpeningDoubleClick() {
 
 void MainWindow::QuitButtonRelease() {
   Enter([this] { BtFimMouseUp(f_); });
+}
+
+void MainWindow::FollowLink(const std::string& reported) {
+  const std::string address = AddressFromBrowser(reported);
+  Enter([this, address] { WebBNavigateComplete2(f_, address); });
 }
 
 void MainWindow::ExitNow() {

@@ -36,6 +36,8 @@ class MainWindow : public QWidget {
   void OpeningClick();
   void OpeningDoubleClick();
   void QuitButtonRelease();
+  // A link followed in the web view; the address as the web engine reports it.
+  void FollowLink(const std::string& reported);
 
   std::function<void()> onExit;  // called when the program is to end
 

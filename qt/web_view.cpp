@@ -1,12 +1,39 @@
 // The web view behind WebB.
 #include "qt/web_view.h"
 
+#include <QTimer>
+#include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include "core/text1252.h"
 
 namespace lumora {
+namespace {
+
+// Refuses navigations to script links, so the view never shows an error page,
+// and hands the address on through the event loop.
+class GamePage : public QWebEnginePage {
+ public:
+  GamePage(WebBackend& web, QObject* parent) : QWebEnginePage(parent), web_(web) {}
+
+ protected:
+  bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
+    const QByteArray address = url.toEncoded();
+    if (!address.contains("Scp=")) return true;
+    WebBackend* web = &web_;
+    const std::string reported = address.toStdString();
+    QTimer::singleShot(0, this, [web, reported] {
+      if (web->onLink) web->onLink(reported);
+    });
+    return false;
+  }
+
+ private:
+  WebBackend& web_;
+};
+
+}  // namespace
 
 void RecordingWeb::Navigate(const std::string& target) { lastTarget = target; }
 
@@ -40,6 +67,7 @@ void EngineWeb::Focus() {
 void EngineWeb::Realize(QWidget* parent) {
   if (view_) return;
   view_ = new QWebEngineView(parent);
+  view_->setPage(new GamePage(*this, view_));
   // Game pages are written in Windows-1252.
   view_->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
   view_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QUrl>
 #include <QWidget>
+#include <functional>
 #include <string>
 
 class QWebEngineView;
@@ -25,6 +26,9 @@ class WebBackend {
   virtual QWidget* Widget() = 0;
 
   std::string lastTarget, lastHtml;  // what the view was last given
+  // A followed link ("Scp=" in its address), as the engine reports it: percent-
+  // encoded UTF-8. Called from the event loop, never inside the engine's callback.
+  std::function<void(const std::string&)> onLink;
 };
 
 // Records the pages it is given and is always complete.

@@ -7,17 +7,11 @@
 
 #include "core/text1252.h"
 #include "shell/config.h"
+#include "view/fonts.h"
 
 namespace lumora {
 
-QFont ToQFont(const FontSpec& spec) {
-  QFont font(QStringFromCp1252(spec.name));
-  font.setPixelSize(std::max(1, PointsToPixels(spec.size)));
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
-  return font;
-}
+QFont ToQFont(const FontSpec& spec) { return FontForBitmap(spec); }
 
 Qt::CursorShape ToQtCursor(Cursor cursor) {
   switch (cursor) {

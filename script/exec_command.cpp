@@ -97,8 +97,10 @@ bool RunTextBlock(TForm3& t) {
   }
   if (closed) line.resize(line.find('\''));
   collected += line;
+  // A run nested in the typing below rebuilds the trace line: keep this one.
+  const std::string trace = t.traceLine + line;
   ShowTextBlock(f, collected);
-  Trace(t.traceLine + line);
+  Trace(trace);
   if (static_cast<size_t>(f.run.lineIndex) + 1 >= lines.size()) {
     // Closed on the last line: the call ends with the script. The block's trace
     // line has gone out already.
@@ -128,6 +130,7 @@ void Dispatch(TForm3& t) {
 }
 
 void ExecCommand(TForm3& t) {
+  t.restart = false;
   for (;;) {
     t.commandLine = Trim(t.commandLine);
     t.traceLine = TracePrefix(t.f.run.lineIndex);
@@ -149,6 +152,11 @@ void ExecCommand(TForm3& t) {
     }
     SplitArguments(t);
     Dispatch(t);
+    if (t.restart) {
+      // A jump placed the line after its label in commandLine.
+      t.restart = false;
+      continue;
+    }
     return;
   }
 }

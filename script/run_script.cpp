@@ -1,8 +1,6 @@
 // RunScript: reset, load, the line loop, the finishing steps.
 #include "script/run_script.h"
 
-#include <QPainter>
-
 #include "core/paths.h"
 #include "core/strings.h"
 #include "core/trace.h"
@@ -10,7 +8,10 @@
 #include "script/labels.h"
 #include "shell/config.h"
 #include "shell/form1.h"
+#include "view/canvas3.h"
+#include "view/message_commands.h"
 #include "view/page.h"
+#include "view/picture_loader.h"
 #include "view/surfaces.h"
 
 namespace lumora {
@@ -73,6 +74,11 @@ void ResetShownPage(TForm1& f) {
     f.TelMod3.left = f.TelMod3.top = 5;
     f.TelMod3.width = ConfigInt(f, 49) - 21;
     f.TelMod3.height = ConfigInt(f, 50) - 10;
+    const FontSpec style = f.canvas3Font;  // the canvas keeps its style
+    SetUpCanvas3Font(f);
+    f.canvas3Font.bold = style.bold;
+    f.canvas3Font.italic = style.italic;
+    f.canvas3Font.underline = style.underline;
     f.textX = f.textY = 0;
     f.Memo3.text.clear();
   }
@@ -101,6 +107,7 @@ void LoadScript(TForm1& f, const std::string& reference) {
   StringList lines;
   if (FileExists(f.gameFolder, file) && LoadLines(ResolvePath(f.gameFolder, file), lines)) {
     f.run.lines = std::move(lines);
+    ++f.run.linesGeneration;
     Trace("Executando script: " + file);
     Trace("Labels neste script...");
     Trace(LabelListing(f.run.lines));
@@ -121,17 +128,13 @@ void ExecuteLines(TForm1& f) {
 }
 
 void Finish(TForm1& f) {
-  if (f.Modelo == "1" && !f.screenBuffer.isNull()) {
-    QPainter p(&f.Tela.picture);
-    p.drawImage(0, 0, f.screenBuffer);
-  }
-  if (!f.panelBuffer.isNull()) {
-    QPainter p(&f.TelCmd.picture);
-    p.drawImage(0, 0, f.panelBuffer);
-  }
+  DrawHud(f);
+  CopyBuffersToScreen(f);
   SaveRegistersAndObjects(f.state, f.gameFolder, f.gameName);
   f.platform.ProcessMessages();
   if ((f.Modelo == "0" || f.Modelo == "1") && f.Input.visible) f.focus = Focus::Input;
+  if (f.Modelo == "3") ShowCanvas3(f);
+  if (f.Modelo == "2" && !f.page.lines.empty()) FinishPage(f);
 }
 
 }  // namespace

@@ -71,7 +71,8 @@ void DescribeDisplayPages(TForm1& f) {
   Place(f.Sbox2, "Sbox2", 0, 0, 596, 323);
   f.Sbox2.horizontalBar = false;
   Place(f.Tela3, "Tela3", 5, 5, 580, 313);
-  Place(f.Label2, "Label2", 20, 20, 560, 30);
+  Place(f.Label2, "Label2", 10, 15, 272, 24);
+  f.Label2.transparent = true;
   f.Label2.caption = "Atualiza\xE7\xF5" "es e download...";
   f.Label2.font = Font("Arial", 21, kBlack, true, true);
 }

@@ -1,7 +1,10 @@
 // Page composition: the head every model-2 page starts with, the blank page.
 #include "view/page.h"
 
+#include "core/paths.h"
+#include "core/script_error.h"
 #include "core/strings.h"
+#include "core/text1252.h"
 #include "shell/form1.h"
 
 namespace lumora {
@@ -38,6 +41,35 @@ std::string BlankPageHtml(const TForm1& f, const std::string& colour) {
 
 void ShowBlankPage(TForm1& f, const std::string& colour) {
   f.platform.WebLoadHtml(BlankPageHtml(f, colour));
+  f.platform.ProcessMessages();
+}
+
+void PageFocus(TForm1& f) {
+  // Ready state 4 is "complete". The limit is counted in the platform's time.
+  constexpr int64_t kLimitMs = 5000;
+  const int64_t start = f.platform.Milliseconds();
+  f.platform.ProcessMessages();
+  while (f.platform.WebReadyState() < 4 && f.platform.Milliseconds() - start < kLimitMs) {
+    f.platform.Sleep(10);
+    f.platform.ProcessMessages();
+  }
+  f.platform.WebFocus();
+  f.focus = Focus::WebB;
+}
+
+void FinishPage(TForm1& f) {
+  StringList& lines = f.page.lines;
+  if (!f.page.closingTags.empty()) lines.push_back(f.page.closingTags);
+  lines.push_back("</font></div>");
+  lines.push_back("</html>");
+  lines.push_back("</body>");
+  const std::string path = ResolvePath(f.programFolder, "tmp.htm");
+  if (!SaveLinesAtomic(path, lines))
+    throw ScriptError("Cannot create file \"" + Cp1252FromUtf8(path) + "\"");
+  f.page.lastWritten = lines;
+  f.page.written = true;
+  f.platform.WebNavigate(path);
+  PageFocus(f);
   f.platform.ProcessMessages();
 }
 

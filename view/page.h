@@ -13,4 +13,12 @@ void PageStart(TForm1& f);
 std::string BlankPageHtml(const TForm1& f, const std::string& colour);
 void ShowBlankPage(TForm1& f, const std::string& colour);
 
+// Waits, processing messages, until the web view's page is complete (at most a
+// few seconds, so a broken view never hangs the game), then focuses it.
+void PageFocus(TForm1& f);
+
+// The end of a model-2 run: the tail appended, the page saved as "tmp.htm" in
+// the program folder, shown in the web view and focused.
+void FinishPage(TForm1& f);
+
 }  // namespace lumora

@@ -1,0 +1,46 @@
+// Following a link in the web view.
+#include "input/web_navigation.h"
+
+#include "core/strings.h"
+#include "core/text1252.h"
+#include "script/run_script.h"
+#include "shell/form1.h"
+
+namespace lumora {
+namespace {
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+std::string AddressFromBrowser(std::string_view reported) {
+  std::string bytes;
+  bytes.reserve(reported.size());
+  for (size_t i = 0; i < reported.size(); ++i) {
+    const int hi = reported[i] == '%' && i + 2 < reported.size() ? HexValue(reported[i + 1]) : -1;
+    const int lo = hi >= 0 ? HexValue(reported[i + 2]) : -1;
+    if (lo >= 0) {
+      bytes += static_cast<char>(hi * 16 + lo);
+      i += 2;
+    } else {
+      bytes += reported[i];
+    }
+  }
+  return Cp1252FromUtf8(bytes);
+}
+
+void WebBNavigateComplete2(TForm1& f, const std::string& address) {
+  const size_t at = address.find("Scp=");
+  if (at == std::string::npos) return;
+  const std::string reference = address.substr(at + 4);
+  f.platform.ProcessMessages();
+  if (Contains(reference, ".htm")) return;
+  RunScript(f, reference);
+}
+
+}  // namespace lumora

@@ -1,0 +1,88 @@
+// "modo=" and "setmode=": switching the display model and laying out its page.
+#include "shell/config.h"
+#include "shell/form1.h"
+#include "view/canvas3.h"
+#include "view/display_commands.h"
+#include "view/message_commands.h"
+#include "view/page.h"
+#include "view/surfaces.h"
+
+namespace lumora {
+namespace {
+
+void ShowModel0(TForm1& f) {
+  f.Abok1.ShowPage("0");
+  f.Input.visible = VisibleFromText(ConfigLine(f, 44));
+  f.Abok1.height = ConfigInt(f, 25);
+  f.MsgMd0.text.clear();
+  f.MsgMd0.color = ColourFromText(f.message.background);
+  f.platform.ProcessMessages();
+}
+
+void ShowModel1(TForm1& f) {
+  f.Abok1.ShowPage("1");
+  f.Msg.visible = VisibleFromText(ConfigLine(f, 35));
+  f.Input.visible = VisibleFromText(ConfigLine(f, 44));
+  f.Abok1.height = ConfigInt(f, 25);
+  f.Msg.text.clear();
+  f.platform.ProcessMessages();
+}
+
+void ShowModel2(TForm1& f) {
+  ShowBlankPage(f, f.message.background);
+  f.Abok1.ShowPage("2");
+  f.Input.visible = false;
+  f.Abok1.width = ConfigInt(f, 24);
+  // Down to the bottom of the input line.
+  f.Abok1.height = ConfigInt(f, 37) + ConfigInt(f, 39) - f.Abok1.top;
+  f.WebB.width = f.Abok1.width + 20;
+  f.WebB.height = f.Abok1.height + 4;
+  f.platform.ProcessMessages();
+  PageStart(f);
+  PageFocus(f);
+}
+
+void ShowModel3(TForm1& f) {
+  f.Input.visible = false;
+  f.Abok1.ShowPage("3");
+  f.Abok1.width = ConfigInt(f, 49);
+  f.Abok1.height = ConfigInt(f, 50);
+  f.Sbox2.color = f.Abok1.color;
+  f.Sbox2.width = f.Abok1.width;
+  f.Sbox2.height = f.Abok1.height;
+  f.TelMod3.left = f.TelMod3.top = 5;
+  f.TelMod3.width = f.Abok1.width - 18;
+  f.TelMod3.height = f.Abok1.height - 10;
+  const bool italic = f.screenFont.italic, underline = f.screenFont.underline, bold = f.screenFont.bold;
+  SetUpCanvas3Font(f);
+  // Without the bold flag the style starts from the screen buffer's font.
+  if (!f.message.bold) {
+    f.canvas3Font.bold = bold;
+    f.canvas3Font.italic = italic || f.message.italic;
+    f.canvas3Font.underline = underline || f.message.underline;
+  }
+  f.TelMod3.picture = FilledImage(f.TelMod3.width, f.TelMod3.height, f.canvas3Brush);
+  f.Memo3.text.clear();
+  f.textX = f.textY = 0;
+  f.focus = Focus::None;
+  f.platform.ProcessMessages();
+}
+
+}  // namespace
+
+void CmdSetMode(TForm3& t) {
+  TForm1& f = t.f;
+  const std::string m = t.arg[0];
+  f.Input.text.clear();
+  f.links.Reset();
+  f.Modelo = m;
+  f.Abok2.visible = VisibleFromText(ConfigLine(f, 53));
+  if (m == "0") ShowModel0(f);
+  else if (m == "1") ShowModel1(f);
+  else if (m == "2") ShowModel2(f);
+  else if (m == "3") ShowModel3(f);
+  f.platform.ProcessMessages();
+  if (f.Input.visible) f.focus = Focus::Input;
+}
+
+}  // namespace lumora

@@ -1,0 +1,120 @@
+// Message commands: "msg+", "msg=", "clearmsg", "linefeed", "fonte=" and the
+// single settings of the message font and colours.
+#include "view/message_commands.h"
+
+#include <QPainter>
+
+#include "core/strings.h"
+#include "shell/config.h"
+#include "shell/form1.h"
+#include "view/canvas3.h"
+#include "view/page.h"
+#include "view/text_codes.h"
+#include "view/typing.h"
+
+namespace lumora {
+namespace {
+
+// The message text: traced by its first five characters, text codes applied.
+std::string MessageText(TForm3& t) {
+  t.traceLine += t.arg[0].substr(0, 5) + "...";
+  return ApplyTextCodes(t.arg[0], t.f.Modelo);
+}
+
+void AddMessage(TForm1& f, const std::string& text, bool replace) {
+  const std::string& m = f.Modelo;
+  if (m == "0") {
+    TypeText(f, text);
+  } else if (m == "1") {
+    f.Msg.text = replace ? text : f.Msg.text + text;
+  } else if (m == "2") {
+    f.page.lines.push_back(text);
+  } else if (m == "3") {
+    SetUpCanvas3Font(f);
+    if (replace) DrawCanvas3Text(f, f.textX, f.textY, text);
+  }
+}
+
+// A colour or name setting: the argument, or the configuration line when empty.
+void SetFromArgument(TForm3& t, std::string& setting, int defaultLine) {
+  setting = t.arg[0].empty() ? ConfigLine(t.f, defaultLine) : t.arg[0];
+  t.traceLine += setting;
+}
+
+}  // namespace
+
+void SetUpCanvas3Font(TForm1& f) {
+  f.canvas3Brush = ColourFromText(f.message.background);
+  f.canvas3Font.name = f.message.fontName;
+  f.canvas3Font.size = f.message.fontSize;
+  f.canvas3Font.color = ColourFromText(f.message.text);
+  f.canvas3Font.bold = f.message.bold;
+  f.canvas3Font.italic = f.message.italic;
+  f.canvas3Font.underline = f.message.underline;
+}
+
+void CmdMsgAdd(TForm3& t) { AddMessage(t.f, MessageText(t), false); }
+
+void CmdMsgSet(TForm3& t) {
+  if (t.arg[0].empty()) t.traceLine += "<-Falta texto!!!";
+  AddMessage(t.f, MessageText(t), true);
+}
+
+void CmdClearMsg(TForm3& t) {
+  TForm1& f = t.f;
+  if (f.Modelo == "0") f.MsgMd0.text.clear();
+  else if (f.Modelo == "1") f.Msg.text.clear();
+  else if (f.Modelo == "2") PageStart(f);
+  else if (f.Modelo == "3") f.Memo3.text.clear();
+}
+
+void CmdLineFeed(TForm3& t) {
+  TForm1& f = t.f;
+  if (f.Modelo == "0") TypeText(f, "\r\n");
+  else if (f.Modelo == "1") f.Msg.text += "\r\n";
+  else if (f.Modelo == "2") f.page.lines.push_back("<br>");
+  else if (f.Modelo == "3") f.textY += f.canvas3Font.size + f.canvas3Font.size / 2;
+}
+
+void CmdFonte(TForm3& t) {
+  MessageSettings& m = t.f.message;
+  if (!t.arg[0].empty()) m.fontName = t.arg[0];
+  t.traceLine += m.fontName + ",";
+  if (!t.arg[1].empty()) {
+    m.fontSize = IntUnguarded(t.arg[1]);
+    t.traceLine += t.arg[1] + ",";
+  }
+  if (!t.arg[2].empty()) {
+    m.text = t.arg[2];
+    t.traceLine += m.text + ",";
+  }
+  // Any text sets a flag, even "0".
+  m.bold = !t.arg[3].empty();
+  m.italic = !t.arg[4].empty();
+  m.underline = !t.arg[5].empty();
+  t.traceLine += std::string(m.bold ? "bold," : "normal,") + (m.italic ? "italic," : "normal,") +
+                 (m.underline ? "undelined," : "normal");
+}
+
+void CmdCorFnd(TForm3& t) { SetFromArgument(t, t.f.message.background, 18); }
+void CmdCorTxt(TForm3& t) { SetFromArgument(t, t.f.message.text, 19); }
+void CmdCorLnk(TForm3& t) { SetFromArgument(t, t.f.message.link, 20); }
+void CmdCorVzk(TForm3& t) { SetFromArgument(t, t.f.message.visited, 21); }
+void CmdFntFace(TForm3& t) { SetFromArgument(t, t.f.message.fontName, 15); }
+
+void CmdFntSize(TForm3& t) {
+  const auto size = ReadInt(t.arg[0]);
+  t.f.message.fontSize = size ? *size : ConfigInt(t.f, 16);
+  t.traceLine += IntToStr(t.f.message.fontSize);
+}
+
+void CmdFntSty(TForm3& t) {
+  const std::string style = t.arg[0].empty() ? "biu" : t.arg[0];
+  MessageSettings& m = t.f.message;
+  m.bold = style.size() > 0 && style[0] == 'B';
+  m.italic = style.size() > 1 && style[1] == 'I';
+  m.underline = style.size() > 2 && style[2] == 'U';
+  t.traceLine += style;
+}
+
+}  // namespace lumora
