@@ -116,7 +116,7 @@ void Walkthrough::Run(const std::vector<Action>& actions) {
 }
 
 void Walkthrough::DeliverDuring() {
-  if (pending_.empty() || exited_ || window_.EntryDepth() == 0) return;
+  if (pending_.empty() || exited_ || f_.runDepth == 0) return;
   const Action a = pending_.front();
   pending_.pop_front();
   // The outer step's trace and error so far stay with it.
@@ -191,6 +191,8 @@ void Walkthrough::Key(const std::string& name) {
 bool Walkthrough::Mouse(const Action& a) {
   const size_t want = a.verb == "drag" ? 5 : 3;
   if (a.words.size() != want) return false;
+  // The page in the web view gets the click on the element at that point.
+  if (a.words[0] == "web") return a.verb == "click" && window_.Web().ClickAt(IntOr(a.words[1], 0), IntOr(a.words[2], 0));
   QWidget* target = window_.Surface(a.words[0]);
   if (!target) return false;
   auto point = [&](size_t i) { return QPointF(IntOr(a.words[i], 0), IntOr(a.words[i + 1], 0)); };
@@ -212,12 +214,14 @@ bool Walkthrough::Mouse(const Action& a) {
 }
 
 void Walkthrough::Wait(int ms) {
-  if (headless_) {
+  if (headless_ && !window_.Web().Widget()) {
     // Idle time passes at once on the virtual clock; timers get their ticks.
     static_cast<HeadlessPlatform&>(platform_).Advance(ms);
     QCoreApplication::processEvents();
     return;
   }
+  // The real web view works in real time, whatever the clock says.
+  if (headless_) static_cast<HeadlessPlatform&>(platform_).Advance(ms);
   QElapsedTimer t;
   t.start();
   while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);

@@ -79,6 +79,13 @@ void EngineWeb::Realize(QWidget* parent) {
 
 QWidget* EngineWeb::Widget() { return view_; }
 
+bool EngineWeb::ClickAt(int x, int y) {
+  if (!view_) return false;
+  view_->page()->runJavaScript(
+      QStringLiteral("(function(){var e=document.elementFromPoint(%1,%2);if(e)e.click();})()").arg(x).arg(y));
+  return true;
+}
+
 void EngineWeb::Apply() {
   if (!view_ || !pending_) return;
   pending_ = false;

@@ -24,6 +24,8 @@ class WebBackend {
   // Creates the view inside parent when it is first needed; nothing for a recorder.
   virtual void Realize(QWidget* parent) = 0;
   virtual QWidget* Widget() = 0;
+  // A click at (x, y) of the page, given to the element there (automation).
+  virtual bool ClickAt(int x, int y) { return false; }
 
   std::string lastTarget, lastHtml;  // what the view was last given
   // A followed link ("Scp=" in its address), as the engine reports it: percent-
@@ -54,6 +56,7 @@ class EngineWeb : public WebBackend {
   void Focus() override;
   void Realize(QWidget* parent) override;
   QWidget* Widget() override;
+  bool ClickAt(int x, int y) override;
 
  private:
   void Apply();

@@ -14,9 +14,14 @@
 namespace lumora {
 namespace {
 
-std::string TracePrefix(int lineIndex) {
-  const std::string n = "     " + IntToStr(lineIndex);
-  return n.substr(n.size() - 4) + ": ";
+// The line index right-aligned in four places (its last four digits when
+// longer) and ": ". Written into the trace line in place: this runs for every
+// line of every loop.
+void StartTraceLine(std::string& traceLine, int lineIndex) {
+  const std::string n = IntToStr(lineIndex);
+  if (n.size() < 4) traceLine.assign(4 - n.size(), ' ').append(n);
+  else traceLine.assign(n, n.size() - 4, 4);
+  traceLine += ": ";
 }
 
 const std::string& RegisterOrEmpty(const TForm1& f, int64_t n) {
@@ -25,41 +30,35 @@ const std::string& RegisterOrEmpty(const TForm1& f, int64_t n) {
   return f.state.registers[static_cast<size_t>(n)];
 }
 
-// Removes the next argument from the argument text. For "msg=" and "msg+" the
-// whole text is one argument, commas included.
-std::string NextArgument(TForm3& t, std::string& rest) {
-  std::string item;
-  const bool whole = t.keyword == "msg+" || t.keyword == "msg=";
-  const size_t comma = whole ? std::string::npos : rest.find(',');
-  if (comma == std::string::npos) {
-    item = std::move(rest);
-    rest.clear();
-  } else {
-    item = rest.substr(0, comma);
-    rest.erase(0, comma + 1);
+// Removes the next argument from the argument text into `out`. For "msg=" and
+// "msg+" (`whole`) the whole text is one argument, commas included. Works on
+// views and assigns in place, so a loop's lines allocate nothing here.
+void NextArgument(TForm3& t, bool whole, std::string_view& rest, std::string& out) {
+  const size_t comma = whole ? std::string_view::npos : rest.find(',');
+  const std::string_view item = rest.substr(0, comma);
+  rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+  if (item.empty() || item[0] != '#') {
+    out.assign(item);
+    return;
   }
-  if (!StartsWith(item, "#")) return item;
-  const std::string number = item.substr(1);
+  const std::string_view number = item.substr(1);
   const int32_t n = IntOr(number, 0);
   // A message names any register; past the last one it reads as empty.
-  if (whole) return RegisterOrEmpty(t.f, n);
-  if (n >= 0 && n < t.f.state.registerCount) return RegisterOrEmpty(t.f, n);
-  return number;
+  if (whole || (n >= 0 && n < t.f.state.registerCount)) out = RegisterOrEmpty(t.f, n);
+  else out.assign(number);
 }
 
 void SplitArguments(TForm3& t) {
-  const size_t blank = t.commandLine.find(' ');
-  std::string rest;
-  if (blank == std::string::npos) {
-    t.keyword = t.commandLine;
-  } else {
-    t.keyword = t.commandLine.substr(0, blank);
-    rest = t.commandLine.substr(blank + 1);
-  }
-  t.traceLine += t.keyword + " ";
+  const std::string_view line = t.commandLine;
+  const size_t blank = line.find(' ');
+  std::string_view rest = blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1);
+  t.keyword.assign(line.substr(0, blank));
+  t.traceLine.append(t.keyword).append(" ");
+  const bool whole = t.keyword == "msg+" || t.keyword == "msg=";
   for (auto& a : t.arg) a.clear();
-  for (size_t i = 0; i < t.arg.size() && !rest.empty(); ++i) t.arg[i] = NextArgument(t, rest);
-  t.commandLine = rest;
+  for (size_t i = 0; i < t.arg.size() && !rest.empty(); ++i) NextArgument(t, whole, rest, t.arg[i]);
+  // What the arguments did not take stays in the command line.
+  t.commandLine.erase(0, t.commandLine.size() - rest.size());
 }
 
 void ShowTextBlock(TForm1& f, const std::string& text) {
@@ -133,7 +132,7 @@ void ExecCommand(TForm3& t) {
   t.restart = false;
   for (;;) {
     t.commandLine = Trim(t.commandLine);
-    t.traceLine = TracePrefix(t.f.run.lineIndex);
+    StartTraceLine(t.traceLine, t.f.run.lineIndex);
     if (t.commandLine.empty()) return;
     t.keyword.clear();
     const char first = t.commandLine[0];
@@ -146,7 +145,7 @@ void ExecCommand(TForm3& t) {
       return;
     }
     if (first == '|') t.commandLine = Trim(t.commandLine.substr(1));
-    if (StartsWith(t.commandLine, "'")) {
+    if (!t.commandLine.empty() && t.commandLine[0] == '\'') {
       if (RunTextBlock(t)) continue;
       return;
     }

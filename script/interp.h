@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "script/label_index.h"
+
 namespace lumora {
 
 struct TForm1;
@@ -17,6 +19,10 @@ struct TForm3 {
   std::array<std::string, 9> arg;
   std::string traceLine;
   std::string soundName;
+  // Set by a command that put the next line to run into commandLine ("goto"):
+  // ExecCommand then starts again with that line in the same call.
+  bool restart = false;
+  LabelIndex labels;  // the label lines of f.run.lines
 };
 
 // A command: a free function of its family, reading its arguments from TForm3.

@@ -140,6 +140,11 @@ void Finish(TForm1& f) {
 }  // namespace
 
 void RunScript(TForm1& f, const std::string& reference) {
+  struct Depth {
+    int& n;
+    explicit Depth(int& d) : n(++d) {}
+    ~Depth() { --n; }
+  } depth(f.runDepth);
   ResetRunState(f, reference);
   ResetShownPage(f);
   ResetPanel(f);

@@ -39,6 +39,7 @@ struct ImageBox : Control {
   bool transparent = false;
   bool enabled = true;
   std::string hint;
+  int tag = 0;  // Hud: 1 while it is shown
 };
 
 struct Memo : Control {

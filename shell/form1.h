@@ -2,6 +2,7 @@
 // the game, composed of one part per subsystem.
 #pragma once
 #include <QImage>
+#include <QRegion>
 #include <string>
 
 #include "core/platform.h"
@@ -11,6 +12,7 @@
 #include "nav/link_table.h"
 #include "shell/components.h"
 #include "state/game_state.h"
+#include "state/random.h"
 
 namespace lumora {
 
@@ -27,6 +29,8 @@ struct MessageSettings {
 // The running script: its lines, the line index, one level of subroutine.
 struct ScriptRun {
   StringList lines;
+  // Bumped wherever lines is replaced, so the label index knows to rebuild.
+  uint64_t linesGeneration = 0;
   int lineIndex = 0;
   int gosubLine = -1;
   std::string gosubScript;
@@ -58,6 +62,7 @@ struct TForm1 {
   // The window: its position on the screen; its client size is that of Abok0.
   int windowLeft = 0, windowTop = 0;
   bool shaped = false;
+  QRegion shape;  // the window's outline once shaped, in window pixels
   Focus focus = Focus::None;
 
   // Components of page "Default" (0) of Abok0.
@@ -83,6 +88,7 @@ struct TForm1 {
   std::string Modelo = "1";
   std::string Script = "start", IniScp = "start", RetScp = "start", Objeto, Posic;
   std::string vocabulary;
+  std::string lastCommand;  // the last non-empty typed command, normalised; F3 recalls it
   int typingDelay = 7;
   int hudX = 0, hudY = 0;
   std::string rainPicture, rainMask;
@@ -93,6 +99,7 @@ struct TForm1 {
   ScriptRun run;
   LinkParams params;
   GameState state;
+  RandomGenerator random;  // "reg?" draws; seed 0 at every program start
   Exits exits;
   LinkTable links;
   std::string pictureClickScript;
@@ -101,10 +108,11 @@ struct TForm1 {
   // Off-screen bitmaps: the screen and panel buffers and four work bitmaps.
   QImage screenBuffer, panelBuffer;
   QImage work[4];
-  FontSpec screenFont, panelFont;
-  Colour screenBrush = kWhite, panelBrush = kWhite;
+  FontSpec screenFont, panelFont, canvas3Font;  // canvas fonts of the buffers and TelMod3
+  Colour screenBrush = kWhite, panelBrush = kWhite, canvas3Brush = kWhite;
 
   bool exitRequested = false;
+  int runDepth = 0;  // RunScript calls in progress (nested runs count too)
 
   // The script names that symbolic references may stand for.
   SpecialScripts Specials() const { return {Posic, Objeto, RetScp}; }

@@ -5,6 +5,7 @@
 #include "core/text1252.h"
 #include "shell/config.h"
 #include "shell/lifecycle.h"
+#include "view/picture_loader.h"
 
 namespace lumora {
 namespace {
@@ -21,7 +22,8 @@ void LoadConfiguration(TForm1& f, const std::string& folder) {
 }
 
 void ReadConfiguredFields(TForm1& f) {
-  // Line 13 names the opening picture; it is loaded with the picture loader.
+  // Line 13 names the opening picture; empty keeps the built-in one.
+  if (!ConfigLine(f, 13).empty()) LoadPicture(f, ConfigLine(f, 13), f.TelAber);
   f.TelAber.enabled = true;
   f.state.registerCount = ConfigInt(f, 5);
   f.IniScp = ConfigLine(f, 6);
@@ -53,6 +55,8 @@ void FormCreate(TForm1& f, const std::string& programFolder, const std::string& 
   f.state.objs.clear();
   ResetRegisters(f.state);
   f.page.lines.clear();
+  // The released look of the quit button, once creation has got this far.
+  if (f.configLoaded) Guarded(f, [&] { LoadPicture(f, "U-" + f.btFim.hint, f.btFim); });
   f.Abok0.pageIndex = 2;
   f.hudX = f.hudY = 0;
   f.rainPicture.clear();

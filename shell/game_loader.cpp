@@ -7,6 +7,7 @@
 #include "shell/config.h"
 #include "shell/lifecycle.h"
 #include "view/page.h"
+#include "view/picture_loader.h"
 #include "view/surfaces.h"
 
 namespace lumora {
@@ -40,7 +41,17 @@ void ApplyNamesAndSizes(TForm1& f) {
   f.Abok0.height = ConfigInt(f, 12);
   f.Imp.width = f.Abok0.width;
   f.Imp.height = f.Abok0.height;
-  // Line 14 names the skin picture, loaded and shaped with the picture loader.
+}
+
+// Line 14 names the skin: the window's background and, without its magenta
+// pixels, the window's outline. Empty keeps the built-in skin and a plain window.
+void ApplySkin(TForm1& f) {
+  if (!ConfigLine(f, 14).empty()) {
+    f.Imp.picture = QImage();
+    LoadPicture(f, ConfigLine(f, 14), f.Imp);
+    ShapeWindow(f);
+  }
+  if (!f.Imp.picture.isNull()) f.Imp.picture = f.Imp.picture.convertToFormat(QImage::Format_RGB32);
 }
 
 void ApplyMessageSettings(TForm1& f) {
@@ -109,6 +120,7 @@ void ApplyQuitButton(TForm1& f) {
   f.btFim.left = ConfigInt(f, 64);
   f.btFim.top = ConfigInt(f, 65);
   f.btFim.hint = ConfigLine(f, 66);
+  LoadPicture(f, "U-" + f.btFim.hint, f.btFim);
   f.lbFim.left = f.btFim.left + f.btFim.width + 2;
   f.lbFim.top = f.btFim.top + 3;
   f.lbFim.font.name = ConfigLine(f, 69);
@@ -123,6 +135,7 @@ void GameLoader(TForm1& f, const std::string& game) {
   f.loaderFinished = false;
   LoadConfigAndState(f, game);
   ApplyNamesAndSizes(f);
+  ApplySkin(f);
   ApplyMessageSettings(f);
   ApplyDisplayArea(f);
   ApplyOtherSurfaces(f);

@@ -2,6 +2,7 @@
 #include "core/paths.h"
 #include "script/run_script.h"
 #include "shell/lifecycle.h"
+#include "view/picture_loader.h"
 
 namespace lumora {
 
@@ -9,6 +10,7 @@ void TelAberClick(TForm1& f) {
   Guarded(f, [&] {
     GameLoader(f, f.gameName);
     if (FileExists(f.gameFolder, "start.scp")) {
+      ShapeWindow(f);
       f.Abok0.pageIndex = 0;
       f.Abok1.pageIndex = 0;
       f.Abok2.pageIndex = 0;

@@ -80,6 +80,7 @@ void DescribeDisplayPages(TForm1& f) {
 void DescribeWorkPages(TForm1& f) {
   Place(f.TelMod3, "TelMod3", 0, 0, 580, 313);
   for (ImageBox* c : {&f.BufShp, &f.GrpTmp, &f.Hud, &f.BkTel}) c->transparent = true;
+  for (ImageBox* c : {&f.BufShp, &f.GrpTmp, &f.Hud}) c->autoSize = true;  // sized to their pictures
   f.BufShp.name = "BufShp";
   f.GrpTmp.name = "GrpTmp";
   f.Hud.name = "Hud";

@@ -4,6 +4,8 @@
 #include "core/paths.h"
 #include "core/script_error.h"
 #include "core/text1252.h"
+#include "state/object_keys.h"
+#include "view/text_codes.h"
 
 namespace lumora {
 namespace {
@@ -18,6 +20,24 @@ void LoadList(StringList& list, const std::string& folder, const std::string& na
 void SaveList(const StringList& list, const std::string& folder, const std::string& name) {
   if (!SaveLinesAtomic(ResolvePath(folder, name), list))
     throw ScriptError("Cannot create file \"" + Cp1252FromUtf8(folder) + name + "\"");
+}
+
+// A value holding a line break would come back as two lines and shift every
+// later register or record: each CR LF, lone CR or lone LF is stored as the text
+// code for a line break, which the display commands turn back into one.
+StringList WithStoredLineBreaks(const StringList& values) {
+  StringList stored = values;
+  for (std::string& v : stored) {
+    if (v.find_first_of("\r\n") == std::string::npos) continue;
+    std::string out;
+    out.reserve(v.size());
+    for (size_t i = 0; i < v.size(); ++i) {
+      if (v[i] == '\r' && i + 1 < v.size() && v[i + 1] == '\n') ++i;
+      out += (v[i] == '\r' || v[i] == '\n') ? kCodeBreak : v[i];
+    }
+    v = std::move(out);
+  }
+  return stored;
 }
 
 }  // namespace
@@ -36,14 +56,23 @@ void LoadGameState(GameState& state, const std::string& folder, const std::strin
   PadRegisters(state);
   state.registersLoaded = true;
   LoadList(state.objs, folder, game + ".obz");
+  SortObjectKeys(state.objs);  // the list box sorts the keys as they are added
   state.objsLoaded = true;
   LoadList(state.objectTable, folder, game + ".obx");
   state.objectTableLoaded = true;
 }
 
+void SaveRegisters(const GameState& state, const std::string& folder, const std::string& game) {
+  if (state.registersLoaded) SaveList(WithStoredLineBreaks(state.registers), folder, game + ".rgs");
+}
+
+void SaveObjectTable(const GameState& state, const std::string& folder, const std::string& game) {
+  if (state.objectTableLoaded) SaveList(WithStoredLineBreaks(state.objectTable), folder, game + ".obx");
+}
+
 void SaveRegistersAndObjects(const GameState& state, const std::string& folder, const std::string& game) {
-  if (state.registersLoaded) SaveList(state.registers, folder, game + ".rgs");
-  if (state.objectTableLoaded) SaveList(state.objectTable, folder, game + ".obx");
+  SaveRegisters(state, folder, game);
+  SaveObjectTable(state, folder, game);
 }
 
 void SaveObjectKeys(const GameState& state, const std::string& folder, const std::string& game) {

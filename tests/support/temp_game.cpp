@@ -152,6 +152,7 @@ Session::~Session() { RemoveTraceListener(listener_); }
 
 std::string Session::Exec(const StringList& lines, int index) {
   f.run.lines = lines;
+  ++f.run.linesGeneration;
   f.run.lineIndex = index;
   t.commandLine = lines.at(static_cast<size_t>(index));
   ExecCommand(t);

@@ -2,6 +2,7 @@
 // commands and switching models.
 #include <gtest/gtest.h>
 
+#include "core/script_error.h"
 #include "script/run_script.h"
 #include "support/temp_game.h"
 
@@ -122,7 +123,7 @@ TEST_F(MessageTest, SingleSettingsFallBackToTheirConfigurationLines) {
 TEST_F(MessageTest, PosTxtOnlyInModel3) {
   testing::Session s{game};
   s.Exec({"postxt= 4,5"});
-  EXPECT_EQ(s.t.traceLine, "   0: postxt= 4,5 <--- n\xE3o est\xE1 no modo 3");
+  EXPECT_EQ(s.t.traceLine, "   0: postxt=  <--- n\xE3o est\xE1 no modo 3");
   EXPECT_EQ(s.f.textX, 0);
   s.Exec({"setmode= 3"});
   s.Exec({"postxt= 4,5"});

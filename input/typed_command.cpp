@@ -1,0 +1,129 @@
+// Typed commands: the key handler of Input, normalisation and the answers to a
+// command the vocabulary does not know.
+#include "input/typed_command.h"
+
+#include "core/paths.h"
+#include "core/strings.h"
+#include "input/vocabulary.h"
+#include "script/run_script.h"
+#include "shell/config.h"
+#include "shell/form1.h"
+#include "view/typing.h"
+
+namespace lumora {
+namespace {
+
+// Configuration lines of the typed commands.
+constexpr int kUnknownAnswer = 73, kSuggestionHeading = 74, kUnknownScriptModel2 = 75;
+constexpr int kF1Command = 76, kF2Command = 77, kF4Command = 78;
+
+// The accented lower-case letters and their upper-case forms, byte for byte.
+constexpr char kLower[] = "\xE7\xE1\xE9\xED\xF3\xFA\xE3\xF5\xE2\xEA\xF4\xE0\xFC\xF1";
+constexpr char kUpper[] = "\xC7\xC1\xC9\xCD\xD3\xDA\xC3\xD5\xC2\xCA\xD4\xC0\xDC\xD1";
+
+// The game's vocabulary, game folder + name + ".scp", as the file holds it now.
+std::shared_ptr<const Vocabulary> ReadGameVocabulary(const TForm1& f) {
+  return SharedVocabularyCache().Read(ResolvePath(f.gameFolder, f.vocabulary + ".scp"));
+}
+
+// An empty Enter shows the current place again.
+void ShowPlaceAgain(TForm1& f) {
+  if (f.Modelo == "0") f.MsgMd0.text.clear();
+  if (!f.Posic.empty()) RunScript(f, std::string(f.Posic));
+}
+
+void AnswerUnknown(TForm1& f, const Vocabulary& vocabulary, const TypedWords& words) {
+  if (f.Modelo == "0") {
+    f.MsgMd0.text.clear();
+    const std::string suggestions = vocabulary.Suggest(words.first, words.second);
+    // Copied: typing lets messages through, and a nested run may change the lines.
+    const std::string answer = suggestions.empty() ? ConfigLine(f, kUnknownAnswer)
+                                                   : ConfigLine(f, kSuggestionHeading) + "\r\n\r\n" + suggestions;
+    TypeText(f, answer);
+  } else if (f.Modelo == "1") {
+    f.Msg.text = ConfigLine(f, kUnknownAnswer);
+  } else if (f.Modelo == "2") {
+    RunScript(f, std::string(ConfigLine(f, kUnknownScriptModel2)));
+  }
+}
+
+void RunFieldCommand(TForm1& f) {
+  if (f.Input.text.empty()) {
+    ShowPlaceAgain(f);
+    return;
+  }
+  const std::string command = NormaliseCommand(Trim(f.Input.text));
+  f.lastCommand = command;
+  const TypedWords words = SplitWords(command);
+  // The vocabulary is read once for the look-up and the suggestions: nothing
+  // runs in between that could change it. Failing here keeps the field's text.
+  const std::shared_ptr<const Vocabulary> vocabulary = ReadGameVocabulary(f);
+  const std::string script = vocabulary->LookUp(command);
+  f.Input.text.clear();
+  if (f.Modelo == "0") f.MsgMd0.text.clear();
+  if (!script.empty()) {
+    RunScript(f, script);
+    return;
+  }
+  AnswerUnknown(f, *vocabulary, words);
+}
+
+// An arrow walks through its compass exit; an empty exit leaves the field as it is.
+void WalkExit(TForm1& f, const std::string& exit) {
+  if (exit.empty()) return;
+  const std::string reference = exit;  // the run resets the exits it came from
+  f.Input.text.clear();
+  RunScript(f, reference);
+}
+
+}  // namespace
+
+std::string NormaliseCommand(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z') {
+      c = static_cast<char>(c - 'a' + 'A');
+      continue;
+    }
+    for (size_t i = 0; i + 1 < sizeof kLower; ++i)
+      if (c == kLower[i]) c = kUpper[i];
+  }
+  return out;
+}
+
+TypedWords SplitWords(std::string_view command) {
+  TypedWords words;
+  const size_t first = command.find(' ');
+  words.first = std::string(command.substr(0, first));
+  if (first == std::string_view::npos) return words;
+  const std::string_view rest = command.substr(first + 1);
+  words.second = std::string(rest.substr(0, rest.find(' ')));
+  return words;
+}
+
+// Every key pressed in Input, repeats included, also asks for the click sound
+// "clk3.wav" (asynchronous): it is requested here once the sound commands exist.
+void InputKeyUp(TForm1& f, InputKey key) {
+  switch (key) {
+    case InputKey::F1: f.Input.text = ConfigLine(f, kF1Command); break;
+    case InputKey::F2: f.Input.text = ConfigLine(f, kF2Command); break;
+    case InputKey::F4: f.Input.text = ConfigLine(f, kF4Command); break;
+    case InputKey::F3:
+      // Only recalled, not run: a second Enter runs it.
+      if (!f.lastCommand.empty()) f.Input.text = f.lastCommand;
+      return;
+    case InputKey::Up: WalkExit(f, f.exits.norte); return;
+    case InputKey::Down: WalkExit(f, f.exits.sul); return;
+    case InputKey::Right: WalkExit(f, f.exits.leste); return;
+    case InputKey::Left: WalkExit(f, f.exits.oeste); return;
+    case InputKey::Enter: break;
+    case InputKey::Other: return;
+  }
+  RunFieldCommand(f);
+}
+
+void MsgMd0PassFocus(TForm1& f) {
+  if (f.Input.visible) f.focus = Focus::Input;
+}
+
+}  // namespace lumora

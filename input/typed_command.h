@@ -1,0 +1,34 @@
+// Typed commands: the keys of the input line Input, and MsgMd0 handing the
+// focus on to it.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace lumora {
+
+struct TForm1;
+
+// The keys the input line acts on; any other key is Other and does nothing.
+enum class InputKey { Enter, F1, F2, F3, F4, Up, Down, Left, Right, Other };
+
+// The upper-case letters a to z and the fourteen accented lower-case letters
+// of Windows-1252 (ç á é í ó ú ã õ â ê ô à ü ñ); nothing else changes.
+std::string NormaliseCommand(std::string_view text);
+
+// Words 1 and 2 of a command cut at single blanks: two blanks in a row give an
+// empty word.
+struct TypedWords {
+  std::string first, second;
+};
+TypedWords SplitWords(std::string_view command);
+
+// The release of a key in Input: F1, F2 and F4 enter the configured commands,
+// F3 recalls the last one, the arrows walk the compass exits, Enter runs the
+// field's command through the vocabulary. An unreadable vocabulary raises
+// ScriptError with the field's text kept.
+void InputKeyUp(TForm1& f, InputKey key);
+
+// Any key, click or change in MsgMd0 moves the focus to Input while Input is visible.
+void MsgMd0PassFocus(TForm1& f);
+
+}  // namespace lumora

@@ -1,0 +1,63 @@
+// Saving and resetting the game state: "saveregs", "saveobjs", "reset".
+#include "state/state_commands.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "core/paths.h"
+#include "shell/form1.h"
+#include "state/object_rebuild.h"
+
+namespace lumora {
+namespace {
+
+// Registers 0 to register count - 1 become empty; the last one, numbered
+// register count, keeps its value.
+void ResetRegisterValues(GameState& state) {
+  const size_t count = std::min(state.registers.size(), static_cast<size_t>(std::max(0, state.registerCount)));
+  for (size_t n = 0; n < count; ++n) state.registers[n].clear();
+}
+
+// A saved map is a file of the game folder; a name that climbs out of it ("..",
+// an absolute path, a drive) could delete any file of the player's, so it is
+// refused.
+bool InsideGameFolder(const std::string& name) {
+  if (name[0] == '/' || name[0] == '\\' || (name.size() > 1 && name[1] == ':')) return false;
+  size_t start = 0;
+  while (start <= name.size()) {
+    const size_t end = name.find_first_of("/\\", start);
+    const size_t stop = end == std::string::npos ? name.size() : end;
+    if (name.compare(start, stop - start, "..") == 0) return false;
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return true;
+}
+
+void DeleteSavedMap(TForm3& t, const std::string& name) {
+  if (name.empty()) return;
+  if (!InsideGameFolder(name)) {
+    t.traceLine += " <--- fora da pasta do jogo";
+    return;
+  }
+  if (FileExists(t.f.gameFolder, name)) std::remove(ResolvePath(t.f.gameFolder, name).c_str());
+}
+
+}  // namespace
+
+void CmdSaveRegs(TForm3& t) { SaveRegisters(t.f.state, t.f.gameFolder, t.f.gameName); }
+
+void CmdSaveObjs(TForm3& t) { SaveObjectTable(t.f.state, t.f.gameFolder, t.f.gameName); }
+
+void CmdReset(TForm3& t) {
+  const std::string& what = t.arg[0];
+  t.traceLine += what;
+  if (what == "objs")
+    RebuildObjectRecords(t.f.state, t.f.gameFolder, t.f.gameName, t.arg[1]);
+  else if (what == "regs")
+    ResetRegisterValues(t.f.state);
+  else if (what == "mapa")
+    DeleteSavedMap(t, t.arg[1]);
+}
+
+}  // namespace lumora

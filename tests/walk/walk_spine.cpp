@@ -1,0 +1,118 @@
+// The player as a whole: start, links, a nested run, errors, quitting and what
+// is written back.
+#include <QFile>
+#include <QJsonArray>
+#include <gtest/gtest.h>
+
+#include "walk/walk_support.h"
+
+namespace lumora::testing {
+namespace {
+
+QByteArray GameFile(const QString& name) {
+  QFile f(QStringLiteral(LUMORA_GAMES) + "/spine/" + name);
+  f.open(QIODevice::ReadOnly);
+  return f.readAll();
+}
+
+QStringList Strings(const QJsonValue& v) {
+  QStringList out;
+  for (const auto& item : v.toArray()) out << item.toString();
+  return out;
+}
+
+TEST(WalkSpine, PlaysTheWalkthroughStepByStep) {
+  QFile walk(QStringLiteral(LUMORA_GAMES) + "/spine/spine.walk");
+  ASSERT_TRUE(walk.open(QIODevice::ReadOnly));
+  const WalkResult r = PlayWalk("spine", QString::fromUtf8(walk.readAll()));
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  // Step 0 and one step per action, the "> " action printed before the one it interrupted.
+  ASSERT_EQ(r.steps.size(), 7u);
+  const int order[] = {0, 1, 2, 4, 3, 5, 6};
+  for (size_t i = 0; i < 7; ++i) EXPECT_EQ(r.steps[i]["step"].toInt(), order[i]);
+
+  const QJsonObject create = r.Step(0)["state"].toObject();
+  EXPECT_EQ(create["screen"].toInt(), 2);  // the opening screen
+  EXPECT_EQ(Strings(create["registers"]).size(), 11);
+
+  const QJsonObject start = r.Step(1)["state"].toObject();
+  EXPECT_EQ(start["msg"].toString(), QString::fromUtf8("Olá, mundo!"));
+  EXPECT_EQ(start["screen"].toInt(), 0);
+  const QStringList trace = Strings(r.Step(1)["trace"]);
+  EXPECT_TRUE(trace.contains("Executando script: start.scp"));
+  EXPECT_TRUE(trace.contains(QString::fromUtf8("   1: :inicio <-Referência na linha: 1 ")));
+
+  const QJsonObject sala = r.Step(2)["state"].toObject();
+  EXPECT_EQ(sala["script"].toString(), "sala");
+  EXPECT_EQ(sala["prm"].toString(), "porta");
+  EXPECT_EQ(Strings(sala["registers"])[2], "porta");
+
+  // The nested run replaced the script: the outer one ends without its last line.
+  const QJsonObject nested = r.Step(4)["state"].toObject();
+  EXPECT_EQ(Strings(nested["registers"])[3], "dentro");
+  const QJsonObject lento = r.Step(3)["state"].toObject();
+  EXPECT_EQ(lento["model"].toString(), "0");
+  EXPECT_FALSE(lento["memo0"].toString().contains("fim do lento"));
+  EXPECT_EQ(lento["script"].toString(), "rapido");
+
+  const QJsonObject erro = r.Step(5);
+  EXPECT_EQ(erro["error"].toString(), "'x' is not a valid integer value");
+  EXPECT_FALSE(erro["state"].toObject()["memo0"].toString().contains("depois"));
+
+  const QJsonObject quit = r.Step(6)["state"].toObject();
+  EXPECT_TRUE(quit["exited"].toBool());
+  // Shutdown wrote the last script started into line 7 and kept the registers.
+  EXPECT_EQ(Strings(quit["config"])[7], "erro");
+  const QByteArray ini = r.File("spine.ini");
+  EXPECT_TRUE(ini.split('\n').size() >= 98);
+  // Lines 0 and 1 hold where the window stood; 4 to 7 the game, registers and scripts.
+  EXPECT_TRUE(ini.contains("\r\n\r\n\r\nspine\r\n10\r\nstart\r\nerro\r\nstart\r\n")) << ini.left(80).toStdString();
+  EXPECT_EQ(r.File("spine.rgs"), QByteArray("r0\r\n\r\nporta\r\ndentro\r\n\r\n\r\n\r\n\r\n\r\n\r\ndez\r\n"));
+}
+
+TEST(WalkSpine, ClosingOnTheOpeningScreenKeepsTheSavedGame) {
+  const WalkResult r = PlayWalk("spine", "close\n");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  EXPECT_TRUE(r.Step(1)["state"].toObject()["exited"].toBool());
+  for (const char* name : {"spine.ini", "spine.rgs", "spine.obx", "spine.obz"})
+    EXPECT_EQ(r.File(name), GameFile(name)) << name;
+}
+
+TEST(WalkSpine, ResumeRunsThePositionScriptAndTheSaveSurvivesARestart) {
+  WalkResult first = PlayWalk("spine", "resume\nquit\n");
+  ASSERT_EQ(first.exitCode, 0) << first.stderrText.toStdString();
+  // The click ran "start", then the double click the position script "sala".
+  const QJsonObject resumed = first.Step(1)["state"].toObject();
+  EXPECT_EQ(resumed["script"].toString(), "sala");
+  EXPECT_EQ(resumed["msg"].toString(), QString::fromUtf8("Você está na sala."));
+  const WalkResult second = PlayAgain(first.folder, "start\n");
+  EXPECT_EQ(Strings(second.Step(0)["state"].toObject()["config"])[7], "sala");
+  EXPECT_EQ(Strings(second.Step(1)["state"].toObject()["registers"])[10], "dez");
+}
+
+TEST(WalkSpine, AMissingConfigurationIsReportedAtCreation) {
+  // The game is named by a link to the player, as a game folder holds it.
+  WalkResult r = PlayWalk("spine", "close\n");
+  QFile::remove(r.folder + "/spine.ini");
+  ASSERT_TRUE(QFile::link(QStringLiteral(LUMORA_BIN), r.folder + "/spine"));
+  r = PlayAgain(r.folder, "start\nclose\n", {}, r.folder + "/spine");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  EXPECT_TRUE(r.Step(0)["error"].toString().contains("spine.ini")) << r.Step(0)["error"].toString().toStdString();
+  EXPECT_FALSE(QFile::exists(r.folder + "/spine.ini"));  // nothing was invented
+}
+
+TEST(WalkSpine, ALinkClickedInTheRealWebViewRunsItsScript) {
+  // The page's link fills the top of the view; a click on it follows it.
+  const WalkResult r = PlayWalk("spine", "start\nlink pagina\nclick web 100 60\nwait 500\nquit\n", {"--web"});
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  EXPECT_TRUE(r.Step(2)["state"].toObject()["html"].toString().contains("Scp=outra&Prm=web"));
+  QJsonObject after;
+  for (int step : {3, 4})
+    if (Strings(r.Step(step)["state"].toObject()["registers"])[4] == "web") after = r.Step(step)["state"].toObject();
+  ASSERT_FALSE(after.isEmpty()) << "the link was not followed";
+  EXPECT_EQ(after["script"].toString(), "outra");
+  EXPECT_TRUE(after["html"].toString().contains(QString::fromUtf8("<p id=outra>Outra página</p>")));
+}
+
+}  // namespace
+}  // namespace lumora::testing

@@ -1,0 +1,67 @@
+// Running the player on a test game.
+#include "walk/walk_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace lumora::testing {
+namespace {
+
+std::vector<std::unique_ptr<QTemporaryDir>>& Folders() {
+  static std::vector<std::unique_ptr<QTemporaryDir>> folders;
+  return folders;
+}
+
+void CopyFolder(const QString& from, const QString& to) {
+  QDir source(from);
+  for (const QString& name : source.entryList(QDir::Files)) QFile::copy(source.filePath(name), to + "/" + name);
+}
+
+}  // namespace
+
+QJsonObject WalkResult::Step(int n) const {
+  for (const auto& s : steps)
+    if (s["step"].toInt() == n) return s;
+  return {};
+}
+
+QByteArray WalkResult::File(const QString& name) const {
+  QFile file(folder + "/" + name);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+WalkResult PlayAgain(const QString& folder, const QString& walkthrough, const QStringList& extra,
+                     const QString& program) {
+  WalkResult r;
+  r.folder = folder;
+  const QString walkPath = folder + "/test.walk.txt";
+  QFile walk(walkPath);
+  walk.open(QIODevice::WriteOnly);
+  walk.write(walkthrough.toUtf8());
+  walk.close();
+  QProcess p;
+  QStringList args = {"--headless", "--json", "--play", walkPath};
+  args << extra;
+  if (program.isEmpty()) args << folder;
+  p.start(program.isEmpty() ? QStringLiteral(LUMORA_BIN) : program, args);
+  p.waitForFinished(120000);
+  r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  r.stderrText = QString::fromUtf8(p.readAllStandardError());
+  for (const QByteArray& line : p.readAllStandardOutput().split('\n'))
+    if (!line.trimmed().isEmpty()) r.steps.push_back(QJsonDocument::fromJson(line).object());
+  return r;
+}
+
+WalkResult PlayWalk(const QString& game, const QString& walkthrough, const QStringList& extra) {
+  auto dir = std::make_unique<QTemporaryDir>();
+  const QString folder = dir->path();
+  CopyFolder(QStringLiteral(LUMORA_GAMES) + "/" + game, folder);
+  Folders().push_back(std::move(dir));
+  return PlayAgain(folder, walkthrough, extra);
+}
+
+}  // namespace lumora::testing

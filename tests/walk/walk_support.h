@@ -1,0 +1,29 @@
+// Runs the player on a copy of a test game with a walkthrough and reads back
+// its JSON steps.
+#pragma once
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace lumora::testing {
+
+struct WalkResult {
+  std::vector<QJsonObject> steps;
+  int exitCode = -1;
+  QString stderrText;
+  QString folder;  // the copy of the game that was played
+  // The step with that number, or an empty object.
+  QJsonObject Step(int n) const;
+  QByteArray File(const QString& name) const;
+};
+
+// Copies tests/games/NAME to a fresh folder (kept until the process ends) and
+// plays walkthrough text on it, headless, with --json and any extra options.
+WalkResult PlayWalk(const QString& game, const QString& walkthrough, const QStringList& extra = {});
+// Plays the same game folder again (the saved game as the last run left it).
+// With a program given, that program is started without naming the game.
+WalkResult PlayAgain(const QString& folder, const QString& walkthrough, const QStringList& extra = {},
+                     const QString& program = {});
+
+}  // namespace lumora::testing

@@ -1,0 +1,30 @@
+// Drawing pictures with magenta transparency, the canvas of a picture box, and
+// the region a skin picture gives the window.
+#pragma once
+#include <QImage>
+#include <QRegion>
+
+#include "shell/components.h"
+
+namespace lumora {
+
+// Draws src into the rectangle (x, y, width, height) of dst, stretched to the
+// nearest pixel when the sizes differ, leaving out src's magenta pixels. Only the
+// part inside dst is computed, so a huge rectangle costs no memory.
+void DrawTransparent(QImage& dst, const QImage& src, int x, int y, int width, int height);
+inline void DrawTransparent(QImage& dst, const QImage& src, int x, int y) {
+  DrawTransparent(dst, src, x, y, src.width(), src.height());
+}
+
+// Draws src at (0, 0) of dst, every pixel.
+void DrawOpaque(QImage& dst, const QImage& src);
+
+// The bitmap a picture box draws on: its picture, or, when it has none, a new
+// white one of the box's size, as a picture box's canvas is made on first use.
+QImage& CanvasOf(ImageBox& box);
+
+// The pixels of the skin that are not magenta, as one rectangle per run of such
+// pixels in a row; rows with the same runs are joined into one band.
+QRegion ShapeRegion(const QImage& skin);
+
+}  // namespace lumora

@@ -1,0 +1,109 @@
+// Load picture, Draw picture at, the window's shape and the end-of-run composition.
+#include "view/picture_loader.h"
+
+#include "core/paths.h"
+#include "core/strings.h"
+#include "core/text1252.h"
+#include "shell/form1.h"
+#include "view/picture_decoders.h"
+#include "view/picture_draw.h"
+#include "view/surfaces.h"
+
+namespace lumora {
+namespace {
+
+void Assign(ImageBox& box, QImage img) {
+  box.picture = std::move(img);
+  if (box.autoSize) {
+    box.width = box.picture.width();
+    box.height = box.picture.height();
+  }
+}
+
+void AssignIfDecoded(ImageBox& box, QImage img) {
+  if (!img.isNull()) Assign(box, std::move(img));
+}
+
+// The four extension tests are independent: a name holding two of them is read
+// by both decoders in turn. They look at the name as the script gave it, not at
+// the folder the game was installed in, whose name is the player's choice.
+void DecodeInto(TForm1& f, const std::string& name, ImageBox& box) {
+  const std::string path = ResolvePath(f.gameFolder, name);
+  if (Contains(name, ".png")) Assign(box, DecodePngFile(path, Cp1252FromUtf8(f.gameFolder) + name));
+  if (Contains(name, ".jpg")) AssignIfDecoded(box, DecodeJpegFile(path));
+  if (Contains(name, ".bmp")) AssignIfDecoded(box, DecodeBmpFile(path));
+  if (Contains(name, ".gif")) AssignIfDecoded(box, DecodeGifFile(path));
+}
+
+// The model-3 page grows downwards; what it held stays, the new part takes the
+// canvas's brush colour. A script's absurd position does not make a bitmap of
+// gigabytes: past this height nothing would be scrolled to anyway.
+constexpr int64_t kMaxPageHeight = 65535;
+
+void GrowModel3Page(TForm1& f, int64_t wanted) {
+  if (wanted > kMaxPageHeight) return;
+  const int height = static_cast<int>(wanted);
+  ImageBox& page = f.TelMod3;
+  page.height = height;
+  const QImage old = page.picture;
+  page.picture = FilledImage(page.width, height, f.canvas3Brush);
+  DrawOpaque(page.picture, old);
+}
+
+}  // namespace
+
+void LoadPicture(TForm1& f, const std::string& name, ImageBox& surface) {
+  QImage* buffer = nullptr;
+  if (name.empty()) {
+    surface.picture = QImage();
+  } else {
+    ImageBox* target = &surface;
+    if (&surface == &f.Tela) buffer = &f.screenBuffer;
+    if (&surface == &f.TelCmd) buffer = &f.panelBuffer;
+    if (buffer) target = &f.BufShp;
+    DecodeInto(f, name, *target);
+  }
+  f.platform.ProcessMessages();
+  // Every decoder gives 24-bit pictures; BufShp draws with magenta transparent.
+  f.BufShp.transparent = true;
+  if (buffer) DrawTransparent(*buffer, f.BufShp.picture, 0, 0);
+}
+
+void DrawPictureAt(TForm1& f, const std::string& name, int x, int y, ImageBox& surface, int width, int height) {
+  LoadPicture(f, name, f.BufShp);
+  const QImage& picture = f.BufShp.picture;
+  if (width == 0) width = picture.width();
+  if (height == 0) height = picture.height();
+  if (&surface == &f.TelMod3) {
+    if (int64_t{y} + height > f.TelMod3.height) GrowModel3Page(f, int64_t{y} + height + 10);
+    f.textY += picture.height();
+  }
+  QImage* dest = nullptr;
+  if (&surface == &f.Tela && f.Modelo == "1") dest = &f.screenBuffer;
+  else if (&surface == &f.TelCmd) dest = &f.panelBuffer;
+  else dest = &CanvasOf(surface);
+  DrawTransparent(*dest, picture, x, y, width, height);
+}
+
+void ShapeWindow(TForm1& f) {
+  // A skin that could not be loaded leaves the window as it is: an empty region
+  // would make it vanish, and with it every way to click.
+  if (f.Imp.picture.isNull()) return;
+  f.Abok0.width = f.Imp.width;
+  f.Abok0.height = f.Imp.height;
+  f.shape = ShapeRegion(f.Imp.picture);
+  f.shaped = true;
+}
+
+void DrawHud(TForm1& f) {
+  if (f.Hud.tag != 1) return;
+  f.Hud.transparent = true;
+  DrawTransparent(f.screenBuffer, f.Hud.picture, f.hudX, f.hudY);
+}
+
+void CopyBuffersToScreen(TForm1& f) {
+  if (f.Modelo == "1" && !f.screenBuffer.isNull()) DrawOpaque(CanvasOf(f.Tela), f.screenBuffer);
+  if (!f.panelBuffer.isNull()) DrawOpaque(CanvasOf(f.TelCmd), f.panelBuffer);
+}
+
+}  // namespace lumora
