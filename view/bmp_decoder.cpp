@@ -1,6 +1,7 @@
 // BMP decoding through Qt's reader, its claimed size checked before reading.
 #include <QBuffer>
 #include <QByteArray>
+#include <QFile>
 #include <QImageReader>
 #include <algorithm>
 #include <cstdlib>
@@ -42,7 +43,9 @@ QImage DecodeBmp(const unsigned char* data, size_t size, const PictureLimits& li
 }
 
 QImage DecodeBmpFile(const std::string& path, const PictureLimits& limits) {
-  QImageReader reader(QString::fromStdString(path), "bmp");
+  QFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::ReadOnly)) return {};  // a missing file is no news
+  QImageReader reader(&file, "bmp");
   return ReadBmp(reader, limits);
 }
 

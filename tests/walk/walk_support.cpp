@@ -59,7 +59,7 @@ WalkResult PlayAgain(const QString& folder, const QString& walkthrough, const QS
 WalkResult PlayWalk(const QString& game, const QString& walkthrough, const QStringList& extra) {
   auto dir = std::make_unique<QTemporaryDir>();
   const QString folder = dir->path();
-  CopyFolder(QStringLiteral(LUMORA_GAMES) + "/" + game, folder);
+  CopyFolder(QDir::isAbsolutePath(game) ? game : QStringLiteral(LUMORA_GAMES) + "/" + game, folder);
   Folders().push_back(std::move(dir));
   return PlayAgain(folder, walkthrough, extra);
 }

@@ -18,7 +18,7 @@ struct WalkResult {
   QByteArray File(const QString& name) const;
 };
 
-// Copies tests/games/NAME to a fresh folder (kept until the process ends) and
+// Copies tests/games/NAME (or a folder given by its absolute path) to a fresh folder (kept until the process ends) and
 // plays walkthrough text on it, headless, with --json and any extra options.
 WalkResult PlayWalk(const QString& game, const QString& walkthrough, const QStringList& extra = {});
 // Plays the same game folder again (the saved game as the last run left it).
