@@ -34,12 +34,6 @@ void RunCarried(TForm3& t, size_t at) {
   Dispatch(t);
 }
 
-void JumpTo(TForm3& t, const std::string& label) {
-  t.keyword = "goto";
-  t.arg[0] = label;
-  CmdGoto(t);
-}
-
 // The register tests share their start: the register-number argument and the
 // trace of the rest. Returns the register's value, or nullptr out of range.
 const std::string* RegisterTestStart(TForm3& t) {
@@ -170,13 +164,13 @@ void CmdIfPlace(TForm3& t) {
     t.traceLine += " <--- n\xE3o existe este label no script";
     return;
   }
-  JumpTo(t, label);
+  JumpToLabel(t, label);
 }
 
 // No check of the place's script or of the label first: "goto" reports a
 // missing label itself.
 void CmdIfNotPlace(TForm3& t) {
-  if (t.arg[0] != t.f.Posic) JumpTo(t, t.arg[1]);
+  if (t.arg[0] != t.f.Posic) JumpToLabel(t, t.arg[1]);
 }
 
 }  // namespace lumora

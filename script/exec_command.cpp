@@ -128,6 +128,12 @@ void Dispatch(TForm3& t) {
   if (CommandHandler handler = FindCommand(t.keyword)) handler(t);
 }
 
+void JumpToLabel(TForm3& t, std::string label) {
+  t.keyword = "goto";
+  t.arg[0] = std::move(label);  // the label may have been one of the arguments
+  Dispatch(t);
+}
+
 void ExecCommand(TForm3& t) {
   t.restart = false;
   for (;;) {

@@ -40,6 +40,9 @@ CommandHandler FindCommand(std::string_view keyword);
 // and the script lines of the main form as the command says.
 void ExecCommand(TForm3& t);
 
+// Hands over to "goto" within the same call: the script goes on after the label.
+void JumpToLabel(TForm3& t, std::string label);
+
 // Dispatches the keyword and arguments already in t from the top of the table;
 // the conditional commands that carry a command use it.
 void Dispatch(TForm3& t);

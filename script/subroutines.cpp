@@ -34,8 +34,7 @@ void CallLabel(TForm3& t) {
   t.traceLine += t.arg[0] + " <- label em subrotina!";
   Trace(t.traceLine);
   t.traceLine = kSubroutineRule;
-  t.keyword = "goto";
-  CmdGoto(t);
+  JumpToLabel(t, t.arg[0]);
 }
 
 }  // namespace

@@ -6,14 +6,6 @@
 namespace lumora {
 namespace {
 
-// The jump hands over to "goto" within the same call, with the label as its
-// argument.
-void JumpTo(TForm3& t, const std::string& label) {
-  t.keyword = "goto";
-  t.arg[0] = label;
-  Dispatch(t);
-}
-
 // Jumps to the label (argument 3) when the object's place equals the place
 // (argument 2) as wanted.
 void IfObject(TForm3& t, bool jumpWhenEqual) {
@@ -32,7 +24,7 @@ void IfObject(TForm3& t, bool jumpWhenEqual) {
     return;
   }
   t.traceLine += place + "," + label + " <- saltou";
-  JumpTo(t, label);
+  JumpToLabel(t, label);
 }
 
 }  // namespace
@@ -48,7 +40,7 @@ void CmdTem(TForm3& t) {
   const size_t count = static_cast<size_t>(ObjectCount(st));
   for (size_t k = 0; k < count; ++k) {
     if (st.objectTable[k * kRecordLines] == t.arg[0] && st.objectTable[k * kRecordLines + kLoc] == "jog") {
-      JumpTo(t, std::string(t.arg[1]));
+      JumpToLabel(t, std::string(t.arg[1]));
       return;
     }
   }

@@ -19,10 +19,7 @@ void JumpIf(TForm3& t, bool condition, const std::string& label) {
     return;
   }
   t.traceLine += " <- saltou";
-  std::string target = label;  // label may be one of the arguments goto reuses
-  t.keyword = "goto";
-  t.arg[0] = std::move(target);
-  Dispatch(t);
+  JumpToLabel(t, label);
 }
 
 std::string& Register(TForm3& t, int n) { return t.f.state.registers[static_cast<size_t>(n)]; }
