@@ -22,6 +22,17 @@ Colour ClearColour(TForm3& t) {
   return ColourFromText(t.arg[0].empty() ? t.f.message.background : t.arg[0]);
 }
 
+// A buffer's canvas takes the colour as its brush and the message font, and the
+// rectangle (0, 0, width, height) is filled.
+void ClearBuffer(TForm1& f, QImage& buffer, FontSpec& font, Colour& brush, Colour c, int width, int height) {
+  brush = c;
+  font.color = ColourFromText(f.message.text);
+  font.name = f.message.fontName;
+  font.size = f.message.fontSize;
+  if (buffer.isNull()) buffer = FilledImage(width, height, c);
+  QPainter(&buffer).fillRect(0, 0, width, height, QColor::fromRgb(c));
+}
+
 }  // namespace
 
 void CmdClearTxt(TForm3& t) { t.f.Memo3.text.clear(); }
@@ -29,12 +40,7 @@ void CmdClearTxt(TForm3& t) { t.f.Memo3.text.clear(); }
 void CmdClearTela(TForm3& t) {
   TForm1& f = t.f;
   const Colour c = ClearColour(t);
-  f.screenBrush = c;
-  f.screenFont.color = ColourFromText(f.message.text);
-  f.screenFont.name = f.message.fontName;
-  f.screenFont.size = f.message.fontSize;
-  if (f.screenBuffer.isNull()) f.screenBuffer = FilledImage(f.Tela.width, f.Tela.height, c);
-  QPainter(&f.screenBuffer).fillRect(0, 0, f.Tela.width, f.Tela.height, QColor::fromRgb(c));
+  ClearBuffer(f, f.screenBuffer, f.screenFont, f.screenBrush, c, f.Tela.width, f.Tela.height);
   // The picture screen shows the cleared buffer at once.
   f.Tela.picture = f.screenBuffer.copy();
   FillCanvas3(f);
@@ -43,13 +49,8 @@ void CmdClearTela(TForm3& t) {
 
 void CmdClearFunc(TForm3& t) {
   TForm1& f = t.f;
-  const Colour c = ClearColour(t);
-  f.panelBrush = c;
-  f.panelFont.color = ColourFromText(f.message.text);
-  f.panelFont.name = f.message.fontName;
-  f.panelFont.size = f.message.fontSize;
-  if (f.panelBuffer.isNull()) f.panelBuffer = FilledImage(f.TelCmd.width, f.TelCmd.height, c);
-  f.panelBuffer.fill(QColor::fromRgb(c));
+  ClearBuffer(f, f.panelBuffer, f.panelFont, f.panelBrush, ClearColour(t), f.panelBuffer.width(),
+              f.panelBuffer.height());
 }
 
 void CmdPosTxt(TForm3& t) {
