@@ -2,6 +2,7 @@
 #include "qt/widgets.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -104,27 +105,16 @@ InputWidget::InputWidget(Edit& e, QWidget* parent) : QLineEdit(parent), edit(e) 
   });
 }
 
-void InputWidget::keyPressEvent(QKeyEvent* e) {
-  switch (e->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_F1:
-    case Qt::Key_F2:
-    case Qt::Key_F3:
-    case Qt::Key_F4:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-      if (onKey) {
-        onKey(e->key());
-        return;
-      }
-      break;
-    default:
-      break;
+// Commands are handled when the key is released, as the player lets go of it:
+// a held Enter does not repeat the command. The press still moves the caret.
+void InputWidget::keyReleaseEvent(QKeyEvent* e) {
+  static const int kCommandKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F1,   Qt::Key_F2,   Qt::Key_F3,
+                                     Qt::Key_F4,     Qt::Key_Up,    Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
+  if (!e->isAutoRepeat() && onKey && std::find(std::begin(kCommandKeys), std::end(kCommandKeys), e->key()) != std::end(kCommandKeys)) {
+    onKey(e->key());
+    return;
   }
-  QLineEdit::keyPressEvent(e);
+  QLineEdit::keyReleaseEvent(e);
 }
 
 }  // namespace lumora

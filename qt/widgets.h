@@ -58,7 +58,7 @@ class InputWidget : public QLineEdit {
   std::function<void(int key)> onKey;  // Enter, F1..F4, arrows
 
  protected:
-  void keyPressEvent(QKeyEvent*) override;
+  void keyReleaseEvent(QKeyEvent*) override;
 };
 
 }  // namespace lumora
