@@ -17,9 +17,7 @@ QString Loc(const WalkResult& r, int step, int record) {
 }
 
 TEST(WalkLogic, ThePuzzleAndItsSavedGame) {
-  QFile walk(QStringLiteral(LUMORA_GAMES) + "/logic/logic.walk");
-  ASSERT_TRUE(walk.open(QIODevice::ReadOnly));
-  const WalkResult r = PlayWalk("logic", QString::fromUtf8(walk.readAll()));
+  const WalkResult r = PlayWalk("logic", GameWalkthrough("logic"));
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
   ASSERT_EQ(r.steps.size(), 7u);
   // The keys are sorted when loaded: "chave" is record 0, "vela" record 1.

@@ -22,9 +22,7 @@ QStringList Strings(const QJsonValue& v) {
 }
 
 TEST(WalkSpine, PlaysTheWalkthroughStepByStep) {
-  QFile walk(QStringLiteral(LUMORA_GAMES) + "/spine/spine.walk");
-  ASSERT_TRUE(walk.open(QIODevice::ReadOnly));
-  const WalkResult r = PlayWalk("spine", QString::fromUtf8(walk.readAll()));
+  const WalkResult r = PlayWalk("spine", GameWalkthrough("spine"));
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
   // Step 0 and one step per action, the "> " action printed before the one it interrupted.
   ASSERT_EQ(r.steps.size(), 7u);

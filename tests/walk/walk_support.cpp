@@ -56,6 +56,11 @@ WalkResult PlayAgain(const QString& folder, const QString& walkthrough, const QS
   return r;
 }
 
+QString GameWalkthrough(const QString& game) {
+  QFile file(QStringLiteral(LUMORA_GAMES) + "/" + game + "/" + game + ".walk");
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 WalkResult PlayWalk(const QString& game, const QString& walkthrough, const QStringList& extra) {
   auto dir = std::make_unique<QTemporaryDir>();
   const QString folder = dir->path();

@@ -21,6 +21,9 @@ struct WalkResult {
 // Copies tests/games/NAME (or a folder given by its absolute path) to a fresh folder (kept until the process ends) and
 // plays walkthrough text on it, headless, with --json and any extra options.
 WalkResult PlayWalk(const QString& game, const QString& walkthrough, const QStringList& extra = {});
+// The walkthrough a test game ships: tests/games/NAME/NAME.walk.
+QString GameWalkthrough(const QString& game);
+
 // Plays the same game folder again (the saved game as the last run left it).
 // With a program given, that program is started without naming the game.
 WalkResult PlayAgain(const QString& folder, const QString& walkthrough, const QStringList& extra = {},
