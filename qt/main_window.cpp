@@ -125,6 +125,7 @@ void MainWindow::BuildDisplayPages() {
   msg_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   msg_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (MemoWidget* m : {msg_, msgMd0_}) m->document()->setDocumentMargin(1);
+  msgMd0_->followEnd = true;
   // MsgMd0 hands the focus on to the input line when it gets it, on keys and
   // clicks, and whenever its text changes (typing included).
   auto* watch = new FocusWatch(msgMd0_, [this] {

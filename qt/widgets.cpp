@@ -88,7 +88,7 @@ void MemoWidget::SyncText() {
     setPlainText(toQt(memo.text));
   }
   shown_ = memo.text;
-  moveCursor(QTextCursor::End);
+  moveCursor(followEnd ? QTextCursor::End : QTextCursor::Start);
   ensureCursorVisible();
 }
 

@@ -45,6 +45,8 @@ class MemoWidget : public QPlainTextEdit {
   // Brings the shown text in line with the model; an appended tail is inserted
   // without rebuilding the document, so letter-by-letter typing stays cheap.
   void SyncText();
+  // The typed memo follows its text to the end; the message line shows its top.
+  bool followEnd = false;
 
  private:
   std::string shown_;
