@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QUrl>
 #include <QWheelEvent>
 #include <fstream>
@@ -164,11 +165,26 @@ void Walkthrough::Deliver(const Action& a) {
   } else if (v == "shot" && a.words.size() == 1) {
     const QString path = QDir(baseFolder).absoluteFilePath(QString::fromUtf8(a.words[0]));
     window_.Sync();
-    if (!window_.grab().save(path)) error_ = "walkthrough: cannot save " + a.words[0];
+    if (!Screenshot().save(path)) error_ = "walkthrough: cannot save " + a.words[0];
   } else {
     error_ = "walkthrough: not available: " + a.text;
   }
   QCoreApplication::processEvents();
+}
+
+QImage Walkthrough::Screenshot() {
+  QImage shot = window_.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  // A shaped window shows nothing outside its outline, whatever the platform.
+  if (f_.shaped) {
+    QImage cut(shot.size(), QImage::Format_ARGB32);
+    cut.fill(Qt::transparent);
+    QPainter p(&cut);
+    p.setClipRegion(f_.shape);
+    p.drawImage(0, 0, shot);
+    p.end();
+    shot = cut;
+  }
+  return shot;
 }
 
 void Walkthrough::Key(const std::string& name) {

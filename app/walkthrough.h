@@ -1,5 +1,6 @@
 // The walkthrough driver: scripted player actions, one JSON step each.
 #pragma once
+#include <QImage>
 #include <QString>
 #include <cstdio>
 #include <deque>
@@ -47,6 +48,7 @@ class Walkthrough {
   bool Mouse(const Action& a);
   void Key(const std::string& name);
   void Wait(int ms);
+  QImage Screenshot();
 
   TForm1& f_;
   MainWindow& window_;
