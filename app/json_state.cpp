@@ -73,6 +73,7 @@ QJsonObject StateJson(const TForm1& f, bool exited) {
   s["vocabulary"] = Q(f.vocabulary);
   s["lastCommand"] = Q(f.lastCommand);
   s["rain"] = f.Chuva.enabled;
+  s["hud"] = QJsonObject{{"shown", f.Hud.tag == 1}, {"x", f.hudX}, {"y", f.hudY}};
   s["config"] = Strings(f.config);
   s["window"] = QJsonObject{{"left", f.windowLeft}, {"top", f.windowTop}, {"width", f.Abok0.width},
                             {"height", f.Abok0.height}};

@@ -159,7 +159,10 @@ void Walkthrough::Deliver(const Action& a) {
   } else if (v == "wait" && a.words.size() == 1) {
     Wait(IntOr(a.words[0], 0));
   } else if (v == "quit") {
-    window_.QuitButtonRelease();
+    // A press and a release at the button's middle, as the player gives them.
+    QWidget* button = window_.Surface("quit");
+    Action press{a.step, false, "click", {"quit", IntToStr(button->width() / 2), IntToStr(button->height() / 2)}};
+    Mouse(press);
   } else if (v == "close") {
     window_.close();
   } else if (v == "shot" && a.words.size() == 1) {

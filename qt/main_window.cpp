@@ -289,6 +289,7 @@ QWidget* MainWindow::Surface(const std::string& word) {
   if (word == "map") return mapJog_;
   if (word == "marker") return voce_;
   if (word == "input") return input_;
+  if (word == "quit") return btFim_;
   return nullptr;
 }
 
