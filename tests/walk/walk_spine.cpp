@@ -68,6 +68,31 @@ TEST(WalkSpine, PlaysTheWalkthroughStepByStep) {
   EXPECT_EQ(r.File("spine.rgs"), QByteArray("r0\r\n\r\nporta\r\ndentro\r\n\r\n\r\n\r\n\r\n\r\n\r\ndez\r\n"));
 }
 
+TEST(WalkSpine, AClickDuringAPauseRunsNestedAndTheOuterRunEnds) {
+  const WalkResult r = PlayWalk("spine", "start\nlink espera\n> link rapido&Prm=pausa\n> quit\nlink sala\n");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  // The nested steps come first, then the pause's own step. The nested run lets
+  // messages through at its end, where the quit lands; the program ends once the
+  // outer run is over.
+  ASSERT_EQ(r.steps.size(), 5u);
+  EXPECT_EQ(r.steps[2]["step"].toInt(), 4);
+  EXPECT_EQ(r.steps[3]["step"].toInt(), 3);
+  EXPECT_EQ(r.steps[4]["step"].toInt(), 2);
+  EXPECT_EQ(Strings(r.Step(3)["state"].toObject()["registers"])[3], "pausa");
+  const QJsonObject outer = r.Step(2)["state"].toObject();
+  EXPECT_FALSE(outer["msg"].toString().contains("depois da pausa"));
+  EXPECT_TRUE(outer["exited"].toBool());
+  EXPECT_TRUE(r.Step(5).isEmpty());  // nothing runs after the quit
+  EXPECT_EQ(r.File("spine.rgs").split('\n')[3], "pausa\r");
+}
+
+TEST(WalkSpine, AnErrorInANestedRunBelongsToThatRun) {
+  const WalkResult r = PlayWalk("spine", "start\nlink espera\n> link erro\n");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  EXPECT_EQ(r.Step(3)["error"].toString(), "'x' is not a valid integer value");
+  EXPECT_TRUE(r.Step(2)["error"].isNull());
+}
+
 TEST(WalkSpine, ClosingOnTheOpeningScreenKeepsTheSavedGame) {
   const WalkResult r = PlayWalk("spine", "close\n");
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
