@@ -3,49 +3,22 @@
 // the interpreter's registers are.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <lua.hpp>
 #include <stdexcept>
 
-#include "script/interp.h"
+#include "bench_support.h"
 #include "script/run_script.h"
-#include "shell/form1.h"
-#include "shell/lifecycle.h"
-#include "support/temp_game.h"
 
 namespace {
 
 constexpr int kCount = 1000000;
 
-// A window system that does nothing: the loop never waits, draws or plays.
-class NullPlatform : public lumora::Platform {
- public:
-  void ProcessMessages() override {}
-  void RepaintNow(const lumora::Control&) override {}
-  void Sleep(int) override {}
-  int64_t Milliseconds() override { return 0; }
-  void WebStop() override {}
-  void WebNavigate(const std::string&) override {}
-  void WebLoadHtml(const std::string&) override {}
-  int WebReadyState() override { return 4; }
-  void WebFocus() override {}
-  void OpenUrl(const std::string&) override {}
-  void ShowError(const std::string&) override {}
-  void RequestExit() override {}
-};
-
 // The loop as a game script: register 1 counts up to kCount through a label.
 void BM_RegisterLoop(benchmark::State& state) {
   lumora::testing::TempGame game;
   game.WriteScript("laco", {"reg= 1,0", ":l", "reg+ 1,1", "if< 1," + std::to_string(kCount) + ",goto,l"});
-  // The program's forms on that game, with no trace listener: the trace goes
-  // nowhere, as when the player runs without --trace.
-  NullPlatform platform;
-  lumora::TForm1 f(platform);
-  lumora::TForm3 t(f);
-  f.interp = &t;
-  lumora::FormCreate(f, game.folder(), game.name());
-  lumora::GameLoader(f, game.name());
+  lumora::bench::LoadedGame g(game);
+  lumora::TForm1& f = g.f;
   for (auto _ : state) {
     lumora::RunScript(f, "laco");
     if (f.state.registers[1] != std::to_string(kCount)) {
@@ -95,14 +68,4 @@ BENCHMARK(BM_RegisterLoopLua)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-// The form model draws its built-in pictures with fonts: a GUI application on
-// the offscreen platform, as in the tests.
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return lumora::bench::RunBenchmarks(argc, argv); }
