@@ -31,7 +31,9 @@ void PrepareEnvironment(const Options& o) {
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     if (!flags.contains("--no-sandbox")) qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags + " --no-sandbox");
   }
-  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  // No OpenGL context is shared for QtWebEngine at start (under X, making one
+  // costs more than the rest of the start-up together): the web view's module
+  // makes it when the first model-2 page is shown.
 }
 
 std::string Absolute(const std::string& path) {

@@ -161,7 +161,9 @@ void Walkthrough::Deliver(const Action& a) {
   } else if (v == "quit") {
     // A press and a release at the button's middle, as the player gives them.
     QWidget* button = window_.Surface("quit");
-    Action press{a.step, false, "click", {"quit", IntToStr(button->width() / 2), IntToStr(button->height() / 2)}};
+    Action press = a;
+    press.verb = "click";
+    press.words = {"quit", IntToStr(button->width() / 2), IntToStr(button->height() / 2)};
     Mouse(press);
   } else if (v == "close") {
     window_.close();

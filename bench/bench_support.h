@@ -36,7 +36,8 @@ struct LoadedGame {
 };
 
 // The form model draws its built-in pictures with fonts: runs the registered
-// benchmarks inside a GUI application on the offscreen platform.
+// benchmarks inside a GUI application, on the offscreen platform unless
+// QT_QPA_PLATFORM names another.
 int RunBenchmarks(int argc, char** argv);
 
 }  // namespace lumora::bench

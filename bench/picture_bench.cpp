@@ -4,16 +4,15 @@
 #include <gif_lib.h>
 #include <png.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
-#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "support/temp_game.h"
 #include "view/picture_decoders.h"
 #include "view/picture_loader.h"
@@ -147,12 +146,4 @@ BENCHMARK(BM_LoadPictureOnTela)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace lumora
 
-int main(int argc, char** argv) {
-  // Qt's image plugins need an application object.
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return lumora::bench::RunBenchmarks(argc, argv); }

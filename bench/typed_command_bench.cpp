@@ -4,10 +4,10 @@
 // look-up alone.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <chrono>
 #include <filesystem>
 
+#include "bench_support.h"
 #include "input/typed_command.h"
 #include "input/vocabulary.h"
 #include "script/run_script.h"
@@ -114,13 +114,4 @@ BENCHMARK(BM_LookUpAndSuggest)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-// The form model draws its built-in pictures with fonts: a GUI application on
-// the offscreen platform, as in the tests.
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return lumora::bench::RunBenchmarks(argc, argv); }

@@ -16,6 +16,8 @@ void Trace(std::string_view line) {
   for (auto& [id, listener] : Listeners()) listener(line);
 }
 
+bool TraceListened() { return !Listeners().empty(); }
+
 int AddTraceListener(TraceListener listener) {
   Listeners().emplace(next_id, std::move(listener));
   return next_id++;

@@ -1,46 +1,34 @@
-// The web view behind WebB.
+// The web view behind WebB, and the loading of the module that holds the
+// QtWebEngine view.
 #include "qt/web_view.h"
 
-#include <QTimer>
-#include <QWebEnginePage>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
+#include <QCoreApplication>
+#include <QLibrary>
+#include <cstdio>
 
 #include "core/text1252.h"
 
 namespace lumora {
-namespace {
 
-// Refuses navigations to script links, so the view never shows an error page,
-// and hands the address on through the event loop.
-class GamePage : public QWebEnginePage {
- public:
-  GamePage(WebBackend& web, QObject* parent) : QWebEnginePage(parent), web_(web) {}
-
- protected:
-  bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
-    const QByteArray address = url.toEncoded();
-    if (!address.contains("Scp=")) return true;
-    WebBackend* web = &web_;
-    const std::string reported = address.toStdString();
-    QTimer::singleShot(0, this, [web, reported] {
-      if (web->onLink) web->onLink(reported);
-    });
-    return false;
+std::unique_ptr<WebEngineView> CreateWebEngineView(QWidget* parent, WebEngineEvents events, QString& error) {
+  // The module lies beside the program (the real file, also when the program
+  // was started through a link named after a game). It is never unloaded: the
+  // view's page is its code.
+  static QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/" LUMORA_WEBENGINE_MODULE));
+  const auto create = reinterpret_cast<CreateWebEngineViewEntry>(module.resolve("LumoraCreateWebEngineView"));
+  if (!create) {
+    error = module.errorString();
+    return nullptr;
   }
-
- private:
-  WebBackend& web_;
-};
-
-}  // namespace
+  return std::unique_ptr<WebEngineView>(create(parent, &events));
+}
 
 void RecordingWeb::Navigate(const std::string& target) { lastTarget = target; }
 
 void RecordingWeb::LoadHtml(const std::string& html, const QUrl&) { lastHtml = html; }
 
 void EngineWeb::Stop() {
-  if (view_) view_->stop();
+  if (view_) view_->Stop();
 }
 
 void EngineWeb::Navigate(const std::string& target) {
@@ -61,27 +49,33 @@ void EngineWeb::LoadHtml(const std::string& html, const QUrl& baseUrl) {
 int EngineWeb::ReadyState() { return view_ ? state_ : 4; }
 
 void EngineWeb::Focus() {
-  if (view_) view_->setFocus();
+  if (view_) view_->Focus();
 }
 
 void EngineWeb::Realize(QWidget* parent) {
-  if (view_) return;
-  view_ = new QWebEngineView(parent);
-  view_->setPage(new GamePage(*this, view_));
-  // Game pages are written in Windows-1252.
-  view_->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
-  view_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
-  QObject::connect(view_, &QWebEngineView::loadStarted, view_, [this] { state_ = 1; });
-  QObject::connect(view_, &QWebEngineView::loadFinished, view_, [this](bool) { state_ = 4; });
-  view_->show();
+  if (view_ || unavailable_) return;
+  WebEngineEvents events;
+  events.loadStarted = [this] { state_ = 1; };
+  events.loadFinished = [this] { state_ = 4; };
+  events.link = [this](const std::string& reported) {
+    if (onLink) onLink(reported);
+  };
+  QString error;
+  view_ = CreateWebEngineView(parent, std::move(events), error);
+  if (!view_) {
+    // Asked once: the game goes on without pages, as with a view that shows nothing.
+    unavailable_ = true;
+    std::fprintf(stderr, "lumora: no web view: %s\n", error.toLocal8Bit().constData());
+    return;
+  }
   Apply();
 }
 
-QWidget* EngineWeb::Widget() { return view_; }
+QWidget* EngineWeb::Widget() { return view_ ? view_->Widget() : nullptr; }
 
 bool EngineWeb::ClickAt(int x, int y) {
   if (!view_) return false;
-  view_->page()->runJavaScript(
+  view_->RunJavaScript(
       QStringLiteral("(function(){var e=document.elementFromPoint(%1,%2);if(e)e.click();})()").arg(x).arg(y));
   return true;
 }
@@ -91,11 +85,11 @@ void EngineWeb::Apply() {
   pending_ = false;
   state_ = 1;
   if (pendingIsHtml_) {
-    view_->setHtml(QStringFromCp1252(lastHtml), baseUrl_);
+    view_->SetHtml(QStringFromCp1252(lastHtml), baseUrl_);
   } else if (lastTarget == "about:blank") {
-    view_->setUrl(QUrl(QStringLiteral("about:blank")));
+    view_->SetUrl(QUrl(QStringLiteral("about:blank")));
   } else {
-    view_->setUrl(QUrl::fromLocalFile(QString::fromUtf8(lastTarget)));
+    view_->SetUrl(QUrl::fromLocalFile(QString::fromUtf8(lastTarget)));
   }
 }
 

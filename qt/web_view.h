@@ -5,9 +5,10 @@
 #include <QUrl>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string>
 
-class QWebEngineView;
+#include "qt/web_engine_view.h"
 
 namespace lumora {
 
@@ -46,7 +47,7 @@ class RecordingWeb : public WebBackend {
 };
 
 // The QtWebEngine view. Until it exists, the last request waits and is applied
-// when the view is created; a game that never uses model 2 never starts it.
+// when the view is created; a game that never uses model 2 never loads it.
 class EngineWeb : public WebBackend {
  public:
   void Stop() override;
@@ -60,7 +61,8 @@ class EngineWeb : public WebBackend {
 
  private:
   void Apply();
-  QWebEngineView* view_ = nullptr;
+  std::unique_ptr<WebEngineView> view_;
+  bool unavailable_ = false;  // the module could not be loaded: no view, pages complete at once
   int state_ = 4;
   bool pending_ = false;
   bool pendingIsHtml_ = false;

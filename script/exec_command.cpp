@@ -143,7 +143,10 @@ void ExecCommand(TForm3& t) {
     t.keyword.clear();
     const char first = t.commandLine[0];
     if (first == ':') {
-      t.traceLine += t.commandLine + " <-" + LabelReferences(t.f.run.lines, t.commandLine);
+      // The references scan every line of the script: a long script full of
+      // labels would spend nearly all its time here for a trace nobody reads.
+      t.traceLine += t.commandLine;
+      if (TraceListened()) t.traceLine += " <-" + LabelReferences(t.f.run.lines, t.commandLine);
       return;
     }
     if (first == '/' || first == ';') {
