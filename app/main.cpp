@@ -54,44 +54,28 @@ void InstallTrace(const Options& o, std::unique_ptr<std::ofstream>& file) {
   });
 }
 
-}  // namespace
+int Fail(const std::string& text) {
+  std::fprintf(stderr, "lumora: %s\n", text.c_str());
+  return 2;
+}
 
-int main(int argc, char** argv) {
-  Options options = ParseCommandLine(argc, argv);
-  if (!options.error.empty()) {
-    std::fprintf(stderr,
-                 "lumora: %s\nusage: lumora [--trace[=FILE]] [--play WALKTHROUGH [--json] [--headless] [--web]] [GAME]\n",
-                 options.error.c_str());
-    return 2;
+void CentreOnScreen(MainWindow& window, const TForm1& form) {
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    window.move(area.center() - QPoint(form.Abok0.width / 2, form.Abok0.height / 2));
   }
-  PrepareEnvironment(options);
-  QApplication app(argc, argv);
-  const GameLocation game = LocateGame(options, argv[0]);
-  if (!game.error.empty()) {
-    std::fprintf(stderr, "lumora: %s\n", game.error.c_str());
-    return 2;
-  }
-  // Files named on the command line are relative to where the program started.
-  options.play = Absolute(options.play);
-  options.traceFile = Absolute(options.traceFile);
-  const QString startFolder = QDir::currentPath();
-  std::unique_ptr<std::ofstream> traceFile;
-  InstallTrace(options, traceFile);
-  // The game's files are found relative to the program folder, as from its icon.
-  QDir::setCurrent(QString::fromStdString(game.folder));
+}
 
+// Creates the two forms and the window, and runs the message loop: for a person,
+// or for the walkthrough's actions when there are any. Shutdown runs once.
+int RunGame(QApplication& app, const Options& options, const GameLocation& game, const QString& startFolder,
+            const std::vector<Action>& actions) {
   std::unique_ptr<QtPlatform> platform =
       options.headless ? std::make_unique<HeadlessPlatform>() : std::make_unique<QtPlatform>();
-  std::vector<Action> actions;
-  std::unique_ptr<Walkthrough> walk;
-  std::string playError;
-  if (!options.play.empty() && !ParseWalkthrough(options.play, actions, playError)) {
-    std::fprintf(stderr, "lumora: %s\n", playError.c_str());
-    return 2;
-  }
+  const bool playing = !options.play.empty();
   // Errors of creation reach the walkthrough's step 0.
   std::string createError;
-  if (!options.play.empty())
+  if (playing)
     platform->onError = [&](const std::string& text) { createError += (createError.empty() ? "" : "\n") + text; };
 
   TForm1 form(*platform);
@@ -103,16 +87,13 @@ int main(int argc, char** argv) {
   else web = std::make_unique<EngineWeb>();
   MainWindow window(form, std::move(web));
   platform->Attach(&form, &window);
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    window.move(area.center() - QPoint(form.Abok0.width / 2, form.Abok0.height / 2));
-  }
+  CentreOnScreen(window, form);
   bool destroyed = false;
   auto destroy = [&] {
-    if (destroyed) return;
+    if (!destroyed) FormDestroy(form);
     destroyed = true;
-    FormDestroy(form);
   };
+  std::unique_ptr<Walkthrough> walk;
   window.onExit = [&] {
     destroy();
     if (walk) walk->MarkExited();
@@ -120,7 +101,7 @@ int main(int argc, char** argv) {
   };
   window.show();
 
-  if (!options.play.empty()) {
+  if (playing) {
     platform->onError = nullptr;
     walk = std::make_unique<Walkthrough>(form, window, *platform, options.json, options.headless);
     walk->baseFolder = startFolder;
@@ -134,6 +115,30 @@ int main(int argc, char** argv) {
   }
   const int code = app.exec();
   destroy();
-  walk.reset();
   return code;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options = ParseCommandLine(argc, argv);
+  if (!options.error.empty())
+    return Fail(options.error +
+                "\nusage: lumora [--trace[=FILE]] [--play WALKTHROUGH [--json] [--headless] [--web]] [GAME]");
+  PrepareEnvironment(options);
+  QApplication app(argc, argv);
+  const GameLocation game = LocateGame(options, argv[0]);
+  if (!game.error.empty()) return Fail(game.error);
+  // Files named on the command line are relative to where the program started.
+  options.play = Absolute(options.play);
+  options.traceFile = Absolute(options.traceFile);
+  const QString startFolder = QDir::currentPath();
+  std::vector<Action> actions;
+  std::string playError;
+  if (!options.play.empty() && !ParseWalkthrough(options.play, actions, playError)) return Fail(playError);
+  std::unique_ptr<std::ofstream> traceFile;
+  InstallTrace(options, traceFile);
+  // The game's files are found relative to the program folder, as from its icon.
+  QDir::setCurrent(QString::fromStdString(game.folder));
+  return RunGame(app, options, game, startFolder, actions);
 }
