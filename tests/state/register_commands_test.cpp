@@ -3,6 +3,8 @@
 // "poeobj=" / "temos?".
 #include <gtest/gtest.h>
 
+#include <span>
+
 #include "core/script_error.h"
 #include "script/run_script.h"
 #include "support/temp_game.h"
@@ -14,17 +16,31 @@ class RegisterCommandsTest : public ::testing::Test {
  protected:
   std::string& Reg(int n) { return s.f.state.registers.at(static_cast<size_t>(n)); }
 
+  // Each case sets register 7, runs one line, and checks the register and,
+  // when given, the trace line.
+  struct RegisterCase {
+    const char* before;
+    const char* line;
+    const char* after;
+    const char* trace = nullptr;  // not checked when null
+  };
+  void Check(std::span<const RegisterCase> cases) {
+    for (const auto& c : cases) {
+      Reg(7) = c.before;
+      const std::string trace = s.Exec({c.line});
+      EXPECT_EQ(Reg(7), c.after) << c.before << " / " << c.line;
+      if (c.trace) {
+        EXPECT_EQ(trace, c.trace) << c.line;
+      }
+    }
+  }
+
   testing::TempGame game;  // register count 10: registers 0 to 10
   testing::Session s{game};
 };
 
 TEST_F(RegisterCommandsTest, ArithmeticReadsTextAsZeroAndWrapsAt32Bits) {
-  const struct {
-    const char* before;
-    const char* line;
-    const char* after;
-    const char* trace;
-  } cases[] = {
+  const RegisterCase cases[] = {
       {"abc", "reg+ 7,5", "5", "   0: reg+ 7,5"},
       {"10", "reg+ 7", "10", "   0: reg+ 7,0"},
       {"10", "reg* 7", "10", "   0: reg* 7,1"},
@@ -50,22 +66,11 @@ TEST_F(RegisterCommandsTest, ArithmeticReadsTextAsZeroAndWrapsAt32Bits) {
       {"7", "reg: 7,0", "7", "   0: reg: 7,0 <--- divis\xE3o por zero"},
       {"7", "reg/ 7,0", "7", "   0: reg/ 7,0 <--- divis\xE3o por zero"},
   };
-  for (const auto& c : cases) {
-    Reg(7) = c.before;
-    const std::string trace = s.Exec({c.line});
-    EXPECT_EQ(Reg(7), c.after) << c.before << " / " << c.line;
-    if (c.trace) {
-      EXPECT_EQ(trace, c.trace) << c.line;
-    }
-  }
+  Check(cases);
 }
 
 TEST_F(RegisterCommandsTest, RealQuotientInTheGeneralFormat) {
-  const struct {
-    const char* before;
-    const char* line;
-    const char* after;
-  } cases[] = {
+  const RegisterCase cases[] = {
       {"10", "reg/ 7,4", "2.5"},
       {"10", "reg/ 7,5", "2"},
       {"-7", "reg/ 7,2", "-3.5"},
@@ -79,11 +84,7 @@ TEST_F(RegisterCommandsTest, RealQuotientInTheGeneralFormat) {
       {"-2147483648", "reg/ 7,-1", "2147483648"},  // no wrap: the quotient is real
       {"9", "reg/ 7", "9"},
   };
-  for (const auto& c : cases) {
-    Reg(7) = c.before;
-    s.Exec({c.line});
-    EXPECT_EQ(Reg(7), c.after) << c.before << " / " << c.line;
-  }
+  Check(cases);
   // A real result read again counts as 0 in the integer commands.
   Reg(7) = "2.5";
   s.Exec({"reg+ 7,1"});
@@ -93,12 +94,7 @@ TEST_F(RegisterCommandsTest, RealQuotientInTheGeneralFormat) {
 TEST_F(RegisterCommandsTest, SetAppendAndTrim) {
   s.f.Modelo = "1";
   Reg(3) = "lamp";
-  const struct {
-    const char* before;
-    const char* line;
-    const char* after;
-    const char* trace;
-  } cases[] = {
+  const RegisterCase cases[] = {
       {"x", "reg= 7,abc", "abc", "   0: reg= 7,abc"},
       {"x", "reg= 7,#3", "lamp", "   0: reg= 7,lamp"},
       {"x", "reg= 7", "", "   0: reg= 7,"},
@@ -108,14 +104,7 @@ TEST_F(RegisterCommandsTest, SetAppendAndTrim) {
       {"  a b  ", "trim 7", "a b", "   0: trim 7"},
       {"\t x\r\n", "trim 7", "x", nullptr},
   };
-  for (const auto& c : cases) {
-    Reg(7) = c.before;
-    const std::string trace = s.Exec({c.line});
-    EXPECT_EQ(Reg(7), c.after) << c.line;
-    if (c.trace) {
-      EXPECT_EQ(trace, c.trace) << c.line;
-    }
-  }
+  Check(cases);
 }
 
 TEST_F(RegisterCommandsTest, RegisterNumbersOutsideTheRangeChangeNothing) {
