@@ -1,4 +1,4 @@
-// The command line and how it names the game.
+// The command line.
 #pragma once
 #include <string>
 
@@ -14,15 +14,5 @@ struct Options {
 };
 
 Options ParseCommandLine(int argc, char** argv);
-
-// The game to play: its folder (ending with "/") and its name.
-struct GameLocation {
-  std::string folder, name, error;
-};
-
-// Without a GAME argument the game is the executable's: its folder and its file
-// name without the extension, as given by argv[0] (a symbolic link named after
-// a game in that game's folder plays that game).
-GameLocation LocateGame(const Options& options, const std::string& argv0);
 
 }  // namespace lumora

@@ -4,7 +4,7 @@
 #include <QJsonArray>
 
 #include "core/text1252.h"
-#include "shell/form1.h"
+#include "form/form1.h"
 
 namespace lumora {
 namespace {

@@ -18,6 +18,7 @@
 #include "qt/main_window.h"
 #include "script/interp.h"
 #include "shell/lifecycle.h"
+#include "shell/locate_game.h"
 
 using namespace lumora;
 
@@ -127,7 +128,7 @@ int main(int argc, char** argv) {
                 "\nusage: lumora [--trace[=FILE]] [--play WALKTHROUGH [--json] [--headless] [--web]] [GAME]");
   PrepareEnvironment(options);
   QApplication app(argc, argv);
-  const GameLocation game = LocateGame(options, argv[0]);
+  const GameLocation game = LocateGame(options.game, argv[0]);
   if (!game.error.empty()) return Fail(game.error);
   // Files named on the command line are relative to where the program started.
   options.play = Absolute(options.play);

@@ -19,9 +19,9 @@
 #include "core/strings.h"
 #include "core/text1252.h"
 #include "core/trace.h"
+#include "form/form1.h"
 #include "platform/qt_platform.h"
 #include "qt/main_window.h"
-#include "shell/form1.h"
 
 namespace lumora {
 

@@ -2,8 +2,8 @@
 // two forms on a temporary game, and main() on the offscreen platform.
 #pragma once
 #include "core/platform.h"
+#include "form/form1.h"
 #include "script/interp.h"
-#include "shell/form1.h"
 #include "support/temp_game.h"
 
 namespace lumora::bench {

@@ -9,7 +9,7 @@
 #include "core/text1252.h"
 #include "core/trace.h"
 #include "script/run_script.h"
-#include "state/game_state.h"
+#include "state/state_files.h"
 
 namespace {
 

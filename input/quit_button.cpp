@@ -3,7 +3,7 @@
 // 200 ms and ends the program.
 #include "input/quit_button.h"
 
-#include "shell/form1.h"
+#include "form/form1.h"
 #include "view/picture_loader.h"
 
 namespace lumora {

@@ -4,10 +4,10 @@
 
 #include "core/paths.h"
 #include "core/strings.h"
+#include "form/config.h"
+#include "form/form1.h"
 #include "input/vocabulary.h"
 #include "script/run_script.h"
-#include "shell/config.h"
-#include "shell/form1.h"
 #include "view/typing.h"
 
 namespace lumora {

@@ -3,8 +3,8 @@
 
 #include "core/strings.h"
 #include "core/text1252.h"
+#include "form/form1.h"
 #include "script/run_script.h"
-#include "shell/form1.h"
 
 namespace lumora {
 namespace {

@@ -8,8 +8,8 @@
 #include <QUrl>
 
 #include "core/text1252.h"
+#include "form/form1.h"
 #include "qt/main_window.h"
-#include "shell/form1.h"
 
 namespace lumora {
 

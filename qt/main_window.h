@@ -9,9 +9,9 @@
 #include <functional>
 #include <memory>
 
+#include "form/form1.h"
 #include "qt/web_view.h"
 #include "qt/widgets.h"
-#include "shell/form1.h"
 
 namespace lumora {
 

@@ -7,7 +7,7 @@
 #include <QPainter>
 
 #include "core/text1252.h"
-#include "shell/config.h"
+#include "form/config.h"
 #include "view/fonts.h"
 
 namespace lumora {

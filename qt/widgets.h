@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "shell/components.h"
+#include "form/components.h"
 
 namespace lumora {
 

@@ -7,8 +7,8 @@
 
 #include "core/paths.h"
 #include "core/strings.h"
+#include "form/form1.h"
 #include "script/flow.h"
-#include "shell/form1.h"
 
 namespace lumora {
 namespace {

@@ -4,10 +4,10 @@
 
 #include "core/strings.h"
 #include "core/trace.h"
+#include "form/form1.h"
 #include "script/interp.h"
 #include "script/keyword_table.h"
 #include "script/labels.h"
-#include "shell/form1.h"
 #include "view/text_codes.h"
 #include "view/typing.h"
 

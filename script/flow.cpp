@@ -7,7 +7,7 @@
 #include "core/strings.h"
 #include "core/text1252.h"
 #include "core/trace.h"
-#include "shell/form1.h"
+#include "form/form1.h"
 
 namespace lumora {
 namespace {

@@ -1,7 +1,7 @@
 // "param=": copies the link parameter prm, prx or pry into a register.
 #include "script/param.h"
 
-#include "shell/form1.h"
+#include "form/form1.h"
 
 namespace lumora {
 

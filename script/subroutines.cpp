@@ -2,9 +2,9 @@
 #include "core/paths.h"
 #include "core/strings.h"
 #include "core/trace.h"
+#include "form/form1.h"
 #include "script/flow.h"
 #include "script/labels.h"
-#include "shell/form1.h"
 
 namespace lumora {
 namespace {

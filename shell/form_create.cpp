@@ -3,7 +3,7 @@
 #include "core/script_error.h"
 #include "core/strings.h"
 #include "core/text1252.h"
-#include "shell/config.h"
+#include "form/config.h"
 #include "shell/lifecycle.h"
 #include "view/picture_loader.h"
 

@@ -5,8 +5,9 @@
 #include "core/script_error.h"
 #include "core/strings.h"
 #include "core/text1252.h"
-#include "shell/config.h"
+#include "form/config.h"
 #include "shell/lifecycle.h"
+#include "state/state_files.h"
 
 namespace lumora {
 namespace {

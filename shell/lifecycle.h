@@ -31,4 +31,4 @@ bool Guarded(TForm1& f, Fn&& fn);
 
 }  // namespace lumora
 
-#include "shell/guarded.h"
+#include "form/guarded.h"

@@ -3,7 +3,7 @@
 #include "state/object_commands.h"
 
 #include "core/trace.h"
-#include "shell/form1.h"
+#include "form/form1.h"
 #include "state/object_table.h"
 
 namespace lumora {

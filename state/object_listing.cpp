@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/strings.h"
-#include "shell/form1.h"
+#include "form/form1.h"
 #include "state/object_commands.h"
 #include "state/object_table.h"
 

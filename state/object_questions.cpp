@@ -1,5 +1,5 @@
 // Object questions that jump to a label: "ifobj=", "ifobj#", "tem?".
-#include "shell/form1.h"
+#include "form/form1.h"
 #include "state/object_commands.h"
 #include "state/object_table.h"
 

@@ -6,6 +6,7 @@
 #include "core/strings.h"
 #include "core/text1252.h"
 #include "state/object_table.h"
+#include "state/state_files.h"
 
 namespace lumora {
 namespace {

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "state/game_state.h"
+#include "form/game_state.h"
 
 namespace lumora {
 

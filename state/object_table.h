@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "state/game_state.h"
+#include "form/game_state.h"
 
 namespace lumora {
 

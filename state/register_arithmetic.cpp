@@ -5,7 +5,7 @@
 
 #include "core/numbers.h"
 #include "core/strings.h"
-#include "shell/form1.h"
+#include "form/form1.h"
 #include "state/register_commands.h"
 
 namespace lumora {

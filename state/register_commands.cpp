@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/strings.h"
-#include "shell/form1.h"
+#include "form/form1.h"
 #include "state/object_table.h"
 #include "view/text_codes.h"
 

@@ -5,8 +5,9 @@
 #include <cstdio>
 
 #include "core/paths.h"
-#include "shell/form1.h"
+#include "form/form1.h"
 #include "state/object_rebuild.h"
+#include "state/state_files.h"
 
 namespace lumora {
 namespace {

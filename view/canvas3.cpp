@@ -4,8 +4,8 @@
 #include <QPainter>
 
 #include "core/text1252.h"
+#include "form/form1.h"
 #include "view/fonts.h"
-#include "shell/form1.h"
 #include "view/surfaces.h"
 
 namespace lumora {

@@ -1,6 +1,6 @@
 // "modo=" and "setmode=": switching the display model and laying out its page.
-#include "shell/config.h"
-#include "shell/form1.h"
+#include "form/config.h"
+#include "form/form1.h"
 #include "view/canvas3.h"
 #include "view/display_commands.h"
 #include "view/message_commands.h"

@@ -2,7 +2,7 @@
 #include "view/fonts.h"
 
 #include "core/text1252.h"
-#include "shell/config.h"
+#include "form/config.h"
 
 namespace lumora {
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <QFont>
 
-#include "shell/components.h"
+#include "form/components.h"
 
 namespace lumora {
 

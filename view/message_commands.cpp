@@ -5,8 +5,8 @@
 #include <QPainter>
 
 #include "core/strings.h"
-#include "shell/config.h"
-#include "shell/form1.h"
+#include "form/config.h"
+#include "form/form1.h"
 #include "view/canvas3.h"
 #include "view/page.h"
 #include "view/text_codes.h"

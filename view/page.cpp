@@ -5,7 +5,7 @@
 #include "core/script_error.h"
 #include "core/strings.h"
 #include "core/text1252.h"
-#include "shell/form1.h"
+#include "form/form1.h"
 
 namespace lumora {
 

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QRegion>
 
-#include "shell/components.h"
+#include "form/components.h"
 
 namespace lumora {
 

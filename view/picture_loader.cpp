@@ -4,7 +4,7 @@
 #include "core/paths.h"
 #include "core/strings.h"
 #include "core/text1252.h"
-#include "shell/form1.h"
+#include "form/form1.h"
 #include "view/picture_decoders.h"
 #include "view/picture_draw.h"
 #include "view/surfaces.h"

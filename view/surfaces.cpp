@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "shell/config.h"
-#include "shell/form1.h"
+#include "form/config.h"
+#include "form/form1.h"
 
 namespace lumora {
 

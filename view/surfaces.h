@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "shell/components.h"
+#include "form/components.h"
 
 namespace lumora {
 

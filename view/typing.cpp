@@ -1,7 +1,7 @@
 // Letter-by-letter typing into MsgMd0.
 #include "view/typing.h"
 
-#include "shell/form1.h"
+#include "form/form1.h"
 
 namespace lumora {
 

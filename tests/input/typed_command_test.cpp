@@ -8,9 +8,9 @@
 #include <filesystem>
 
 #include "core/script_error.h"
+#include "form/guarded.h"
 #include "input/typed_command.h"
 #include "input/vocabulary.h"
-#include "shell/guarded.h"
 #include "support/temp_game.h"
 
 namespace lumora {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/script_error.h"
+#include "form/config.h"
 #include "script/run_script.h"
-#include "shell/config.h"
 #include "shell/lifecycle.h"
 #include "support/temp_game.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/script_error.h"
-#include "state/game_state.h"
+#include "state/state_files.h"
 #include "support/temp_game.h"
 
 namespace lumora {

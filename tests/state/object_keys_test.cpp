@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "state/game_state.h"
 #include "state/object_keys.h"
+#include "state/state_files.h"
 #include "support/temp_game.h"
 
 namespace lumora {

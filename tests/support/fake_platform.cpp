@@ -1,7 +1,7 @@
 // The recording test platform.
 #include "support/fake_platform.h"
 
-#include "shell/components.h"
+#include "form/components.h"
 
 namespace lumora::testing {
 

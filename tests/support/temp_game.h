@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/string_list.h"
+#include "form/form1.h"
 #include "script/interp.h"
-#include "shell/form1.h"
 #include "support/fake_platform.h"
 
 namespace lumora::testing {

@@ -1,7 +1,7 @@
 // The guard around every entry from the window system into the engine.
 #pragma once
 #include "core/script_error.h"
-#include "shell/form1.h"
+#include "form/form1.h"
 
 namespace lumora {
 

@@ -2,8 +2,8 @@
 // folder URL.
 #include <gtest/gtest.h>
 
-#include "input/script_ref.h"
-#include "nav/exits.h"
+#include "form/exits.h"
+#include "form/script_ref.h"
 
 namespace lumora {
 namespace {

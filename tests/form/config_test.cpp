@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/script_error.h"
-#include "shell/config.h"
+#include "form/config.h"
 #include "support/temp_game.h"
 
 namespace lumora {

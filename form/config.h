@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/components.h"
+#include "form/components.h"
 
 namespace lumora {
 

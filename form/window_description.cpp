@@ -1,7 +1,7 @@
 // The window description: every component at its design position and look,
 // before the configuration file replaces most of it.
-#include "shell/builtin_pictures.h"
-#include "shell/form1.h"
+#include "form/builtin_pictures.h"
+#include "form/form1.h"
 
 namespace lumora {
 namespace {

@@ -1,7 +1,7 @@
 // Splitting and resolving script references.
-#include "input/script_ref.h"
+#include "form/script_ref.h"
 
-#include "nav/exits.h"
+#include "form/exits.h"
 
 namespace lumora {
 

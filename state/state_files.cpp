@@ -1,5 +1,5 @@
 // Loading and saving the saved game: registers, object table, object keys.
-#include "state/game_state.h"
+#include "state/state_files.h"
 
 #include "core/paths.h"
 #include "core/script_error.h"
@@ -41,15 +41,6 @@ StringList WithStoredLineBreaks(const StringList& values) {
 }
 
 }  // namespace
-
-void ResetRegisters(GameState& state) {
-  state.registers.assign(static_cast<size_t>(std::max(0, state.registerCount) + 1), std::string());
-}
-
-void PadRegisters(GameState& state) {
-  const size_t want = static_cast<size_t>(std::max(0, state.registerCount) + 1);
-  if (state.registers.size() < want) state.registers.resize(want);
-}
 
 void LoadGameState(GameState& state, const std::string& folder, const std::string& game) {
   LoadList(state.registers, folder, game + ".rgs");

@@ -1,5 +1,5 @@
 // The built-in pictures, drawn rather than shipped so the player has no data files.
-#include "shell/builtin_pictures.h"
+#include "form/builtin_pictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -7,12 +7,12 @@
 
 #include "core/platform.h"
 #include "core/string_list.h"
-#include "input/script_ref.h"
-#include "nav/exits.h"
-#include "nav/link_table.h"
-#include "shell/components.h"
-#include "state/game_state.h"
-#include "state/random.h"
+#include "form/components.h"
+#include "form/exits.h"
+#include "form/game_state.h"
+#include "form/link_table.h"
+#include "form/random.h"
+#include "form/script_ref.h"
 
 namespace lumora {
 

@@ -1,5 +1,5 @@
 // The link table's reset and its rotation.
-#include "nav/link_table.h"
+#include "form/link_table.h"
 
 namespace lumora {
 

@@ -1,7 +1,7 @@
 // The link table: reset and rotation of the slot groups.
 #include <gtest/gtest.h>
 
-#include "nav/link_table.h"
+#include "form/link_table.h"
 
 namespace lumora {
 namespace {

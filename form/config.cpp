@@ -1,9 +1,9 @@
 // Configuration line readings.
-#include "shell/config.h"
+#include "form/config.h"
 
 #include "core/script_error.h"
 #include "core/strings.h"
-#include "shell/form1.h"
+#include "form/form1.h"
 
 namespace lumora {
 namespace {

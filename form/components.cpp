@@ -1,5 +1,5 @@
 // The form model's few operations.
-#include "shell/components.h"
+#include "form/components.h"
 
 namespace lumora {
 

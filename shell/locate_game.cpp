@@ -1,0 +1,44 @@
+// Finding the game: a .ini, a folder with one, or the executable's own name.
+#include "shell/locate_game.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace lumora {
+namespace {
+
+std::string WithSlash(const QString& folder) {
+  std::string s = QDir::cleanPath(folder).toStdString();
+  if (s.empty() || s.back() != '/') s += '/';
+  return s;
+}
+
+GameLocation FromIni(const QFileInfo& ini) {
+  return {WithSlash(ini.absolutePath()), ini.completeBaseName().toStdString(), ""};
+}
+
+GameLocation FromFolder(const std::string& game, const QFileInfo& folder) {
+  QStringList inis;
+  for (const QFileInfo& e : QDir(folder.absoluteFilePath()).entryInfoList({"*.ini", "*.INI"}, QDir::Files))
+    if (e.fileName().compare("desktop.ini", Qt::CaseInsensitive) != 0) inis << e.absoluteFilePath();
+  if (inis.size() == 1) return FromIni(QFileInfo(inis[0]));
+  return {"", "", inis.isEmpty() ? "no game (.ini) in " + game : "more than one game (.ini) in " + game + ": name one"};
+}
+
+}  // namespace
+
+GameLocation LocateGame(const std::string& game, const std::string& argv0) {
+  if (!game.empty()) {
+    const QFileInfo given(QString::fromStdString(game));
+    if (given.isFile()) return FromIni(given);
+    if (given.isDir()) return FromFolder(game, given);
+    return {"", "", "no such game: " + game};
+  }
+  QString path = QString::fromStdString(argv0);
+  if (!path.contains('/')) path = QStandardPaths::findExecutable(path);
+  const QFileInfo exe(QDir::current().absoluteFilePath(path));
+  return {WithSlash(exe.absolutePath()), exe.completeBaseName().toStdString(), ""};
+}
+
+}  // namespace lumora

@@ -1,0 +1,23 @@
+// The saved game's files: registers (.rgs), object table (.obx), object keys (.obz).
+#pragma once
+#include <string>
+
+#include "form/game_state.h"
+
+namespace lumora {
+
+// Loads G.rgs, G.obz and G.obx from folder, the keys in list-box order; raises
+// ScriptError naming the first file that is missing. Marks each list loaded.
+void LoadGameState(GameState& state, const std::string& folder, const std::string& game);
+
+// Saves the registers (.rgs), the object table (.obx), or both as every run's end
+// does; a line break inside a value is stored as the text code for one. Raises
+// ScriptError when a file cannot be written.
+void SaveRegisters(const GameState& state, const std::string& folder, const std::string& game);
+void SaveObjectTable(const GameState& state, const std::string& folder, const std::string& game);
+void SaveRegistersAndObjects(const GameState& state, const std::string& folder, const std::string& game);
+
+// Saves the object keys (.obz).
+void SaveObjectKeys(const GameState& state, const std::string& folder, const std::string& game);
+
+}  // namespace lumora
