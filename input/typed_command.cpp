@@ -13,10 +13,6 @@
 namespace lumora {
 namespace {
 
-// Configuration lines of the typed commands.
-constexpr int kUnknownAnswer = 73, kSuggestionHeading = 74, kUnknownScriptModel2 = 75;
-constexpr int kF1Command = 76, kF2Command = 77, kF4Command = 78;
-
 // The accented lower-case letters and their upper-case forms, byte for byte.
 constexpr char kLower[] = "\xE7\xE1\xE9\xED\xF3\xFA\xE3\xF5\xE2\xEA\xF4\xE0\xFC\xF1";
 constexpr char kUpper[] = "\xC7\xC1\xC9\xCD\xD3\xDA\xC3\xD5\xC2\xCA\xD4\xC0\xDC\xD1";

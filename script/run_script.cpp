@@ -28,53 +28,53 @@ void ResetRunState(TForm1& f, const std::string& reference) {
   f.links.Reset();
   f.Tela.cursor = Cursor::Arrow;
   f.pictureClickScript.clear();
-  f.message.fontName = ConfigLine(f, 15);
-  f.message.fontSize = ConfigInt(f, 16);
+  f.message.fontName = ConfigLine(f, kMessageFontName);
+  f.message.fontSize = ConfigInt(f, kMessageFontSize);
   f.message.bold = f.message.italic = f.message.underline = false;
-  ConfigColour(f, 18);
-  ConfigColour(f, 19);
-  f.message.background = ConfigLine(f, 18);
-  f.message.text = ConfigLine(f, 19);
+  ConfigColour(f, kBackgroundColour);
+  ConfigColour(f, kTextColour);
+  f.message.background = ConfigLine(f, kBackgroundColour);
+  f.message.text = ConfigLine(f, kTextColour);
 }
 
 void ResetShownPage(TForm1& f) {
   const std::string& page = f.Abok1.ActivePage();
-  const Colour bg = ConfigColour(f, 18);
+  const Colour bg = ConfigColour(f, kBackgroundColour);
   if (page == "0") {
-    f.Abok1.width = ConfigInt(f, 24);
-    f.Abok1.height = ConfigInt(f, 25);
+    f.Abok1.width = ConfigInt(f, kDisplayWidth);
+    f.Abok1.height = ConfigInt(f, kDisplayHeight);
     f.MsgMd0.text.clear();
     ResetModel0Surface(f);
   } else if (page == "1") {
     f.Msg.text.clear();
-    f.Msg.left = ConfigInt(f, 27);
-    f.Msg.top = ConfigInt(f, 28);
+    f.Msg.left = ConfigInt(f, kMsgLeft);
+    f.Msg.top = ConfigInt(f, kMsgTop);
     f.Abok1.width = f.Tela.width;
     f.Abok1.height = f.Msg.top + f.Msg.height + 5;
-    f.Msg.width = ConfigInt(f, 29);
-    f.Msg.height = ConfigInt(f, 30);
+    f.Msg.width = ConfigInt(f, kMsgWidth);
+    f.Msg.height = ConfigInt(f, kMsgHeight);
     f.Msg.color = bg;
     const bool bold = f.Msg.font.bold, italic = f.Msg.font.italic, underline = f.Msg.font.underline;
     f.Msg.font = MessageFont(f);
     f.Msg.font.bold = bold;  // the memo keeps its style
     f.Msg.font.italic = italic;
     f.Msg.font.underline = underline;
-    f.Msg.visible = VisibleFromText(ConfigLine(f, 35));
+    f.Msg.visible = VisibleFromText(ConfigLine(f, kMsgVisible));
     f.Tela.cursor = Cursor::Default;
     f.screenBrush = bg;
     f.screenFont = f.Msg.font;
   } else if (page == "2") {
     f.Input.visible = false;
-    f.Abok1.width = ConfigInt(f, 51);
-    f.Abok1.height = ConfigInt(f, 52);
+    f.Abok1.width = ConfigInt(f, kModel2Width);
+    f.Abok1.height = ConfigInt(f, kModel2Height);
     PageStart(f);
   } else if (page == "3") {
     f.Input.visible = false;
-    f.Abok1.width = ConfigInt(f, 49);
-    f.Abok1.height = ConfigInt(f, 50);
+    f.Abok1.width = ConfigInt(f, kModel3Width);
+    f.Abok1.height = ConfigInt(f, kModel3Height);
     f.TelMod3.left = f.TelMod3.top = 5;
-    f.TelMod3.width = ConfigInt(f, 49) - 21;
-    f.TelMod3.height = ConfigInt(f, 50) - 10;
+    f.TelMod3.width = ConfigInt(f, kModel3Width) - 21;
+    f.TelMod3.height = ConfigInt(f, kModel3Height) - 10;
     const FontSpec style = f.canvas3Font;  // the canvas keeps its style
     SetUpCanvas3Font(f);
     f.canvas3Font.bold = style.bold;
@@ -88,9 +88,9 @@ void ResetShownPage(TForm1& f) {
 void ResetInputLine(TForm1& f) {
   ApplyInputLine(f);
   f.Input.text.clear();
-  if (f.Modelo == "0" || f.Modelo == "1") f.Input.visible = VisibleFromText(ConfigLine(f, 44));
+  if (f.Modelo == "0" || f.Modelo == "1") f.Input.visible = VisibleFromText(ConfigLine(f, kInputVisible));
   // Line 68 only adds to the style: "B" sets it to bold alone, "I" and "U" add.
-  const std::string& style = ConfigLine(f, 68);
+  const std::string& style = ConfigLine(f, kInputStyle);
   if (style.size() > 0 && style[0] == 'B') {
     f.Input.font.bold = true;
     f.Input.font.italic = f.Input.font.underline = false;

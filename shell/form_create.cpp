@@ -23,14 +23,14 @@ void LoadConfiguration(TForm1& f, const std::string& folder) {
 
 void ReadConfiguredFields(TForm1& f) {
   // Line 13 names the opening picture; empty keeps the built-in one.
-  if (!ConfigLine(f, 13).empty()) LoadPicture(f, ConfigLine(f, 13), f.TelAber);
+  if (!ConfigLine(f, kOpeningPicture).empty()) LoadPicture(f, ConfigLine(f, kOpeningPicture), f.TelAber);
   f.TelAber.enabled = true;
-  f.state.registerCount = ConfigInt(f, 5);
-  f.IniScp = ConfigLine(f, 6);
-  f.Script = ConfigLine(f, 7);
-  f.RetScp = ConfigLine(f, 8);
-  f.Objeto = ConfigLine(f, 9);
-  f.Posic = ConfigLine(f, 10);
+  f.state.registerCount = ConfigInt(f, kRegisterCount);
+  f.IniScp = ConfigLine(f, kIniScpLine);
+  f.Script = ConfigLine(f, kScriptLine);
+  f.RetScp = ConfigLine(f, kRetScpLine);
+  f.Objeto = ConfigLine(f, kObjetoLine);
+  f.Posic = ConfigLine(f, kPosicLine);
   f.configLoaded = true;
 }
 

@@ -14,17 +14,17 @@ namespace {
 
 void StoreRunningValues(TForm1& f) {
   auto set = [&](int n, std::string value) { f.config[static_cast<size_t>(n)] = std::move(value); };
-  set(0, IntToStr(f.windowLeft));
-  set(1, IntToStr(f.windowTop));
-  set(4, f.gameName);
-  set(5, IntToStr(f.state.registerCount));
-  set(6, f.IniScp);
-  set(7, f.Script);
-  set(8, f.RetScp);
-  set(9, f.Objeto);
-  set(10, f.Posic);
-  set(11, IntToStr(f.Abok0.width));
-  set(12, IntToStr(f.Abok0.height));
+  set(kWindowLeft, IntToStr(f.windowLeft));
+  set(kWindowTop, IntToStr(f.windowTop));
+  set(kGameNameLine, f.gameName);
+  set(kRegisterCount, IntToStr(f.state.registerCount));
+  set(kIniScpLine, f.IniScp);
+  set(kScriptLine, f.Script);
+  set(kRetScpLine, f.RetScp);
+  set(kObjetoLine, f.Objeto);
+  set(kPosicLine, f.Posic);
+  set(kGameWidth, IntToStr(f.Abok0.width));
+  set(kGameHeight, IntToStr(f.Abok0.height));
 }
 
 void SaveConfig(const TForm1& f, const std::string& folder) {

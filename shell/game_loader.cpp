@@ -31,15 +31,15 @@ void LoadConfigAndState(TForm1& f, const std::string& game) {
 
 void ApplyNamesAndSizes(TForm1& f) {
   f.Abok0.pageIndex = 0;
-  f.state.registerCount = ConfigInt(f, 5);
+  f.state.registerCount = ConfigInt(f, kRegisterCount);
   PadRegisters(f.state);
-  f.IniScp = ConfigLine(f, 6);
-  f.Script = ConfigLine(f, 7);
-  f.RetScp = ConfigLine(f, 8);
-  f.Objeto = ConfigLine(f, 9);
-  f.Posic = ConfigLine(f, 10);
-  f.Abok0.width = ConfigInt(f, 11);
-  f.Abok0.height = ConfigInt(f, 12);
+  f.IniScp = ConfigLine(f, kIniScpLine);
+  f.Script = ConfigLine(f, kScriptLine);
+  f.RetScp = ConfigLine(f, kRetScpLine);
+  f.Objeto = ConfigLine(f, kObjetoLine);
+  f.Posic = ConfigLine(f, kPosicLine);
+  f.Abok0.width = ConfigInt(f, kGameWidth);
+  f.Abok0.height = ConfigInt(f, kGameHeight);
   f.Imp.width = f.Abok0.width;
   f.Imp.height = f.Abok0.height;
 }
@@ -47,87 +47,87 @@ void ApplyNamesAndSizes(TForm1& f) {
 // Line 14 names the skin: the window's background and, without its magenta
 // pixels, the window's outline. Empty keeps the built-in skin and a plain window.
 void ApplySkin(TForm1& f) {
-  if (!ConfigLine(f, 14).empty()) {
+  if (!ConfigLine(f, kSkinPicture).empty()) {
     f.Imp.picture = QImage();
-    LoadPicture(f, ConfigLine(f, 14), f.Imp);
+    LoadPicture(f, ConfigLine(f, kSkinPicture), f.Imp);
     ShapeWindow(f);
   }
   if (!f.Imp.picture.isNull()) f.Imp.picture = f.Imp.picture.convertToFormat(QImage::Format_RGB32);
 }
 
 void ApplyMessageSettings(TForm1& f) {
-  f.message.fontName = ConfigLine(f, 15);
-  f.message.fontSize = ConfigInt(f, 16);
-  f.vocabulary = ConfigLine(f, 17);
-  const Style style = StyleFromText(ConfigLine(f, 67));
+  f.message.fontName = ConfigLine(f, kMessageFontName);
+  f.message.fontSize = ConfigInt(f, kMessageFontSize);
+  f.vocabulary = ConfigLine(f, kVocabularyLine);
+  const Style style = StyleFromText(ConfigLine(f, kMessageStyle));
   f.message.bold = style.bold;
   f.message.italic = style.italic;
   f.message.underline = style.underline;
-  for (int n = 18; n <= 21; ++n) ConfigColour(f, n);  // each must be a colour text
-  f.message.background = ConfigLine(f, 18);
-  f.message.text = ConfigLine(f, 19);
-  f.message.link = ConfigLine(f, 20);
-  f.message.visited = ConfigLine(f, 21);
+  for (int n = kBackgroundColour; n <= kVisitedColour; ++n) ConfigColour(f, n);  // each must be a colour text
+  f.message.background = ConfigLine(f, kBackgroundColour);
+  f.message.text = ConfigLine(f, kTextColour);
+  f.message.link = ConfigLine(f, kLinkColour);
+  f.message.visited = ConfigLine(f, kVisitedColour);
 }
 
 void ApplyDisplayArea(TForm1& f) {
-  const Colour bg = ConfigColour(f, 18);
-  f.Abok1.left = ConfigInt(f, 22);
-  f.Abok1.top = ConfigInt(f, 23);
-  f.Abok1.width = ConfigInt(f, 24);
-  f.Abok1.height = ConfigInt(f, 25);
+  const Colour bg = ConfigColour(f, kBackgroundColour);
+  f.Abok1.left = ConfigInt(f, kDisplayLeft);
+  f.Abok1.top = ConfigInt(f, kDisplayTop);
+  f.Abok1.width = ConfigInt(f, kDisplayWidth);
+  f.Abok1.height = ConfigInt(f, kDisplayHeight);
   f.Abok1.color = bg;
-  f.Modelo = ConfigLine(f, 26);
+  f.Modelo = ConfigLine(f, kDisplayModel);
   ResetModel0Surface(f);
-  f.Msg.left = ConfigInt(f, 27);
-  f.Msg.top = ConfigInt(f, 28);
-  f.Msg.width = ConfigInt(f, 29);
-  f.Msg.height = ConfigInt(f, 30);
+  f.Msg.left = ConfigInt(f, kMsgLeft);
+  f.Msg.top = ConfigInt(f, kMsgTop);
+  f.Msg.width = ConfigInt(f, kMsgWidth);
+  f.Msg.height = ConfigInt(f, kMsgHeight);
   f.Msg.color = bg;
   f.Msg.font = MessageFont(f);
-  f.Msg.visible = VisibleFromText(ConfigLine(f, 35));
+  f.Msg.visible = VisibleFromText(ConfigLine(f, kMsgVisible));
   f.platform.ProcessMessages();
-  f.PanTel.width = ConfigInt(f, 58);
-  f.PanTel.height = ConfigInt(f, 59);
+  f.PanTel.width = ConfigInt(f, kScreenWidth);
+  f.PanTel.height = ConfigInt(f, kScreenHeight);
   f.PanTel.color = bg;
   ResizeScreen(f, f.PanTel.width, f.PanTel.height, bg);
 }
 
 void ApplyOtherSurfaces(TForm1& f) {
-  const Colour bg = ConfigColour(f, 18);
+  const Colour bg = ConfigColour(f, kBackgroundColour);
   ShowBlankPage(f, f.message.background);
-  f.WebB.width = ConfigInt(f, 51) + 20;
-  f.WebB.height = ConfigInt(f, 52) + 4;
-  f.Sbox2.width = ConfigInt(f, 49);
-  f.Sbox2.height = ConfigInt(f, 50);
+  f.WebB.width = ConfigInt(f, kModel2Width) + 20;
+  f.WebB.height = ConfigInt(f, kModel2Height) + 4;
+  f.Sbox2.width = ConfigInt(f, kModel3Width);
+  f.Sbox2.height = ConfigInt(f, kModel3Height);
   f.Sbox2.color = f.Sbox2.barColor = bg;
   f.TelMod3.left = f.TelMod3.top = 5;
   f.TelMod3.width = f.Sbox2.width - 21;
   f.TelMod3.height = f.Sbox2.height - 10;
-  f.Sbc1.width = ConfigInt(f, 96);
-  f.Sbc1.height = ConfigInt(f, 97);
+  f.Sbc1.width = ConfigInt(f, kMapWidth);
+  f.Sbc1.height = ConfigInt(f, kMapHeight);
   f.Sbc1.barColor = bg;
   f.MapJog.width = f.Sbc1.width;
   f.MapJog.height = f.Sbc1.height;
   f.MapJog.picture = QImage(std::max(1, f.MapJog.width), std::max(1, f.MapJog.height), QImage::Format_RGB32);
   f.MapJog.picture.fill(Qt::white);
   ApplyInputLine(f);
-  ApplyStyle(f.Input.font, StyleFromText(ConfigLine(f, 68)));
-  f.Input.visible = VisibleFromText(ConfigLine(f, 44));
+  ApplyStyle(f.Input.font, StyleFromText(ConfigLine(f, kInputStyle)));
+  f.Input.visible = VisibleFromText(ConfigLine(f, kInputVisible));
   ResetPanel(f);
 }
 
 void ApplyQuitButton(TForm1& f) {
-  f.btFim.left = ConfigInt(f, 64);
-  f.btFim.top = ConfigInt(f, 65);
-  f.btFim.hint = ConfigLine(f, 66);
+  f.btFim.left = ConfigInt(f, kQuitButtonLeft);
+  f.btFim.top = ConfigInt(f, kQuitButtonTop);
+  f.btFim.hint = ConfigLine(f, kQuitButtonPicture);
   LoadPicture(f, "U-" + f.btFim.hint, f.btFim);
   f.lbFim.left = f.btFim.left + f.btFim.width + 2;
   f.lbFim.top = f.btFim.top + 3;
-  f.lbFim.font.name = ConfigLine(f, 69);
-  f.lbFim.font.size = ConfigInt(f, 70);
-  f.lbFim.font.color = ConfigColour(f, 71);
-  f.lbFim.caption = ConfigLine(f, 72);
+  f.lbFim.font.name = ConfigLine(f, kQuitLabelFontName);
+  f.lbFim.font.size = ConfigInt(f, kQuitLabelFontSize);
+  f.lbFim.font.color = ConfigColour(f, kQuitLabelFontColour);
+  f.lbFim.caption = ConfigLine(f, kQuitLabelCaption);
 }
 
 }  // namespace

@@ -12,8 +12,8 @@ namespace {
 
 void ShowModel0(TForm1& f) {
   f.Abok1.ShowPage("0");
-  f.Input.visible = VisibleFromText(ConfigLine(f, 44));
-  f.Abok1.height = ConfigInt(f, 25);
+  f.Input.visible = VisibleFromText(ConfigLine(f, kInputVisible));
+  f.Abok1.height = ConfigInt(f, kDisplayHeight);
   f.MsgMd0.text.clear();
   f.MsgMd0.color = ColourFromText(f.message.background);
   f.platform.ProcessMessages();
@@ -21,9 +21,9 @@ void ShowModel0(TForm1& f) {
 
 void ShowModel1(TForm1& f) {
   f.Abok1.ShowPage("1");
-  f.Msg.visible = VisibleFromText(ConfigLine(f, 35));
-  f.Input.visible = VisibleFromText(ConfigLine(f, 44));
-  f.Abok1.height = ConfigInt(f, 25);
+  f.Msg.visible = VisibleFromText(ConfigLine(f, kMsgVisible));
+  f.Input.visible = VisibleFromText(ConfigLine(f, kInputVisible));
+  f.Abok1.height = ConfigInt(f, kDisplayHeight);
   f.Msg.text.clear();
   f.platform.ProcessMessages();
 }
@@ -32,9 +32,9 @@ void ShowModel2(TForm1& f) {
   ShowBlankPage(f, f.message.background);
   f.Abok1.ShowPage("2");
   f.Input.visible = false;
-  f.Abok1.width = ConfigInt(f, 24);
+  f.Abok1.width = ConfigInt(f, kDisplayWidth);
   // Down to the bottom of the input line.
-  f.Abok1.height = ConfigInt(f, 37) + ConfigInt(f, 39) - f.Abok1.top;
+  f.Abok1.height = ConfigInt(f, kInputTop) + ConfigInt(f, kInputHeight) - f.Abok1.top;
   f.WebB.width = f.Abok1.width + 20;
   f.WebB.height = f.Abok1.height + 4;
   f.platform.ProcessMessages();
@@ -45,8 +45,8 @@ void ShowModel2(TForm1& f) {
 void ShowModel3(TForm1& f) {
   f.Input.visible = false;
   f.Abok1.ShowPage("3");
-  f.Abok1.width = ConfigInt(f, 49);
-  f.Abok1.height = ConfigInt(f, 50);
+  f.Abok1.width = ConfigInt(f, kModel3Width);
+  f.Abok1.height = ConfigInt(f, kModel3Height);
   f.Sbox2.color = f.Abok1.color;
   f.Sbox2.width = f.Abok1.width;
   f.Sbox2.height = f.Abok1.height;
@@ -76,7 +76,7 @@ void CmdSetMode(TForm3& t) {
   f.Input.text.clear();
   f.links.Reset();
   f.Modelo = m;
-  f.Abok2.visible = VisibleFromText(ConfigLine(f, 53));
+  f.Abok2.visible = VisibleFromText(ConfigLine(f, kPanelVisible));
   if (m == "0") ShowModel0(f);
   else if (m == "1") ShowModel1(f);
   else if (m == "2") ShowModel2(f);

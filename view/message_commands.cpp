@@ -96,15 +96,15 @@ void CmdFonte(TForm3& t) {
                  (m.underline ? "undelined," : "normal");
 }
 
-void CmdCorFnd(TForm3& t) { SetFromArgument(t, t.f.message.background, 18); }
-void CmdCorTxt(TForm3& t) { SetFromArgument(t, t.f.message.text, 19); }
-void CmdCorLnk(TForm3& t) { SetFromArgument(t, t.f.message.link, 20); }
-void CmdCorVzk(TForm3& t) { SetFromArgument(t, t.f.message.visited, 21); }
-void CmdFntFace(TForm3& t) { SetFromArgument(t, t.f.message.fontName, 15); }
+void CmdCorFnd(TForm3& t) { SetFromArgument(t, t.f.message.background, kBackgroundColour); }
+void CmdCorTxt(TForm3& t) { SetFromArgument(t, t.f.message.text, kTextColour); }
+void CmdCorLnk(TForm3& t) { SetFromArgument(t, t.f.message.link, kLinkColour); }
+void CmdCorVzk(TForm3& t) { SetFromArgument(t, t.f.message.visited, kVisitedColour); }
+void CmdFntFace(TForm3& t) { SetFromArgument(t, t.f.message.fontName, kMessageFontName); }
 
 void CmdFntSize(TForm3& t) {
   const auto size = ReadInt(t.arg[0]);
-  t.f.message.fontSize = size ? *size : ConfigInt(t.f, 16);
+  t.f.message.fontSize = size ? *size : ConfigInt(t.f, kMessageFontSize);
   t.traceLine += IntToStr(t.f.message.fontSize);
 }
 

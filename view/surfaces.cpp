@@ -28,11 +28,11 @@ FontSpec MessageFont(const TForm1& f) {
 void ResetModel0Surface(TForm1& f) {
   f.MsgMd0.width = f.Abok1.width - 10;
   f.MsgMd0.height = f.Abok1.height - 10;
-  f.MsgMd0.color = ConfigColour(f, 18);
-  f.MsgMd0.font.name = ConfigLine(f, 32);
-  f.MsgMd0.font.size = ConfigInt(f, 33);
-  f.MsgMd0.font.color = ConfigColour(f, 34);
-  ApplyStyle(f.MsgMd0.font, StyleFromText(ConfigLine(f, 57)));
+  f.MsgMd0.color = ConfigColour(f, kBackgroundColour);
+  f.MsgMd0.font.name = ConfigLine(f, kMemo0FontName);
+  f.MsgMd0.font.size = ConfigInt(f, kMemo0FontSize);
+  f.MsgMd0.font.color = ConfigColour(f, kMemo0FontColour);
+  ApplyStyle(f.MsgMd0.font, StyleFromText(ConfigLine(f, kMemo0Style)));
 }
 
 void ResizeScreen(TForm1& f, int width, int height, Colour bg) {
@@ -45,32 +45,32 @@ void ResizeScreen(TForm1& f, int width, int height, Colour bg) {
 }
 
 void ApplyInputLine(TForm1& f) {
-  f.Input.left = ConfigInt(f, 36);
-  f.Input.top = ConfigInt(f, 37);
-  f.Input.width = ConfigInt(f, 38);
-  f.Input.height = ConfigInt(f, 39);
-  f.Input.color = ConfigColour(f, 40);
-  f.Input.font.name = ConfigLine(f, 41);
-  f.Input.font.size = ConfigInt(f, 42);
-  f.Input.font.color = ConfigColour(f, 43);
+  f.Input.left = ConfigInt(f, kInputLeft);
+  f.Input.top = ConfigInt(f, kInputTop);
+  f.Input.width = ConfigInt(f, kInputWidth);
+  f.Input.height = ConfigInt(f, kInputHeight);
+  f.Input.color = ConfigColour(f, kInputColour);
+  f.Input.font.name = ConfigLine(f, kInputFontName);
+  f.Input.font.size = ConfigInt(f, kInputFontSize);
+  f.Input.font.color = ConfigColour(f, kInputFontColour);
 }
 
 void ResetPanel(TForm1& f) {
-  f.Abok2.left = ConfigInt(f, 45);
-  f.Abok2.top = ConfigInt(f, 46);
-  f.Abok2.width = ConfigInt(f, 47);
-  f.Abok2.height = ConfigInt(f, 48);
-  const Colour bg = ConfigColour(f, 18);
+  f.Abok2.left = ConfigInt(f, kPanelLeft);
+  f.Abok2.top = ConfigInt(f, kPanelTop);
+  f.Abok2.width = ConfigInt(f, kPanelWidth);
+  f.Abok2.height = ConfigInt(f, kPanelHeight);
+  const Colour bg = ConfigColour(f, kBackgroundColour);
   f.TelCmd.width = f.Abok2.width;
   f.TelCmd.height = f.Abok2.height;
   f.TelCmd.picture = FilledImage(f.TelCmd.width, f.TelCmd.height, bg);
   f.panelBuffer = FilledImage(f.TelCmd.width, f.TelCmd.height, bg);
   f.panelBrush = bg;
-  f.panelFont.name = ConfigLine(f, 15);
-  f.panelFont.size = ConfigInt(f, 16);
-  f.panelFont.color = ConfigColour(f, 19);
+  f.panelFont.name = ConfigLine(f, kMessageFontName);
+  f.panelFont.size = ConfigInt(f, kMessageFontSize);
+  f.panelFont.color = ConfigColour(f, kTextColour);
   f.panelFont.bold = f.panelFont.italic = f.panelFont.underline = false;
-  f.Abok2.visible = VisibleFromText(ConfigLine(f, 53));
+  f.Abok2.visible = VisibleFromText(ConfigLine(f, kPanelVisible));
 }
 
 }  // namespace lumora
