@@ -14,6 +14,7 @@
 #include "app/walkthrough.h"
 #include "core/text1252.h"
 #include "core/trace.h"
+#include "platform/headless_platform.h"
 #include "platform/qt_platform.h"
 #include "qt/main_window.h"
 #include "script/interp.h"

@@ -68,13 +68,6 @@ void QtPlatform::ShowError(const std::string& text) {
   QMessageBox::critical(window_, QStringLiteral("Lumora"), QStringFromCp1252(text));
 }
 
-void HeadlessPlatform::Sleep(int ms) {
-  if (ms <= 0) return;
-  now_ += ms;
-  if (window_ && window_->Web().Widget() && window_->Web().ReadyState() < 4)
-    QThread::msleep(static_cast<unsigned long>(std::min(ms, 10)));
-}
-
 void QtPlatform::RequestExit() {
   if (form_) form_->exitRequested = true;
 }

@@ -1,5 +1,5 @@
-// The platform on a real window system, and the headless variant with a
-// virtual clock for walkthroughs on Qt's offscreen platform.
+// The platform on a real window system: real time, the system's browser and
+// message boxes. The headless variant derives from it (headless_platform.h).
 #pragma once
 #include <QElapsedTimer>
 #include <functional>
@@ -47,19 +47,6 @@ class QtPlatform : public Platform {
   MainWindow* window_ = nullptr;
   QElapsedTimer clock_;
   bool clockStarted_ = false;
-};
-
-// Pauses and typing cost no real time: the clock is virtual.
-class HeadlessPlatform : public QtPlatform {
- public:
-  // The real web view, when there is one, loads in real time: waits for it
-  // take real time too.
-  void Sleep(int ms) override;
-  int64_t Milliseconds() override { return now_; }
-  void Advance(int64_t ms) { now_ += ms; }
-
- private:
-  int64_t now_ = 0;
 };
 
 }  // namespace lumora

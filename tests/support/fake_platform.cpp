@@ -1,8 +1,6 @@
 // The recording test platform.
 #include "support/fake_platform.h"
 
-#include "form/components.h"
-
 namespace lumora::testing {
 
 void FakePlatform::ProcessMessages() {
@@ -16,11 +14,6 @@ void FakePlatform::ProcessMessages() {
     auto fn = onProcessMessages;  // the hook may replace itself
     fn();
   }
-}
-
-void FakePlatform::RepaintNow(const Control& control) {
-  ++repaintCount;
-  repainted.emplace_back(control.name);
 }
 
 void FakePlatform::OnceDuringProcessMessages(std::function<void()> fn) { once_ = std::move(fn); }

@@ -1,0 +1,24 @@
+// The platform for walkthroughs on Qt's offscreen platform: the same front end
+// and web view as a real run, but pauses and typing cost no real time, so a
+// walkthrough full of waits runs in moments and its timing is repeatable.
+#pragma once
+#include <cstdint>
+
+#include "platform/qt_platform.h"
+
+namespace lumora {
+
+class HeadlessPlatform : public QtPlatform {
+ public:
+  // The real web view, when there is one, loads in real time: waits for it
+  // take real time too.
+  void Sleep(int ms) override;
+  int64_t Milliseconds() override { return now_; }
+  // The walkthrough's own waits move the clock.
+  void Advance(int64_t ms) { now_ += ms; }
+
+ private:
+  int64_t now_ = 0;
+};
+
+}  // namespace lumora
