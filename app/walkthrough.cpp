@@ -20,6 +20,7 @@
 #include "core/text1252.h"
 #include "core/trace.h"
 #include "form/form1.h"
+#include "platform/headless_platform.h"
 #include "platform/qt_platform.h"
 #include "qt/main_window.h"
 
@@ -134,12 +135,14 @@ void Walkthrough::DeliverDuring() {
 void Walkthrough::Deliver(const Action& a) {
   const std::string& v = a.verb;
   if (v == "start") {
+    // A click, then the double-click interval passes without a second one.
     window_.OpeningClick();
+    window_.OpeningClickInterval();
   } else if (v == "resume") {
+    window_.OpeningClick();
     window_.OpeningDoubleClick();
   } else if (v == "type") {
-    f_.Input.text = Cp1252FromUtf8(QString::fromUtf8(a.rest).toUpper().toStdString());
-    window_.Sync();
+    Type(a.rest);
     Key("Enter");
   } else if (v == "key" && a.words.size() == 1) {
     Key(a.words[0]);
@@ -207,6 +210,20 @@ void Walkthrough::Key(const std::string& name) {
     return;
   }
   error_ = "walkthrough: unknown key " + name;
+}
+
+void Walkthrough::Type(const std::string& utf8) {
+  QWidget* input = window_.Surface("input");
+  auto send = [input](int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QCoreApplication::sendEvent(input, &press);
+    QCoreApplication::sendEvent(input, &release);
+  };
+  // The text replaces what the field holds, as when the player selects it all first.
+  send(Qt::Key_A, Qt::ControlModifier, QString());
+  for (const char32_t c : QString::fromUtf8(utf8).toUcs4())
+    send(Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(&c, 1));
 }
 
 bool Walkthrough::Mouse(const Action& a) {

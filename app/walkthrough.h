@@ -46,6 +46,8 @@ class Walkthrough {
   void DeliverDuring();
   void PrintStep(int step, const std::string& action);
   bool Mouse(const Action& a);
+  // Types the text key by key into the input line, as the player would.
+  void Type(const std::string& utf8);
   void Key(const std::string& name);
   void Wait(int ms);
   QImage Screenshot();

@@ -8,6 +8,7 @@
 #include "core/platform.h"
 #include "core/string_list.h"
 #include "form/components.h"
+#include "form/display_model.h"
 #include "form/exits.h"
 #include "form/game_state.h"
 #include "form/link_table.h"
@@ -113,6 +114,14 @@ struct TForm1 {
 
   bool exitRequested = false;
   int runDepth = 0;  // RunScript calls in progress (nested runs count too)
+  // Entries from the window system in progress (nested ones count too): the
+  // program ends only when the outermost one has unwound.
+  int entryDepth = 0;
+  // A click on TelAber waits out the double-click interval before it counts.
+  bool openingClickPending = false;
+
+  // The display model `Modelo` names.
+  DisplayModel Model() const { return ModelOf(Modelo); }
 
   // The script names that symbolic references may stand for.
   SpecialScripts Specials() const { return {Posic, Objeto, RetScp}; }

@@ -24,22 +24,25 @@ std::shared_ptr<const Vocabulary> ReadGameVocabulary(const TForm1& f) {
 
 // An empty Enter shows the current place again.
 void ShowPlaceAgain(TForm1& f) {
-  if (f.Modelo == "0") f.MsgMd0.text.clear();
+  if (f.Model() == DisplayModel::Typed) f.MsgMd0.text.clear();
   if (!f.Posic.empty()) RunScript(f, std::string(f.Posic));
 }
 
 void AnswerUnknown(TForm1& f, const Vocabulary& vocabulary, const TypedWords& words) {
-  if (f.Modelo == "0") {
-    f.MsgMd0.text.clear();
-    const std::string suggestions = vocabulary.Suggest(words.first, words.second);
-    // Copied: typing lets messages through, and a nested run may change the lines.
-    const std::string answer = suggestions.empty() ? ConfigLine(f, kUnknownAnswer)
-                                                   : ConfigLine(f, kSuggestionHeading) + "\r\n\r\n" + suggestions;
-    TypeText(f, answer);
-  } else if (f.Modelo == "1") {
-    f.Msg.text = ConfigLine(f, kUnknownAnswer);
-  } else if (f.Modelo == "2") {
-    RunScript(f, std::string(ConfigLine(f, kUnknownScriptModel2)));
+  switch (f.Model()) {
+    case DisplayModel::Typed: {
+      f.MsgMd0.text.clear();
+      const std::string suggestions = vocabulary.Suggest(words.first, words.second);
+      // Copied: typing lets messages through, and a nested run may change the lines.
+      const std::string answer = suggestions.empty() ? ConfigLine(f, kUnknownAnswer)
+                                                     : ConfigLine(f, kSuggestionHeading) + "\r\n\r\n" + suggestions;
+      TypeText(f, answer);
+      break;
+    }
+    case DisplayModel::Picture: f.Msg.text = ConfigLine(f, kUnknownAnswer); break;
+    case DisplayModel::Page: RunScript(f, std::string(ConfigLine(f, kUnknownScriptModel2))); break;
+    case DisplayModel::Canvas:
+    case DisplayModel::Other: break;  // no answer
   }
 }
 
@@ -56,7 +59,7 @@ void RunFieldCommand(TForm1& f) {
   const std::shared_ptr<const Vocabulary> vocabulary = ReadGameVocabulary(f);
   const std::string script = vocabulary->LookUp(command);
   f.Input.text.clear();
-  if (f.Modelo == "0") f.MsgMd0.text.clear();
+  if (f.Model() == DisplayModel::Typed) f.MsgMd0.text.clear();
   if (!script.empty()) {
     RunScript(f, script);
     return;
@@ -85,6 +88,21 @@ std::string NormaliseCommand(std::string_view text) {
       if (c == kLower[i]) c = kUpper[i];
   }
   return out;
+}
+
+std::string UpperCase1252(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) c = static_cast<char>(b - 0x20);
+    else if (b == 0x9A || b == 0x9C || b == 0x9E) c = static_cast<char>(b - 0x10);
+    else if (b == 0xFF) c = '\x9F';
+  }
+  return out;
+}
+
+void InputEdited(TForm1& f, std::string_view text) {
+  f.Input.text = f.Input.upperCase ? UpperCase1252(text) : std::string(text);
 }
 
 TypedWords SplitWords(std::string_view command) {

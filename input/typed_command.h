@@ -15,6 +15,15 @@ enum class InputKey { Enter, F1, F2, F3, F4, Up, Down, Left, Right, Other };
 // of Windows-1252 (ç á é í ó ú ã õ â ê ô à ü ñ); nothing else changes.
 std::string NormaliseCommand(std::string_view text);
 
+// Windows-1252 upper case, one byte for one byte: a to z, the letters E0 to FE
+// but the division sign F7, and š œ ž ÿ (9A 9C 9E FF) to Š Œ Ž Ÿ. Letters whose
+// capital the code page lacks (ß, µ) stay as they are, so the text keeps its length.
+std::string UpperCase1252(std::string_view text);
+
+// The input line's text was edited to `text`: Input keeps it, upper-cased when
+// it is an upper-case entry.
+void InputEdited(TForm1& f, std::string_view text);
+
 // Words 1 and 2 of a command cut at single blanks: two blanks in a row give an
 // empty word.
 struct TypedWords {

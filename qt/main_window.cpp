@@ -10,6 +10,7 @@
 #include "input/quit_button.h"
 #include "input/typed_command.h"
 #include "input/web_navigation.h"
+#include "shell/entry.h"
 #include "shell/lifecycle.h"
 
 namespace lumora {
@@ -63,17 +64,11 @@ MainWindow::MainWindow(TForm1& form, std::unique_ptr<WebBackend> web) : f_(form)
   BuildGamePage(gamePage);
   BuildDisplayPages();
   telAber_ = new ImageWidget(f_.TelAber, openingPage);
-  telAber_->handlers.click = [this] {
-    // A second click within the double-click time makes it a double click.
-    openingClickTimer_.start(QApplication::doubleClickInterval());
-  };
-  telAber_->handlers.doubleClick = [this] {
-    openingClickTimer_.stop();
-    OpeningDoubleClick();
-  };
+  telAber_->handlers.click = [this] { OpeningClick(); };
+  telAber_->handlers.doubleClick = [this] { OpeningDoubleClick(); };
   web_->onLink = [this](const std::string& reported) { FollowLink(reported); };
   openingClickTimer_.setSingleShot(true);
-  connect(&openingClickTimer_, &QTimer::timeout, this, [this] { OpeningClick(); });
+  connect(&openingClickTimer_, &QTimer::timeout, this, [this] { OpeningClickInterval(); });
   Sync();
 }
 
@@ -81,7 +76,9 @@ void MainWindow::BuildGamePage(QWidget* page) {
   imp_ = new ImageWidget(f_.Imp, page);
   btFim_ = new ImageWidget(f_.btFim, page);
   btFim_->handlers.press = [this](int, int, Qt::MouseButton) { Enter([this] { BtFimMouseDown(f_); }); };
-  btFim_->handlers.click = [this] { QuitButtonRelease(); };
+  // The button holds the mouse from its press: the release ends the program
+  // wherever it lands.
+  btFim_->handlers.release = [this](int, int, Qt::MouseButton) { Enter([this] { BtFimMouseUp(f_); }); };
   lbFim_ = new QLabel(page);
   abok2_ = new QStackedWidget(page);
   auto* panel = new QWidget;
@@ -89,6 +86,7 @@ void MainWindow::BuildGamePage(QWidget* page) {
   telCmd_ = new ImageWidget(f_.TelCmd, panel);
   input_ = new InputWidget(f_.Input, page);
   input_->onKey = [this](int key) { Enter([this, key] { InputKeyUp(f_, ToInputKey(key)); }); };
+  input_->onEdited = [this](const std::string& text) { Enter([this, &text] { InputEdited(f_, text); }); };
   abok1_ = new QStackedWidget(page);
 }
 
@@ -157,6 +155,17 @@ void MainWindow::SyncControl(QWidget* w, const Control& c) {
   if (w->cursor().shape() != shape) w->setCursor(shape);
 }
 
+// The font and its colour, in the palette role the widget paints its text with.
+void MainWindow::SyncFont(QWidget* w, const FontSpec& spec, QPalette::ColorRole role) {
+  const QFont font = ToQFont(spec);
+  if (w->font() != font) w->setFont(font);
+  QPalette pal = w->palette();
+  if (pal.color(role) != QColor::fromRgb(spec.color)) {
+    pal.setColor(role, QColor::fromRgb(spec.color));
+    w->setPalette(pal);
+  }
+}
+
 void MainWindow::SyncImage(ImageWidget* w) {
   const ImageBox& b = w->box;
   Control c = b;
@@ -175,25 +184,13 @@ void MainWindow::SyncLabel(QLabel* w, const Label& l) {
   if (l.transparent) w->setAutoFillBackground(false);
   const QString caption = QStringFromCp1252(l.caption);
   if (w->text() != caption) w->setText(caption);
-  const QFont font = ToQFont(l.font);
-  if (w->font() != font) w->setFont(font);
-  QPalette pal = w->palette();
-  if (pal.color(QPalette::WindowText) != QColor::fromRgb(l.font.color)) {
-    pal.setColor(QPalette::WindowText, QColor::fromRgb(l.font.color));
-    w->setPalette(pal);
-  }
+  SyncFont(w, l.font, QPalette::WindowText);
 }
 
 void MainWindow::SyncMemo(MemoWidget* w) {
   const Memo& m = w->memo;
   SyncControl(w, m);
-  const QFont font = ToQFont(m.font);
-  if (w->font() != font) w->setFont(font);
-  QPalette pal = w->palette();
-  if (pal.color(QPalette::Text) != QColor::fromRgb(m.font.color)) {
-    pal.setColor(QPalette::Text, QColor::fromRgb(m.font.color));
-    w->setPalette(pal);
-  }
+  SyncFont(w, m.font, QPalette::Text);
   const auto wrap = m.wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap;
   if (w->lineWrapMode() != wrap) w->setLineWrapMode(wrap);
   w->SyncText();
@@ -201,15 +198,8 @@ void MainWindow::SyncMemo(MemoWidget* w) {
 
 void MainWindow::SyncInput() {
   SyncControl(input_, f_.Input);
-  const QFont font = ToQFont(f_.Input.font);
-  if (input_->font() != font) input_->setFont(font);
-  QPalette pal = input_->palette();
-  if (pal.color(QPalette::Text) != QColor::fromRgb(f_.Input.font.color)) {
-    pal.setColor(QPalette::Text, QColor::fromRgb(f_.Input.font.color));
-    input_->setPalette(pal);
-  }
-  const QString text = QStringFromCp1252(f_.Input.text);
-  if (input_->text() != text) input_->setText(text);
+  SyncFont(input_, f_.Input.font, QPalette::Text);
+  input_->SyncText();
 }
 
 void MainWindow::SyncWeb() {
@@ -294,26 +284,25 @@ QWidget* MainWindow::Surface(const std::string& word) {
 }
 
 void MainWindow::Enter(const std::function<void()>& handler) {
-  ++depth_;
-  Guarded(f_, handler);
-  --depth_;
+  const bool endNow = EnterEngine(f_, handler);
   Sync();
-  if (depth_ == 0 && f_.exitRequested) ExitNow();
+  if (endNow) ExitNow();
 }
 
 void MainWindow::OpeningClick() {
-  Enter([this] { TelAberClick(f_); });
+  // A second click within the double-click time makes it a double click.
+  openingClickTimer_.start(QApplication::doubleClickInterval());
+  Enter([this] { OpeningClickArrived(f_); });
+}
+
+void MainWindow::OpeningClickInterval() {
+  openingClickTimer_.stop();
+  Enter([this] { OpeningClickIntervalPassed(f_); });
 }
 
 void MainWindow::OpeningDoubleClick() {
-  Enter([this] {
-    TelAberClick(f_);
-    if (!f_.exitRequested) TelAberDblClick(f_);
-  });
-}
-
-void MainWindow::QuitButtonRelease() {
-  Enter([this] { BtFimMouseUp(f_); });
+  openingClickTimer_.stop();
+  Enter([this] { OpeningDoubleClickArrived(f_); });
 }
 
 void MainWindow::FollowLink(const std::string& reported) {
@@ -328,9 +317,7 @@ void MainWindow::ExitNow() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* e) {
-  if (depth_ > 0) {
-    // A script is waiting inside a nested event loop: end once it has unwound.
-    f_.exitRequested = true;
+  if (!CloseRequested(f_)) {
     e->ignore();
     return;
   }

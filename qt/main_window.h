@@ -25,17 +25,18 @@ class MainWindow : public QWidget {
   void RepaintNow(const Control& control);
 
   // Runs an engine handler as an entry from the window system: errors go to the
-  // message box, and an exit asked for during it happens once it has unwound.
+  // message box, and an exit asked for during it happens once the outermost
+  // entry has unwound.
   void Enter(const std::function<void()>& handler);
-  int EntryDepth() const { return depth_; }
 
   WebBackend& Web() { return *web_; }
   // The widget showing a surface word of the automation ("tel", "fnc", ...).
   QWidget* Surface(const std::string& word);
-  // The opening picture's click and double click, as the player gives them.
+  // The opening picture's events, forwarded as the window system delivers
+  // them: a click, the end of the double-click interval after it, a double click.
   void OpeningClick();
+  void OpeningClickInterval();
   void OpeningDoubleClick();
-  void QuitButtonRelease();
   // A link followed in the web view; the address as the web engine reports it.
   void FollowLink(const std::string& reported);
 
@@ -49,6 +50,7 @@ class MainWindow : public QWidget {
   void BuildGamePage(QWidget* page);
   void BuildDisplayPages();
   void SyncControl(QWidget* w, const Control& c);
+  void SyncFont(QWidget* w, const FontSpec& spec, QPalette::ColorRole role);
   void SyncImage(ImageWidget* w);
   void SyncLabel(QLabel* w, const Label& l);
   void SyncMemo(MemoWidget* w);
@@ -59,7 +61,6 @@ class MainWindow : public QWidget {
 
   TForm1& f_;
   std::unique_ptr<WebBackend> web_;
-  int depth_ = 0;
   bool closing_ = false;
   Focus shownFocus_ = Focus::None;
 

@@ -92,17 +92,22 @@ void MemoWidget::SyncText() {
   ensureCursorVisible();
 }
 
-InputWidget::InputWidget(Edit& e, QWidget* parent) : QLineEdit(parent), edit(e) {
+InputWidget::InputWidget(const Edit& e, QWidget* parent) : QLineEdit(parent), edit(e) {
   setFrame(false);
   connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-    const QString upper = text.toUpper();
-    if (upper != text) {
-      const int pos = cursorPosition();
-      setText(upper);
-      setCursorPosition(pos);
-    }
-    edit.text = Cp1252FromQString(upper);
+    // Showing the model's text moves the caret to the end; it goes back where
+    // the player left it (the text keeps its length but for characters the
+    // code page lacks).
+    const int caret = cursorPosition();
+    if (onEdited) onEdited(Cp1252FromQString(text));
+    SyncText();
+    setCursorPosition(std::min(caret, static_cast<int>(this->text().size())));
   });
+}
+
+void InputWidget::SyncText() {
+  const QString text = QStringFromCp1252(edit.text);
+  if (this->text() != text) setText(text);
 }
 
 // Commands are handled when the key is released, as the player lets go of it:

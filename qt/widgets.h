@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 #include <functional>
+#include <string>
 
 #include "form/components.h"
 
@@ -52,12 +53,16 @@ class MemoWidget : public QPlainTextEdit {
   std::string shown_;
 };
 
-// The one-line input: what is typed shows in upper case.
+// The one-line input. An edit goes to the engine, Windows-1252, and the field
+// then shows the model's text (upper case for an upper-case entry).
 class InputWidget : public QLineEdit {
  public:
-  InputWidget(Edit& edit, QWidget* parent);
-  Edit& edit;
+  InputWidget(const Edit& edit, QWidget* parent);
+  const Edit& edit;
   std::function<void(int key)> onKey;  // Enter, F1..F4, arrows
+  std::function<void(const std::string& text)> onEdited;
+  // Brings the shown text in line with the model.
+  void SyncText();
 
  protected:
   void keyReleaseEvent(QKeyEvent*) override;

@@ -20,6 +20,14 @@ void GameLoader(TForm1& f, const std::string& game);
 void TelAberClick(TForm1& f);
 void TelAberDblClick(TForm1& f);
 
+// The opening picture's events as the window system delivers them. A click is
+// held pending; when the double-click interval passes, a pending click runs
+// TelAberClick, once. A double click drops the pending click and runs
+// TelAberClick, then TelAberDblClick unless an exit was requested meanwhile.
+void OpeningClickArrived(TForm1& f);
+void OpeningClickIntervalPassed(TForm1& f);
+void OpeningDoubleClickArrived(TForm1& f);
+
 // Writes the running values into the configuration and saves it, with the state
 // files, into the game's folders. Only what was loaded whole is written back.
 void FormDestroy(TForm1& f);

@@ -93,6 +93,18 @@ TEST(WalkSpine, AnErrorInANestedRunBelongsToThatRun) {
   EXPECT_TRUE(r.Step(2)["error"].isNull());
 }
 
+TEST(WalkSpine, TheQuitButtonReleasedOutsideItStillEndsTheProgram) {
+  // The player presses the button, thinks better of it and lets go elsewhere:
+  // the button holds the mouse, so the release is its own all the same.
+  const WalkResult r = PlayWalk("spine", "start\nlink sala&Prm=porta\ndrag quit 5 5 300 300\nlink erro\n");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  EXPECT_TRUE(r.Step(2)["error"].isNull()) << r.Step(2)["error"].toString().toStdString();
+  EXPECT_TRUE(r.Step(3)["state"].toObject()["exited"].toBool());
+  EXPECT_TRUE(r.Step(4).isEmpty());  // nothing runs after the end
+  EXPECT_EQ(r.File("spine.rgs").split('\n')[2], "porta\r");
+  EXPECT_EQ(r.File("spine.ini").split('\n')[7], "sala\r");
+}
+
 TEST(WalkSpine, ClosingOnTheOpeningScreenKeepsTheSavedGame) {
   const WalkResult r = PlayWalk("spine", "close\n");
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();

@@ -1,0 +1,39 @@
+// Entries from the window system into the engine, counted on the form.
+#include "shell/entry.h"
+
+#include "form/guarded.h"
+
+namespace lumora {
+namespace {
+
+// Counts one entry for as long as it lasts, however it is left: an exception
+// other than ScriptError must not leave the program believing it is still inside.
+class EntryScope {
+ public:
+  explicit EntryScope(TForm1& f) : f_(f) { ++f_.entryDepth; }
+  ~EntryScope() { --f_.entryDepth; }
+  EntryScope(const EntryScope&) = delete;
+  EntryScope& operator=(const EntryScope&) = delete;
+
+ private:
+  TForm1& f_;
+};
+
+}  // namespace
+
+bool EnterEngine(TForm1& f, const std::function<void()>& handler) {
+  {
+    EntryScope entry(f);
+    Guarded(f, handler);
+  }
+  return f.entryDepth == 0 && f.exitRequested;
+}
+
+bool CloseRequested(TForm1& f) {
+  if (f.entryDepth == 0) return true;
+  // A script is waiting inside a nested event loop: end once it has unwound.
+  f.exitRequested = true;
+  return false;
+}
+
+}  // namespace lumora
