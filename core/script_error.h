@@ -2,6 +2,7 @@
 #pragma once
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace lumora {
 
@@ -10,5 +11,12 @@ class ScriptError : public std::runtime_error {
  public:
   explicit ScriptError(const std::string& text) : std::runtime_error(text) {}
 };
+
+// Our own errors about files, in one wording:
+//   Cannot open file "PATH". No such file or directory
+// PATH is Windows-1252 as the player reads it; the reason is the system's text
+// for the error number, left out when the number is 0.
+enum class FileAction { Open, Create };
+ScriptError FileError(FileAction action, std::string_view path, int error);
 
 }  // namespace lumora

@@ -1,6 +1,7 @@
 // String list files.
 #include "core/string_list.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -60,7 +61,11 @@ bool SaveLinesAtomic(const std::string& path, const StringList& lines) {
   ok = fsync(fileno(f)) == 0 && ok;
   ok = std::fclose(f) == 0 && ok;
   if (ok) ok = std::rename(tmp.c_str(), path.c_str()) == 0;
-  if (!ok) std::remove(tmp.c_str());
+  if (!ok) {
+    const int error = errno;  // the reason, for the caller's message
+    std::remove(tmp.c_str());
+    errno = error;
+  }
   return ok;
 }
 

@@ -29,11 +29,8 @@ std::optional<int32_t> ReadInt(std::string_view s) {
   uint64_t value = 0;
   for (; i < s.size(); ++i) {
     const char c = s[i];
-    int digit;
-    if (c >= '0' && c <= '9') digit = c - '0';
-    else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-    else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-    else return std::nullopt;
+    const int digit = hex ? HexDigit(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
+    if (digit < 0) return std::nullopt;
     value = value * (hex ? 16 : 10) + static_cast<uint64_t>(digit);
     if (value > (hex ? 0xFFFFFFFFull : 0x80000000ull)) return std::nullopt;
   }

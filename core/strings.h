@@ -15,6 +15,14 @@ std::string Trim(std::string_view s);
 // unsigned and wraps ("$FFFFFFFF" is -1); decimal out of range is refused.
 std::optional<int32_t> ReadInt(std::string_view s);
 
+// The value of one hexadecimal digit (0-9, a-f, A-F), or -1.
+constexpr int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
 // Guarded reading: the default when the text is not a whole number.
 int32_t IntOr(std::string_view s, int32_t fallback);
 

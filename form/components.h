@@ -17,6 +17,11 @@ constexpr Colour kWhite = 0xFFFFFF, kBlack = 0x000000, kSilver = 0xC0C0C0, kGree
 // Pointer shapes: the standard cursors a component may show.
 enum class Cursor { Default, Arrow, Link, Drag, MultiDrag, Cross, Wait, Help, Text };
 
+// Font sizes are points on a 96-dpi screen; every font is set in pixels, and
+// the window description gives its fonts in pixels. Both round to nearest.
+constexpr int PointsToPixels(int points) { return (points * 96 * 2 + 72) / (72 * 2); }
+constexpr int PixelsToPoints(int pixels) { return (pixels * 72 + 48) / 96; }
+
 struct FontSpec {
   std::string name = "MS Sans Serif";
   int size = 8;  // points on a 96-dpi screen

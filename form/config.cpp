@@ -1,8 +1,12 @@
 // Configuration line readings.
 #include "form/config.h"
 
+#include <cerrno>
+
+#include "core/paths.h"
 #include "core/script_error.h"
 #include "core/strings.h"
+#include "core/text1252.h"
 #include "form/form1.h"
 
 namespace lumora {
@@ -13,6 +17,17 @@ namespace {
 }
 
 }  // namespace
+
+void LoadConfigFile(TForm1& f, const std::string& folder, const std::string& game) {
+  const std::string name = game + ".ini";
+  StringList lines;
+  if (!LoadLines(ResolvePath(folder, name), lines)) throw FileError(FileAction::Open, Cp1252FromUtf8(folder) + name, errno);
+  if (lines.size() < static_cast<size_t>(kConfigLineCount))
+    throw ScriptError(name + ": the configuration has " + IntToStr(static_cast<int64_t>(lines.size())) +
+                      " lines; it needs at least " + IntToStr(kConfigLineCount));
+  f.config = std::move(lines);
+  f.configName = name;
+}
 
 const std::string& ConfigLine(const TForm1& f, int n) {
   if (n < 0 || static_cast<size_t>(n) >= f.config.size())

@@ -88,6 +88,11 @@ enum ConfigLineName : int {
 // The configuration file must hold at least this many lines (the last is read).
 constexpr int kConfigLineCount = kMapHeight + 1;
 
+// Reads folder + game + ".ini" into the configuration lines, as creation and
+// the game loader do. A file that cannot be read or holds fewer lines than the
+// table raises ScriptError and leaves the lines as they were.
+void LoadConfigFile(TForm1& f, const std::string& folder, const std::string& game);
+
 // Configuration line n; a missing line raises ScriptError naming the file.
 const std::string& ConfigLine(const TForm1& f, int n);
 // Line n as a whole number, unguarded: the error names the file and the line.
@@ -113,7 +118,5 @@ void ApplyStyle(FontSpec& font, const Style& style);
 // A visibility line shows its control only when it is exactly "*".
 inline bool VisibleFromText(std::string_view text) { return text == "*"; }
 
-// Font sizes are points on a 96-dpi screen; every font is set in pixels.
-inline int PointsToPixels(int points) { return (points * 96 * 2 + 72) / (72 * 2); }
 
 }  // namespace lumora

@@ -19,8 +19,7 @@ void Place(C& c, const char* name, int left, int top, int width, int height, Col
 FontSpec Font(const char* name, int pixels, Colour color, bool bold = false, bool italic = false) {
   FontSpec f;
   f.name = name;
-  // Design fonts are given in pixels; sizes are kept in points (px × 72 / 96).
-  f.size = (pixels * 72 + 48) / 96;
+  f.size = PixelsToPoints(pixels);
   f.color = color;
   f.bold = bold;
   f.italic = italic;

@@ -20,7 +20,7 @@ constexpr int kMaxSuggestions = 12;
 constexpr int64_t kSettleSeconds = 2;
 
 [[noreturn]] void CannotOpen(const std::string& path, int error) {
-  throw ScriptError("Cannot open file \"" + Cp1252FromUtf8(path) + "\". " + std::strerror(error));
+  throw FileError(FileAction::Open, Cp1252FromUtf8(path), error);
 }
 
 }  // namespace

@@ -7,23 +7,12 @@
 #include "script/run_script.h"
 
 namespace lumora {
-namespace {
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-}  // namespace
-
 std::string AddressFromBrowser(std::string_view reported) {
   std::string bytes;
   bytes.reserve(reported.size());
   for (size_t i = 0; i < reported.size(); ++i) {
-    const int hi = reported[i] == '%' && i + 2 < reported.size() ? HexValue(reported[i + 1]) : -1;
-    const int lo = hi >= 0 ? HexValue(reported[i + 2]) : -1;
+    const int hi = reported[i] == '%' && i + 2 < reported.size() ? HexDigit(reported[i + 1]) : -1;
+    const int lo = hi >= 0 ? HexDigit(reported[i + 2]) : -1;
     if (lo >= 0) {
       bytes += static_cast<char>(hi * 16 + lo);
       i += 2;

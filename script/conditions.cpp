@@ -54,8 +54,8 @@ void IfExit(TForm3& t, const std::string& exit) {
   if (!exit.empty()) RunCarried(t, 1);
 }
 
-void IfModel(TForm3& t, const char* model) {
-  if (t.f.Modelo == model) RunCarried(t, 1);
+void IfModel(TForm3& t, DisplayModel model) {
+  if (t.f.Model() == model) RunCarried(t, 1);
 }
 
 }  // namespace
@@ -109,10 +109,10 @@ void CmdIfSouth(TForm3& t) { IfExit(t, t.f.exits.sul); }
 void CmdIfEast(TForm3& t) { IfExit(t, t.f.exits.leste); }
 void CmdIfWest(TForm3& t) { IfExit(t, t.f.exits.oeste); }
 
-void CmdIfModel0(TForm3& t) { IfModel(t, "0"); }
-void CmdIfModel1(TForm3& t) { IfModel(t, "1"); }
-void CmdIfModel2(TForm3& t) { IfModel(t, "2"); }
-void CmdIfModel3(TForm3& t) { IfModel(t, "3"); }
+void CmdIfModel0(TForm3& t) { IfModel(t, DisplayModel::Typed); }
+void CmdIfModel1(TForm3& t) { IfModel(t, DisplayModel::Picture); }
+void CmdIfModel2(TForm3& t) { IfModel(t, DisplayModel::Page); }
+void CmdIfModel3(TForm3& t) { IfModel(t, DisplayModel::Canvas); }
 
 void CmdGetDir(TForm3& t) {
   const int n = RegisterArgument(t, t.arg[0]);

@@ -8,8 +8,8 @@
 #include "script/interp.h"
 #include "script/keyword_table.h"
 #include "script/labels.h"
+#include "view/model_text.h"
 #include "view/text_codes.h"
-#include "view/typing.h"
 
 namespace lumora {
 namespace {
@@ -48,30 +48,21 @@ void NextArgument(TForm3& t, bool whole, std::string_view& rest, std::string& ou
   else out.assign(number);
 }
 
-void SplitArguments(TForm3& t) {
+// Splits the command line into keyword and arguments, the arguments as the
+// keyword's row takes them. Returns the row, or nullptr for no command.
+const KeywordRow* SplitArguments(TForm3& t) {
   const std::string_view line = t.commandLine;
   const size_t blank = line.find(' ');
   std::string_view rest = blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1);
   t.keyword.assign(line.substr(0, blank));
   t.traceLine.append(t.keyword).append(" ");
-  const bool whole = t.keyword == "msg+" || t.keyword == "msg=";
+  const KeywordRow* row = FindRow(t.keyword);
+  const bool whole = row && row->arguments == Arguments::WholeText;
   for (auto& a : t.arg) a.clear();
   for (size_t i = 0; i < t.arg.size() && !rest.empty(); ++i) NextArgument(t, whole, rest, t.arg[i]);
   // What the arguments did not take stays in the command line.
   t.commandLine.erase(0, t.commandLine.size() - rest.size());
-}
-
-void ShowTextBlock(TForm1& f, const std::string& text) {
-  if (f.Modelo == "0") {
-    TypeText(f, text);
-  } else if (f.Modelo == "1") {
-    f.Msg.text += text;
-  } else if (f.Modelo == "2") {
-    f.page.lines.push_back(text);
-  } else if (f.Modelo == "3") {
-    if (!f.Memo3.text.empty()) f.Memo3.text += "\r\n";
-    f.Memo3.text += text;
-  }
+  return row;
 }
 
 // A text block from the apostrophe that opens it to the next one. Returns true
@@ -79,7 +70,7 @@ void ShowTextBlock(TForm1& f, const std::string& text) {
 bool RunTextBlock(TForm3& t) {
   TForm1& f = t.f;
   StringList& lines = f.run.lines;
-  std::string line = ApplyTextCodes(t.commandLine.substr(1), f.Modelo);
+  std::string line = ApplyTextCodes(t.commandLine.substr(1), f.Model());
   std::string collected;
   bool closed = true;
   while (line.find('\'') == std::string::npos) {
@@ -92,7 +83,7 @@ bool RunTextBlock(TForm3& t) {
       break;
     }
     ++f.run.lineIndex;
-    line = ApplyTextCodes(Trim(lines[static_cast<size_t>(f.run.lineIndex)]), f.Modelo);
+    line = ApplyTextCodes(Trim(lines[static_cast<size_t>(f.run.lineIndex)]), f.Model());
   }
   if (closed) line.resize(line.find('\''));
   collected += line;
@@ -114,14 +105,21 @@ bool RunTextBlock(TForm3& t) {
 
 }  // namespace
 
-CommandHandler FindCommand(std::string_view keyword) {
+const KeywordRow* FindRow(std::string_view keyword) {
+  // The table has one row per keyword (a test sees to it), so the index finds
+  // the row the table's order would.
   static const auto* index = [] {
-    auto* map = new std::unordered_map<std::string_view, CommandHandler>;
-    for (const KeywordRow& row : KeywordTable()) map->emplace(row.keyword, row.handler);
+    auto* map = new std::unordered_map<std::string_view, const KeywordRow*>;
+    for (const KeywordRow& row : KeywordTable()) map->emplace(row.keyword, &row);
     return map;
   }();
   const auto it = index->find(keyword);
   return it == index->end() ? nullptr : it->second;
+}
+
+CommandHandler FindCommand(std::string_view keyword) {
+  const KeywordRow* row = FindRow(keyword);
+  return row ? row->handler : nullptr;
 }
 
 void Dispatch(TForm3& t) {
@@ -158,8 +156,7 @@ void ExecCommand(TForm3& t) {
       if (RunTextBlock(t)) continue;
       return;
     }
-    SplitArguments(t);
-    Dispatch(t);
+    if (const KeywordRow* row = SplitArguments(t)) row->handler(t);
     if (t.restart) {
       // A jump placed the line after its label in commandLine.
       t.restart = false;

@@ -2,6 +2,8 @@
 // Subroutines are in subroutines.cpp.
 #include "script/flow.h"
 
+#include <cerrno>
+
 #include "core/paths.h"
 #include "core/script_error.h"
 #include "core/strings.h"
@@ -20,7 +22,7 @@ void LoadScriptLines(TForm1& f, const std::string& name) {
   const std::string file = name + ".scp";
   StringList lines;
   if (!LoadLines(ResolvePath(f.gameFolder, file), lines))
-    throw ScriptError("Cannot open file \"" + Cp1252FromUtf8(f.gameFolder) + file + "\"");
+    throw FileError(FileAction::Open, Cp1252FromUtf8(f.gameFolder) + file, errno);
   f.run.lines = std::move(lines);
   ++f.run.linesGeneration;
 }
@@ -74,17 +76,16 @@ void CmdPausa(TForm3& t) {
   t.traceLine = trace;
 }
 
-void CmdRetScp(TForm3& t) {
+// "retscp=" and "setpos=": the special script takes the name, even of a
+// script that does not exist (the trace says so).
+void SetSpecialScript(TForm3& t, std::string& field) {
   t.traceLine += t.arg[0];
   if (!ScriptExists(t.f, t.arg[0])) t.traceLine += " <- n\xE3o existe este script";
-  t.f.RetScp = t.arg[0];
+  field = t.arg[0];
 }
 
-void CmdSetPos(TForm3& t) {
-  t.traceLine += t.arg[0];
-  if (!ScriptExists(t.f, t.arg[0])) t.traceLine += " <- n\xE3o existe este script";
-  t.f.Posic = t.arg[0];
-}
+void CmdRetScp(TForm3& t) { SetSpecialScript(t, t.f.RetScp); }
+void CmdSetPos(TForm3& t) { SetSpecialScript(t, t.f.Posic); }
 
 void CmdGetVar(TForm3& t) {
   const int n = RegisterArgument(t, t.arg[0]);

@@ -28,11 +28,19 @@ struct TForm3 {
 // A command: a free function of its family, reading its arguments from TForm3.
 using CommandHandler = void (*)(TForm3&);
 
+// How a keyword takes its arguments: up to nine split at commas, or the whole
+// text as one (a message holds commas of its own). Either way "#n" stands for
+// register n's value.
+enum class Arguments { SplitAtCommas, WholeText };
+
 struct KeywordRow {
   std::string_view keyword;
   CommandHandler handler;
+  Arguments arguments = Arguments::SplitAtCommas;
 };
 
+// The row of a keyword, or nullptr when it matches no command.
+const KeywordRow* FindRow(std::string_view keyword);
 // The handler of a keyword, or nullptr when it matches no command.
 CommandHandler FindCommand(std::string_view keyword);
 

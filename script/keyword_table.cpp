@@ -1,6 +1,7 @@
 // The keyword table: one row per keyword, in dispatch order. Each command family
 // adds its rows under its place in the order; keywords that share a handler are
-// synonyms. Commands that jump hand over to "goto", which stands last.
+// synonyms. A third column says when a keyword takes its arguments otherwise
+// than split at commas. Commands that jump hand over to "goto", which stands last.
 #include "script/keyword_table.h"
 
 #include "script/conditions.h"
@@ -16,23 +17,23 @@ namespace lumora {
 namespace {
 
 constexpr KeywordRow kTable[] = {
-    // 1-3: end, script, pause
+    // ending, continuing in another script, pausing
     {"fim", CmdFim},
     {"end", CmdFim},
     {"script", CmdScript},
     {"pausa=", CmdPausa},
-    // 4: messages
-    {"msg+", CmdMsgAdd},
-    {"msg=", CmdMsgSet},
+    // messages
+    {"msg+", CmdMsgAdd, Arguments::WholeText},
+    {"msg=", CmdMsgSet, Arguments::WholeText},
     {"clearmsg", CmdClearMsg},
     {"fonte=", CmdFonte},
-    // 5: link parameters
+    // the parameters of the link that started the run
     {"param=", CmdParam},
-    // 6: special scripts
+    // special scripts
     {"retscp=", CmdRetScp},
     {"setpos=", CmdSetPos},
     {"getvar=", CmdGetVar},
-    // 7: message settings
+    // message font and colours
     {"corfnd=", CmdCorFnd},
     {"fntsize=", CmdFntSize},
     {"fntface=", CmdFntFace},
@@ -40,7 +41,7 @@ constexpr KeywordRow kTable[] = {
     {"corlnk=", CmdCorLnk},
     {"corvzk=", CmdCorVzk},
     {"cortxt=", CmdCorTxt},
-    // 8: subroutines, saving and resetting the state
+    // subroutines, saving and resetting the state
     {"gosub", CmdGosub},
     {"return", CmdReturn},
     {"ret", CmdReturn},
@@ -48,11 +49,11 @@ constexpr KeywordRow kTable[] = {
     {"saveregs", CmdSaveRegs},
     {"saveobjs", CmdSaveObjs},
     {"reset", CmdReset},
-    // 9: music and sound
-    // 10: display model
+    // music and sound: none yet
+    // display model
     {"modo=", CmdSetMode},
     {"setmode=", CmdSetMode},
-    // 11: objects
+    // objects: properties, places, listing
     {"getobj=", CmdGetObj},
     {"getshpobj=", CmdGetShpObj},
     {"getdscobj=", CmdGetDscObj},
@@ -77,7 +78,7 @@ constexpr KeywordRow kTable[] = {
     {"lstobj=", CmdLstObj},
     {"lstobjlnk=", CmdLstObjLnk},
     {"listaobjetos", CmdListaObjetos},
-    // 12: text and display
+    // clearing and placing text
     {"cleartxt", CmdClearTxt},
     {"clear$", CmdClearTxt},
     {"cleartela", CmdClearTela},
@@ -85,18 +86,18 @@ constexpr KeywordRow kTable[] = {
     {"postxt=", CmdPosTxt},
     {"postxt", CmdPosTxt},
     {"lnfeed=", CmdLnFeed},
-    // 12a-12c: object display, line feed, pictures
+    // line feed
     {"linefeed", CmdLineFeed},
-    // 13: object questions
+    // questions about objects
     {"tem?", CmdTem},
     {"objeto=", CmdObjeto},
     {"getultobj=", CmdGetUltObj},
-    // 14: Hud
-    // 15-16: picture click script, exits cleared
-    // 17: map
-    // 18: exits and links
-    // 19: screen buffer settings
-    // 20: registers
+    // the Hud: none yet
+    // the picture's click script, exits cleared: none yet
+    // the map: none yet
+    // exits and links: none yet
+    // the screen buffer's font and colours: none yet
+    // registers
     {"reg=", CmdRegSet},
     {"reg$", CmdRegAppend},
     {"trim", CmdRegTrim},
@@ -112,13 +113,13 @@ constexpr KeywordRow kTable[] = {
     {"ifreg#", CmdIfRegDiffer},
     {"ifreg>", CmdIfRegAbove},
     {"ifreg<", CmdIfRegBelow},
-    // 21: exits as conditions
+    // exits as conditions
     {"getdir", CmdGetDir},
     {"ifnor", CmdIfNorth},
     {"ifsul", CmdIfSouth},
     {"ifles", CmdIfEast},
     {"ifoes", CmdIfWest},
-    // 22: conditions
+    // conditions
     {"ifmod0", CmdIfModel0},
     {"ifmod1", CmdIfModel1},
     {"ifmod2", CmdIfModel2},
@@ -129,18 +130,18 @@ constexpr KeywordRow kTable[] = {
     {"if<", CmdIfLess},
     {"if~", CmdIfBetween},
     {"scriptcmd=", CmdScriptCmd},
-    // 23: screen settings and effects
-    // 24: objects by register
+    // screen settings and effects: none yet
+    // objects by register
     {"poeobj=", CmdPoeObj},
     {"temos?", CmdTemos},
-    // 25: clearing everything
-    // 26: download page
+    // clearing everything at once: none yet
+    // the update page
     {"download", CmdDownload},
-    // 27: place conditions
+    // place conditions
     {"ifloc=", CmdIfPlace},
     {"ifpos=", CmdIfPlace},
     {"ifloc#", CmdIfNotPlace},
-    // 28: goto
+    // jumps: the commands above that jump hand over to it
     {"goto", CmdGoto},
 };
 

@@ -88,7 +88,9 @@ void ResetShownPage(TForm1& f) {
 void ResetInputLine(TForm1& f) {
   ApplyInputLine(f);
   f.Input.text.clear();
-  if (f.Modelo == "0" || f.Modelo == "1") f.Input.visible = VisibleFromText(ConfigLine(f, kInputVisible));
+  const DisplayModel model = f.Model();
+  if (model == DisplayModel::Typed || model == DisplayModel::Picture)
+    f.Input.visible = VisibleFromText(ConfigLine(f, kInputVisible));
   // Line 68 only adds to the style: "B" sets it to bold alone, "I" and "U" add.
   const std::string& style = ConfigLine(f, kInputStyle);
   if (style.size() > 0 && style[0] == 'B') {
@@ -133,9 +135,17 @@ void Finish(TForm1& f) {
   CopyBuffersToScreen(f);
   SaveRegistersAndObjects(f.state, f.gameFolder, f.gameName);
   f.platform.ProcessMessages();
-  if ((f.Modelo == "0" || f.Modelo == "1") && f.Input.visible) f.focus = Focus::Input;
-  if (f.Modelo == "3") ShowCanvas3(f);
-  if (f.Modelo == "2" && !f.page.lines.empty()) FinishPage(f);
+  switch (f.Model()) {
+    case DisplayModel::Typed:
+    case DisplayModel::Picture:
+      if (f.Input.visible) f.focus = Focus::Input;
+      break;
+    case DisplayModel::Page:
+      if (!f.page.lines.empty()) FinishPage(f);
+      break;
+    case DisplayModel::Canvas: ShowCanvas3(f); break;
+    case DisplayModel::Other: break;
+  }
 }
 
 }  // namespace

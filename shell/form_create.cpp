@@ -10,17 +10,6 @@
 namespace lumora {
 namespace {
 
-void LoadConfiguration(TForm1& f, const std::string& folder) {
-  f.configName = f.gameName + ".ini";
-  StringList lines;
-  if (!LoadLines(ResolvePath(folder, f.configName), lines))
-    throw ScriptError("Cannot open the configuration file \"" + Cp1252FromUtf8(folder) + f.configName + "\"");
-  f.config = std::move(lines);
-  if (f.config.size() < static_cast<size_t>(kConfigLineCount))
-    throw ScriptError(f.configName + ": the configuration has " + IntToStr(static_cast<int64_t>(f.config.size())) +
-                      " lines; it needs at least " + IntToStr(kConfigLineCount));
-}
-
 void ReadConfiguredFields(TForm1& f) {
   // Line 13 names the opening picture; empty keeps the built-in one.
   if (!ConfigLine(f, kOpeningPicture).empty()) LoadPicture(f, ConfigLine(f, kOpeningPicture), f.TelAber);
@@ -45,7 +34,7 @@ void FormCreate(TForm1& f, const std::string& programFolder, const std::string& 
   f.Script = f.IniScp = f.RetScp = "start";
   f.typingDelay = 7;
   Guarded(f, [&] {
-    LoadConfiguration(f, programFolder);
+    LoadConfigFile(f, programFolder, gameName);
     ReadConfiguredFields(f);
   });
   // The lists are created whatever happened above.

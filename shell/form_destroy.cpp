@@ -1,6 +1,8 @@
 // Shutdown: the running values into the configuration, the configuration and
 // the saved game written back. Only what was loaded whole is written, so closing
 // on the opening screen or after a failed load never empties a saved game.
+#include <cerrno>
+
 #include "core/paths.h"
 #include "core/script_error.h"
 #include "core/strings.h"
@@ -30,7 +32,7 @@ void StoreRunningValues(TForm1& f) {
 void SaveConfig(const TForm1& f, const std::string& folder) {
   const std::string name = f.gameName + ".ini";
   if (!SaveLinesAtomic(ResolvePath(folder, name), f.config))
-    throw ScriptError("Cannot create file \"" + Cp1252FromUtf8(folder) + name + "\"");
+    throw FileError(FileAction::Create, Cp1252FromUtf8(folder) + name, errno);
 }
 
 }  // namespace

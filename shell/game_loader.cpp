@@ -17,15 +17,7 @@ namespace {
 void LoadConfigAndState(TForm1& f, const std::string& game) {
   f.gameFolder = f.programFolder;
   f.gameFolderUrl = GameFolderUrl(f.gameFolder);
-  StringList lines;
-  const std::string name = game + ".ini";
-  if (!LoadLines(ResolvePath(f.gameFolder, name), lines))
-    throw ScriptError("Cannot open file \"" + Cp1252FromUtf8(f.gameFolder) + name + "\"");
-  if (lines.size() < static_cast<size_t>(kConfigLineCount))
-    throw ScriptError(name + ": the configuration has " + std::to_string(lines.size()) + " lines; it needs at least " +
-                      std::to_string(kConfigLineCount));
-  f.config = std::move(lines);
-  f.configName = name;
+  LoadConfigFile(f, f.gameFolder, game);
   LoadGameState(f.state, f.gameFolder, game);
 }
 

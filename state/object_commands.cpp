@@ -15,15 +15,13 @@ void GetProperty(TForm3& t, const std::string& property) {
   if (n < 0) return;
   const std::string& key = t.arg[1];
   GameState& st = t.f.state;
-  const int at = FindObjectRecord(st, key);
-  if (at < 0) {
-    t.traceLine += key + " <--- objeto n\xE3o existe";
-    return;
-  }
+  t.traceLine += key;
+  const int at = ObjectRecordOrTrace(t, key);
+  if (at < 0) return;
   std::string& reg = st.registers[static_cast<size_t>(n)];
   // Any other word leaves the register as it was.
   if (const int field = PropertyField(property); field > 0) reg = st.objectTable[static_cast<size_t>(at + field)];
-  t.traceLine += key + "," + reg;
+  t.traceLine += "," + reg;
 }
 
 void SetProperty(TForm3& t, const std::string& key, const std::string& property, const std::string& value) {
@@ -46,15 +44,18 @@ void SetProperty(TForm3& t, const std::string& key, const std::string& property,
 void MoveObject(TForm3& t, const std::string& place) {
   const std::string& key = t.arg[0];
   t.traceLine += key;
-  const int at = FindObjectRecord(t.f.state, key);
-  if (at < 0) {
-    t.traceLine += " <--- objeto n\xE3o existe";
-    return;
-  }
+  const int at = ObjectRecordOrTrace(t, key);
+  if (at < 0) return;
   t.f.state.objectTable[static_cast<size_t>(at + kLoc)] = place;
 }
 
 }  // namespace
+
+int ObjectRecordOrTrace(TForm3& t, std::string_view key) {
+  const int at = FindObjectRecord(t.f.state, key);
+  if (at < 0) t.traceLine += " <--- objeto n\xE3o existe";
+  return at;
+}
 
 void CmdGetObj(TForm3& t) { GetProperty(t, t.arg[2]); }
 void CmdGetNomObj(TForm3& t) { GetProperty(t, "nom"); }
@@ -105,10 +106,7 @@ void CmdSoltaObj(TForm3& t) { MoveObject(t, t.f.Posic); }
 void CmdObjeto(TForm3& t) {
   const std::string& key = t.arg[0];
   t.traceLine += key;
-  if (FindObjectRecord(t.f.state, key) >= 0)
-    t.f.Objeto = key;
-  else
-    t.traceLine += " <--- objeto n\xE3o existe";
+  if (ObjectRecordOrTrace(t, key) >= 0) t.f.Objeto = key;
 }
 
 void CmdGetUltObj(TForm3& t) {

@@ -6,6 +6,10 @@
 
 namespace lumora {
 
+// The first line of key's record; when there is none, " <--- objeto não existe"
+// goes to the trace line and the result is -1.
+int ObjectRecordOrTrace(TForm3& t, std::string_view key);
+
 // Reading and changing properties (object_commands.cpp).
 void CmdGetObj(TForm3& t);
 void CmdGetNomObj(TForm3& t);

@@ -13,11 +13,8 @@ void IfObject(TForm3& t, bool jumpWhenEqual) {
   t.traceLine += key;
   const std::string place = PlaceWord(t.arg[1], t.f.Posic);
   const std::string label = t.arg[2];
-  const int at = FindObjectRecord(t.f.state, key);
-  if (at < 0) {
-    t.traceLine += " <--- objeto n\xE3o existe";
-    return;
-  }
+  const int at = ObjectRecordOrTrace(t, key);
+  if (at < 0) return;
   const bool equal = t.f.state.objectTable[static_cast<size_t>(at + kLoc)] == place;
   if (equal != jumpWhenEqual) {
     t.traceLine += place + "," + label + " <- n\xE3o saltou";

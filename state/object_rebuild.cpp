@@ -1,6 +1,8 @@
 // Rebuilding object records from their object files.
 #include "state/object_rebuild.h"
 
+#include <cerrno>
+
 #include "core/paths.h"
 #include "core/script_error.h"
 #include "core/strings.h"
@@ -15,8 +17,8 @@ namespace {
 StringList ReadObjectFile(const std::string& folder, const std::string& key) {
   const std::string name = key + ".obj";
   StringList lines;
-  if (!FileExists(folder, name) || !LoadLines(ResolvePath(folder, name), lines))
-    throw ScriptError("Cannot open file \"" + Cp1252FromUtf8(folder) + name + "\". No such file or directory");
+  if (!FileExists(folder, name)) throw FileError(FileAction::Open, Cp1252FromUtf8(folder) + name, ENOENT);
+  if (!LoadLines(ResolvePath(folder, name), lines)) throw FileError(FileAction::Open, Cp1252FromUtf8(folder) + name, errno);
   if (lines.size() < static_cast<size_t>(kRecordLines))
     throw ScriptError("The object file \"" + Cp1252FromUtf8(folder) + name + "\" has " +
                       IntToStr(static_cast<int64_t>(lines.size())) + " lines; an object needs " + IntToStr(kRecordLines));

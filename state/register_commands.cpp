@@ -6,6 +6,7 @@
 
 #include "core/strings.h"
 #include "form/form1.h"
+#include "state/object_commands.h"
 #include "state/object_table.h"
 #include "view/text_codes.h"
 
@@ -45,7 +46,7 @@ void CmdRegSet(TForm3& t) {
 void CmdRegAppend(TForm3& t) {
   const int n = RegisterArgument(t, t.arg[0]);
   if (n < 0) return;
-  const std::string text = ApplyTextCodes(t.arg[1], t.f.Modelo);
+  const std::string text = ApplyTextCodes(t.arg[1], t.f.Model());
   t.traceLine += "," + text;
   Register(t, n) += text;
 }
@@ -69,7 +70,7 @@ void CmdRegText(TForm3& t) {
   piece = Trim(piece);
   std::string collected = t.keyword == "regtxt+" ? Register(t, n) : std::string();
   while (piece.find('\'') == std::string::npos) {
-    collected += ApplyTextCodes(piece, f.Modelo) + " ";
+    collected += ApplyTextCodes(piece, f.Model()) + " ";
     ++f.run.lineIndex;
     piece = static_cast<size_t>(f.run.lineIndex) < lines.size() ? Trim(lines[static_cast<size_t>(f.run.lineIndex)]) : "'";
   }
@@ -104,11 +105,8 @@ void CmdPoeObj(TForm3& t) {
   const std::string& key = t.arg[0];
   t.traceLine += key;
   const std::string place = PlaceWord(t.arg[1], t.f.Posic);
-  const int line = FindObjectRecord(t.f.state, key);
-  if (line < 0) {
-    t.traceLine += " <--- objeto n\xE3o existe";
-    return;
-  }
+  const int line = ObjectRecordOrTrace(t, key);
+  if (line < 0) return;
   t.f.state.objectTable[static_cast<size_t>(line + kLoc)] = place;
   t.traceLine += "," + place;
 }
@@ -116,11 +114,8 @@ void CmdPoeObj(TForm3& t) {
 void CmdTemos(TForm3& t) {
   const std::string key = t.arg[0].empty() ? t.f.Objeto : t.arg[0];
   t.traceLine += key + ",";
-  const int line = FindObjectRecord(t.f.state, key);
-  if (line < 0) {
-    t.traceLine += " <--- objeto n\xE3o existe";
-    return;
-  }
+  const int line = ObjectRecordOrTrace(t, key);
+  if (line < 0) return;
   t.traceLine += t.arg[1];
   JumpIf(t, t.f.state.objectTable[static_cast<size_t>(line + kLoc)] == "jog", t.arg[1]);
 }

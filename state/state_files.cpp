@@ -1,6 +1,8 @@
 // Loading and saving the saved game: registers, object table, object keys.
 #include "state/state_files.h"
 
+#include <cerrno>
+
 #include "core/paths.h"
 #include "core/script_error.h"
 #include "core/text1252.h"
@@ -13,13 +15,13 @@ namespace {
 void LoadList(StringList& list, const std::string& folder, const std::string& name) {
   StringList lines;
   if (!LoadLines(ResolvePath(folder, name), lines))
-    throw ScriptError("Cannot open file \"" + Cp1252FromUtf8(folder) + name + "\". No such file or directory");
+    throw FileError(FileAction::Open, Cp1252FromUtf8(folder) + name, errno);
   list = std::move(lines);
 }
 
 void SaveList(const StringList& list, const std::string& folder, const std::string& name) {
   if (!SaveLinesAtomic(ResolvePath(folder, name), list))
-    throw ScriptError("Cannot create file \"" + Cp1252FromUtf8(folder) + name + "\"");
+    throw FileError(FileAction::Create, Cp1252FromUtf8(folder) + name, errno);
 }
 
 // A value holding a line break would come back as two lines and shift every

@@ -2,6 +2,7 @@
 #include "view/canvas3.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "core/text1252.h"
 #include "form/form1.h"
@@ -13,13 +14,27 @@ namespace lumora {
 void EnsureCanvas3(TForm1& f) {
   const int w = std::max(1, f.TelMod3.width), h = std::max(1, f.TelMod3.height);
   QImage& pic = f.TelMod3.picture;
-  if (!pic.isNull() && pic.width() == w && pic.height() == h) return;
-  QImage grown = FilledImage(w, h, f.canvas3Brush);
+  if (!pic.isNull() && pic.width() == w && pic.height() >= h) return;
+  // Half as much again as asked for, up to the limit, when the page grows.
+  const int spare = pic.isNull() || pic.width() != w ? h : std::min(kMaxCanvas3Height, h + h / 2);
+  QImage grown = FilledImage(w, std::max(h, spare), f.canvas3Brush);
   if (!pic.isNull()) {
     QPainter p(&grown);
     p.drawImage(0, 0, pic);
   }
   pic = std::move(grown);
+}
+
+void SetCanvas3Height(TForm1& f, int64_t height) {
+  const int h = static_cast<int>(std::clamp<int64_t>(height, 0, kMaxCanvas3Height));
+  const int before = f.TelMod3.height;
+  f.TelMod3.height = h;
+  QImage& pic = f.TelMod3.picture;
+  if (h < before && !pic.isNull() && h < pic.height()) {
+    QPainter p(&pic);
+    p.fillRect(0, h, pic.width(), pic.height() - h, QColor::fromRgb(f.canvas3Brush));
+  }
+  EnsureCanvas3(f);
 }
 
 void DrawCanvas3Text(TForm1& f, int x, int y, const std::string& text) {
@@ -41,7 +56,7 @@ void ShowCanvas3(TForm1& f) {
   EnsureCanvas3(f);
   f.Tela3.width = f.TelMod3.width;
   f.Tela3.height = f.TelMod3.height;
-  f.Tela3.picture = f.TelMod3.picture.copy();
+  f.Tela3.picture = f.TelMod3.picture.copy(0, 0, f.Tela3.width, std::max(1, f.Tela3.height));
 }
 
 }  // namespace lumora

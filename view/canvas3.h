@@ -1,14 +1,25 @@
 // The model-3 drawing surface TelMod3 and its copy on the visible page Tela3.
 #pragma once
+#include <cstdint>
 #include <string>
 
 namespace lumora {
 
 struct TForm1;
 
-// TelMod3's bitmap at TelMod3's size (24-bit), created or resized keeping what
-// it holds; new area takes the canvas brush.
+// The model-3 page is at most this tall: a script growing it line by line for
+// ever would otherwise ask for gigabytes, and nobody scrolls that far.
+constexpr int kMaxCanvas3Height = 65535;
+
+// TelMod3's bitmap holds at least TelMod3's size (24-bit), created or resized
+// keeping what it holds; new area takes the canvas brush. The bitmap may be
+// taller than the page: it grows with room to spare, so a page built line by
+// line is not copied whole at every line.
 void EnsureCanvas3(TForm1& f);
+
+// The one way the page's height changes: clamped to 0 .. kMaxCanvas3Height.
+// A page made shorter loses what lay below its new bottom.
+void SetCanvas3Height(TForm1& f, int64_t height);
 
 // Canvas text output at (x, y) in the canvas font, on the brush colour.
 void DrawCanvas3Text(TForm1& f, int x, int y, const std::string& text);

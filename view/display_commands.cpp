@@ -2,6 +2,8 @@
 #include "view/display_commands.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cstdint>
 
 #include "core/strings.h"
 #include "form/config.h"
@@ -55,7 +57,7 @@ void CmdClearFunc(TForm3& t) {
 
 void CmdPosTxt(TForm3& t) {
   TForm1& f = t.f;
-  if (f.Modelo != "3") {
+  if (f.Model() != DisplayModel::Canvas) {
     t.traceLine += " <--- n\xE3o est\xE1 no modo 3";
     return;
   }
@@ -66,12 +68,11 @@ void CmdPosTxt(TForm3& t) {
 
 void CmdLnFeed(TForm3& t) {
   TForm1& f = t.f;
-  if (f.Modelo != "3") return;  // in other models the keyword is no command
-  f.textY += t.arg[0].empty() ? 10 : IntOr(t.arg[0], 0);
-  if (f.TelMod3.height < f.textY) {
-    f.TelMod3.height = f.textY;
-    EnsureCanvas3(f);
-  }
+  if (f.Model() != DisplayModel::Canvas) return;  // in other models the keyword is no command
+  // Computed wide: a huge step must not wrap the text position round.
+  const int64_t y = int64_t{f.textY} + (t.arg[0].empty() ? 10 : IntOr(t.arg[0], 0));
+  f.textY = static_cast<int>(std::clamp<int64_t>(y, INT32_MIN, INT32_MAX));
+  if (f.TelMod3.height < f.textY) SetCanvas3Height(f, f.textY);
 }
 
 void CmdDownload(TForm3& t) { t.f.Abok1.ShowPage("Down"); }

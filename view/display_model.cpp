@@ -77,10 +77,13 @@ void CmdSetMode(TForm3& t) {
   f.links.Reset();
   f.Modelo = m;
   f.Abok2.visible = VisibleFromText(ConfigLine(f, kPanelVisible));
-  if (m == "0") ShowModel0(f);
-  else if (m == "1") ShowModel1(f);
-  else if (m == "2") ShowModel2(f);
-  else if (m == "3") ShowModel3(f);
+  switch (f.Model()) {
+    case DisplayModel::Typed: ShowModel0(f); break;
+    case DisplayModel::Picture: ShowModel1(f); break;
+    case DisplayModel::Page: ShowModel2(f); break;
+    case DisplayModel::Canvas: ShowModel3(f); break;
+    case DisplayModel::Other: break;  // the display area stays as it is
+  }
   f.platform.ProcessMessages();
   if (f.Input.visible) f.focus = Focus::Input;
 }

@@ -7,10 +7,9 @@
 #include "core/strings.h"
 #include "form/config.h"
 #include "form/form1.h"
-#include "view/canvas3.h"
-#include "view/page.h"
+#include "view/model_text.h"
+#include "view/surfaces.h"
 #include "view/text_codes.h"
-#include "view/typing.h"
 
 namespace lumora {
 namespace {
@@ -18,21 +17,7 @@ namespace {
 // The message text: traced by its first five characters, text codes applied.
 std::string MessageText(TForm3& t) {
   t.traceLine += t.arg[0].substr(0, 5) + "...";
-  return ApplyTextCodes(t.arg[0], t.f.Modelo);
-}
-
-void AddMessage(TForm1& f, const std::string& text, bool replace) {
-  const std::string& m = f.Modelo;
-  if (m == "0") {
-    TypeText(f, text);
-  } else if (m == "1") {
-    f.Msg.text = replace ? text : f.Msg.text + text;
-  } else if (m == "2") {
-    f.page.lines.push_back(text);
-  } else if (m == "3") {
-    SetUpCanvas3Font(f);
-    if (replace) DrawCanvas3Text(f, f.textX, f.textY, text);
-  }
+  return ApplyTextCodes(t.arg[0], t.f.Model());
 }
 
 // A colour or name setting: the argument, or the configuration line when empty.
@@ -45,36 +30,19 @@ void SetFromArgument(TForm3& t, std::string& setting, int defaultLine) {
 
 void SetUpCanvas3Font(TForm1& f) {
   f.canvas3Brush = ColourFromText(f.message.background);
-  f.canvas3Font.name = f.message.fontName;
-  f.canvas3Font.size = f.message.fontSize;
-  f.canvas3Font.color = ColourFromText(f.message.text);
-  f.canvas3Font.bold = f.message.bold;
-  f.canvas3Font.italic = f.message.italic;
-  f.canvas3Font.underline = f.message.underline;
+  f.canvas3Font = MessageFont(f);
 }
 
-void CmdMsgAdd(TForm3& t) { AddMessage(t.f, MessageText(t), false); }
+void CmdMsgAdd(TForm3& t) { ShowMessage(t.f, MessageText(t), false); }
 
 void CmdMsgSet(TForm3& t) {
   if (t.arg[0].empty()) t.traceLine += "<-Falta texto!!!";
-  AddMessage(t.f, MessageText(t), true);
+  ShowMessage(t.f, MessageText(t), true);
 }
 
-void CmdClearMsg(TForm3& t) {
-  TForm1& f = t.f;
-  if (f.Modelo == "0") f.MsgMd0.text.clear();
-  else if (f.Modelo == "1") f.Msg.text.clear();
-  else if (f.Modelo == "2") PageStart(f);
-  else if (f.Modelo == "3") f.Memo3.text.clear();
-}
+void CmdClearMsg(TForm3& t) { ClearMessage(t.f); }
 
-void CmdLineFeed(TForm3& t) {
-  TForm1& f = t.f;
-  if (f.Modelo == "0") TypeText(f, "\r\n");
-  else if (f.Modelo == "1") f.Msg.text += "\r\n";
-  else if (f.Modelo == "2") f.page.lines.push_back("<br>");
-  else if (f.Modelo == "3") f.textY += f.canvas3Font.size + f.canvas3Font.size / 2;
-}
+void CmdLineFeed(TForm3& t) { LineFeed(t.f); }
 
 void CmdFonte(TForm3& t) {
   MessageSettings& m = t.f.message;

@@ -1,6 +1,8 @@
 // Page composition: the head every model-2 page starts with, the blank page.
 #include "view/page.h"
 
+#include <cerrno>
+
 #include "core/paths.h"
 #include "core/script_error.h"
 #include "core/strings.h"
@@ -64,8 +66,7 @@ void FinishPage(TForm1& f) {
   lines.push_back("</html>");
   lines.push_back("</body>");
   const std::string path = ResolvePath(f.programFolder, "tmp.htm");
-  if (!SaveLinesAtomic(path, lines))
-    throw ScriptError("Cannot create file \"" + Cp1252FromUtf8(path) + "\"");
+  if (!SaveLinesAtomic(path, lines)) throw FileError(FileAction::Create, Cp1252FromUtf8(path), errno);
   f.page.lastWritten = lines;
   f.page.written = true;
   f.platform.WebNavigate(path);

@@ -12,7 +12,8 @@
 namespace lumora {
 namespace {
 
-bool IsMagenta(QRgb p) { return (p & 0x00FFFFFFu) == (kMagenta & 0x00FFFFFFu); }
+bool SameColour(QRgb a, QRgb b) { return (a & 0x00FFFFFFu) == (b & 0x00FFFFFFu); }
+bool IsMagenta(QRgb p) { return SameColour(p, kMagenta); }
 
 // A bitmap we can address as 32-bit pixels.
 bool Is32Bit(const QImage& img) {
@@ -21,7 +22,7 @@ bool Is32Bit(const QImage& img) {
 
 }  // namespace
 
-void DrawTransparent(QImage& dst, const QImage& src, int x, int y, int width, int height) {
+void DrawTransparent(QImage& dst, const QImage& src, int x, int y, int width, int height, QRgb key) {
   if (src.isNull() || dst.isNull() || width <= 0 || height <= 0) return;
   const QImage from = Is32Bit(src) ? src : src.convertToFormat(QImage::Format_RGB32);
   if (!Is32Bit(dst)) dst = dst.convertToFormat(QImage::Format_RGB32);
@@ -37,9 +38,21 @@ void DrawTransparent(QImage& dst, const QImage& src, int x, int y, int width, in
     QRgb* out = reinterpret_cast<QRgb*>(dst.scanLine(static_cast<int>(dy))) + x0;
     for (size_t i = 0; i < column.size(); ++i) {
       const QRgb p = in[column[i]];
-      if (!IsMagenta(p)) out[i] = p | 0xFF000000u;
+      if (!SameColour(p, key)) out[i] = p | 0xFF000000u;
     }
   }
+}
+
+void CopyRect(QImage& dst, int x, int y, const QImage& src, const QRect& from) {
+  if (src.isNull() || dst.isNull()) return;
+  // Clip the source to src, then the target to dst, moving the other with it.
+  QRect part = from.intersected(src.rect());
+  QRect to = part.translated(x - from.x(), y - from.y()).intersected(dst.rect());
+  if (to.isEmpty()) return;
+  part = to.translated(from.x() - x, from.y() - y);
+  QPainter p(&dst);
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(to.topLeft(), src, part);
 }
 
 void DrawOpaque(QImage& dst, const QImage& src) {

@@ -9,12 +9,19 @@
 namespace lumora {
 
 // Draws src into the rectangle (x, y, width, height) of dst, stretched to the
-// nearest pixel when the sizes differ, leaving out src's magenta pixels. Only the
-// part inside dst is computed, so a huge rectangle costs no memory.
-void DrawTransparent(QImage& dst, const QImage& src, int x, int y, int width, int height);
+// nearest pixel when the sizes differ, leaving out src's pixels of the key colour
+// (magenta unless said otherwise: the rain mask keys white, a map piece its
+// bottom-left pixel). Only the part inside dst is computed, so a huge rectangle
+// costs no memory.
+void DrawTransparent(QImage& dst, const QImage& src, int x, int y, int width, int height,
+                     QRgb key = 0xFFFF00FF);
 inline void DrawTransparent(QImage& dst, const QImage& src, int x, int y) {
   DrawTransparent(dst, src, x, y, src.width(), src.height());
 }
+
+// Copies the rectangle `from` of src, every pixel, to (x, y) of dst; what lies
+// outside either bitmap is left out.
+void CopyRect(QImage& dst, int x, int y, const QImage& src, const QRect& from);
 
 // Draws src at (0, 0) of dst, every pixel.
 void DrawOpaque(QImage& dst, const QImage& src);

@@ -5,6 +5,7 @@
 #include "core/strings.h"
 #include "core/text1252.h"
 #include "form/form1.h"
+#include "view/canvas3.h"
 #include "view/picture_decoders.h"
 #include "view/picture_draw.h"
 #include "view/surfaces.h"
@@ -35,21 +36,6 @@ void DecodeInto(TForm1& f, const std::string& name, ImageBox& box) {
   if (Contains(name, ".gif")) AssignIfDecoded(box, DecodeGifFile(path));
 }
 
-// The model-3 page grows downwards; what it held stays, the new part takes the
-// canvas's brush colour. A script's absurd position does not make a bitmap of
-// gigabytes: past this height nothing would be scrolled to anyway.
-constexpr int64_t kMaxPageHeight = 65535;
-
-void GrowModel3Page(TForm1& f, int64_t wanted) {
-  if (wanted > kMaxPageHeight) return;
-  const int height = static_cast<int>(wanted);
-  ImageBox& page = f.TelMod3;
-  page.height = height;
-  const QImage old = page.picture;
-  page.picture = FilledImage(page.width, height, f.canvas3Brush);
-  DrawOpaque(page.picture, old);
-}
-
 }  // namespace
 
 void LoadPicture(TForm1& f, const std::string& name, ImageBox& surface) {
@@ -75,11 +61,11 @@ void DrawPictureAt(TForm1& f, const std::string& name, int x, int y, ImageBox& s
   if (width == 0) width = picture.width();
   if (height == 0) height = picture.height();
   if (&surface == &f.TelMod3) {
-    if (int64_t{y} + height > f.TelMod3.height) GrowModel3Page(f, int64_t{y} + height + 10);
+    if (int64_t{y} + height > f.TelMod3.height) SetCanvas3Height(f, int64_t{y} + height + 10);
     f.textY += picture.height();
   }
   QImage* dest = nullptr;
-  if (&surface == &f.Tela && f.Modelo == "1") dest = &f.screenBuffer;
+  if (&surface == &f.Tela && f.Model() == DisplayModel::Picture) dest = &f.screenBuffer;
   else if (&surface == &f.TelCmd) dest = &f.panelBuffer;
   else dest = &CanvasOf(surface);
   DrawTransparent(*dest, picture, x, y, width, height);
@@ -102,7 +88,7 @@ void DrawHud(TForm1& f) {
 }
 
 void CopyBuffersToScreen(TForm1& f) {
-  if (f.Modelo == "1" && !f.screenBuffer.isNull()) DrawOpaque(CanvasOf(f.Tela), f.screenBuffer);
+  if (f.Model() == DisplayModel::Picture && !f.screenBuffer.isNull()) DrawOpaque(CanvasOf(f.Tela), f.screenBuffer);
   if (!f.panelBuffer.isNull()) DrawOpaque(CanvasOf(f.TelCmd), f.panelBuffer);
 }
 

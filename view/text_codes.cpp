@@ -3,16 +3,26 @@
 
 namespace lumora {
 
-std::string ApplyTextCode(char code, std::string_view text, std::string_view modelo) {
-  std::string_view replacement;
-  if (code == kCodeBreak) {
-    // Model 3 keeps the code: the canvas renderer breaks the line itself.
-    replacement = (modelo == "0" || modelo == "1") ? "\r\n" : modelo == "2" ? "<br>" : modelo == "3" ? "\xA7" : "";
-  } else if (code == kCodeBlank) {
-    replacement = modelo == "2" ? "&nbsp;" : " ";
-  } else {
-    replacement = ",";
+namespace {
+
+// Model 3 keeps the line break: the canvas renderer breaks the line itself.
+std::string_view LineBreak(DisplayModel model) {
+  switch (model) {
+    case DisplayModel::Typed:
+    case DisplayModel::Picture: return "\r\n";
+    case DisplayModel::Page: return "<br>";
+    case DisplayModel::Canvas: return "\xA7";
+    case DisplayModel::Other: break;
   }
+  return "";
+}
+
+}  // namespace
+
+std::string ApplyTextCode(char code, std::string_view text, DisplayModel model) {
+  const std::string_view replacement = code == kCodeBreak   ? LineBreak(model)
+                                       : code == kCodeBlank ? (model == DisplayModel::Page ? "&nbsp;" : " ")
+                                                            : ",";
   std::string out;
   out.reserve(text.size());
   for (char c : text) {
@@ -22,10 +32,10 @@ std::string ApplyTextCode(char code, std::string_view text, std::string_view mod
   return out;
 }
 
-std::string ApplyTextCodes(std::string_view text, std::string_view modelo) {
+std::string ApplyTextCodes(std::string_view text, DisplayModel model) {
   std::string out(text);
   for (char code : {kCodeBreak, kCodeBlank, kCodeComma})
-    if (out.find(code) != std::string::npos) out = ApplyTextCode(code, out, modelo);
+    if (out.find(code) != std::string::npos) out = ApplyTextCode(code, out, model);
   return out;
 }
 

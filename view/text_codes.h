@@ -4,16 +4,18 @@
 #include <string>
 #include <string_view>
 
+#include "form/display_model.h"
+
 namespace lumora {
 
 constexpr char kCodeBreak = '\xA7';  // "§"
 constexpr char kCodeBlank = '~';
 constexpr char kCodeComma = '^';
 
-// Replaces every occurrence of one code in text as display model `modelo` shows it.
-std::string ApplyTextCode(char code, std::string_view text, std::string_view modelo);
+// Replaces every occurrence of one code in text as the display model shows it.
+std::string ApplyTextCode(char code, std::string_view text, DisplayModel model);
 
 // Applies "§", then "~", then "^", each only when the text holds it.
-std::string ApplyTextCodes(std::string_view text, std::string_view modelo);
+std::string ApplyTextCodes(std::string_view text, DisplayModel model);
 
 }  // namespace lumora

@@ -43,6 +43,8 @@ TEST(StyleFromText, UpperCaseLettersInTheirPlacesOnly) {
 TEST(PointsToPixels, NinetySixDotsPerInch) {
   const std::pair<int, int> cases[] = {{12, 16}, {9, 12}, {8, 11}, {10, 13}, {0, 0}, {36, 48}};
   for (const auto& [points, pixels] : cases) EXPECT_EQ(PointsToPixels(points), pixels) << points;
+  // The window description's fonts, given in pixels, come back as given.
+  for (int pixels : {11, 16, 21, 24}) EXPECT_EQ(PointsToPixels(PixelsToPoints(pixels)), pixels) << pixels;
 }
 
 TEST(ConfigLine, ErrorsNameTheFileAndTheLine) {

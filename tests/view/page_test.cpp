@@ -16,15 +16,17 @@ TEST(TextCodes, EachModelRendersTheCodesItsOwnWay) {
       {"2", "sala, norte&nbsp;&nbsp;sul<br>fim"},
       {"3", "sala, norte  sul\xA7" "fim"},
       {"Mapa", "sala, norte  sulfim"},  // another model drops the break
+      {"11", "sala, norte  sulfim"},
   };
-  for (const auto& [model, want] : cases) EXPECT_EQ(ApplyTextCodes(text, model), want) << "model " << model;
+  for (const auto& [model, want] : cases) EXPECT_EQ(ApplyTextCodes(text, ModelOf(model)), want) << "model " << model;
 }
 
 TEST(TextCodes, OneCodeAtATime) {
-  EXPECT_EQ(ApplyTextCode('~', "a~b^c\xA7", "2"), "a&nbsp;b^c\xA7");
-  EXPECT_EQ(ApplyTextCode('^', "^^", "2"), ",,");
-  EXPECT_EQ(ApplyTextCode('\xA7', "\xA7\xA7", "2"), "<br><br>");
-  EXPECT_EQ(ApplyTextCodes("sem c\xF3" "digos", "2"), "sem c\xF3" "digos");
+  const DisplayModel page = DisplayModel::Page;
+  EXPECT_EQ(ApplyTextCode('~', "a~b^c\xA7", page), "a&nbsp;b^c\xA7");
+  EXPECT_EQ(ApplyTextCode('^', "^^", page), ",,");
+  EXPECT_EQ(ApplyTextCode('\xA7', "\xA7\xA7", page), "<br><br>");
+  EXPECT_EQ(ApplyTextCodes("sem c\xF3" "digos", page), "sem c\xF3" "digos");
 }
 
 class PageTest : public ::testing::Test {
