@@ -1,15 +1,30 @@
 // Trim and whole-number reading.
 #include "core/strings.h"
 
+#include <charconv>
+
 #include "core/script_error.h"
 
 namespace lumora {
 
-std::string Trim(std::string_view s) {
+std::string_view TrimView(std::string_view s) {
   size_t b = 0, e = s.size();
   while (b < e && static_cast<unsigned char>(s[b]) <= 0x20) ++b;
   while (e > b && static_cast<unsigned char>(s[e - 1]) <= 0x20) --e;
-  return std::string(s.substr(b, e - b));
+  return s.substr(b, e - b);
+}
+
+std::string Trim(std::string_view s) { return std::string(TrimView(s)); }
+
+void AssignTrimmed(std::string& out, std::string_view s) {
+  const std::string_view t = TrimView(s);
+  // The view may point into out itself: erase from the ends instead of copying.
+  if (t.data() >= out.data() && t.data() <= out.data() + out.size()) {
+    out.erase(static_cast<size_t>(t.data() - out.data()) + t.size());
+    out.erase(0, static_cast<size_t>(t.data() - out.data()));
+  } else {
+    out.assign(t);
+  }
 }
 
 std::optional<int32_t> ReadInt(std::string_view s) {
@@ -54,7 +69,22 @@ int32_t IntUnguarded(std::string_view s) {
   return *v;
 }
 
-std::string IntToStr(int64_t n) { return std::to_string(n); }
+std::string IntToStr(int64_t n) {
+  std::string out;
+  AppendInt(out, n);
+  return out;
+}
+
+void AppendInt(std::string& out, int64_t n) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+  out.append(digits, static_cast<size_t>(end - digits));
+}
+
+void AssignInt(std::string& out, int64_t n) {
+  out.clear();
+  AppendInt(out, n);
+}
 
 bool Contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
 

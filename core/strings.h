@@ -9,6 +9,9 @@ namespace lumora {
 
 // Removes blanks and control characters (bytes up to 20 hex) at both ends.
 std::string Trim(std::string_view s);
+std::string_view TrimView(std::string_view s);
+// out := Trim(s), reusing out's storage; s may be out itself or a part of it.
+void AssignTrimmed(std::string& out, std::string_view s);
 
 // Reads a signed 32-bit whole number: leading blanks, an optional sign, decimal
 // digits or hexadecimal after "$", "0x" or "0X". Hexadecimal covers 32 bits
@@ -30,7 +33,11 @@ int32_t IntOr(std::string_view s, int32_t fallback);
 // "'x' is not a valid integer value".
 int32_t IntUnguarded(std::string_view s);
 
+// Decimal text of a whole number; the Append/Assign forms reuse the string's
+// storage, for the lines that run in every turn of a loop.
 std::string IntToStr(int64_t n);
+void AppendInt(std::string& out, int64_t n);
+void AssignInt(std::string& out, int64_t n);
 
 bool Contains(std::string_view s, std::string_view part);
 bool StartsWith(std::string_view s, std::string_view prefix);

@@ -7,6 +7,7 @@
 
 #include "core/paths.h"
 #include "core/strings.h"
+#include "core/trace.h"
 #include "form/form1.h"
 #include "script/flow.h"
 
@@ -28,9 +29,12 @@ std::string Joined(const TForm3& t, size_t from) {
 // They were split and had their "#n" replaced with the conditional line, and
 // are used as they are.
 void RunCarried(TForm3& t, size_t at) {
-  t.keyword = t.arg[at - 1];
-  for (size_t i = 0; i < t.arg.size(); ++i) t.arg[i] = i + at < t.arg.size() ? t.arg[i + at] : std::string();
-  t.traceLine = "Exec: " + t.keyword + " ";
+  t.keyword.swap(t.arg[at - 1]);
+  for (size_t i = 0; i < t.arg.size(); ++i) {
+    if (i + at < t.arg.size()) t.arg[i].swap(t.arg[i + at]);
+    else t.arg[i].clear();
+  }
+  t.traceLine.assign("Exec: ").append(t.keyword).append(" ");
   Dispatch(t);
 }
 
@@ -39,7 +43,8 @@ void RunCarried(TForm3& t, size_t at) {
 const std::string* RegisterTestStart(TForm3& t) {
   const int n = RegisterArgument(t, t.arg[0]);
   if (n < 0) return nullptr;
-  t.traceLine += "," + t.arg[1] + "+" + Joined(t, 3);
+  // Only a listener reads this remark, and a loop pays for it on every turn.
+  if (TraceListened()) t.traceLine.append(",").append(t.arg[1]).append("+").append(Joined(t, 3));
   return &t.f.state.registers[static_cast<size_t>(n)];
 }
 
@@ -160,7 +165,7 @@ void CmdIfPlace(TForm3& t) {
     return;
   }
   if (place != f.Posic) return;
-  if (t.labels.Find(f.run.lines, f.run.linesGeneration, ":" + label) < 0) {
+  if (t.labels.FindName(f.run.lines, f.run.linesGeneration, label) < 0) {
     t.traceLine += " <--- n\xE3o existe este label no script";
     return;
   }

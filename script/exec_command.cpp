@@ -1,5 +1,6 @@
 // ExecCommand: one script line classified, split into keyword and arguments,
 // and dispatched through the keyword table.
+#include <charconv>
 #include <unordered_map>
 
 #include "core/strings.h"
@@ -18,9 +19,10 @@ namespace {
 // longer) and ": ". Written into the trace line in place: this runs for every
 // line of every loop.
 void StartTraceLine(std::string& traceLine, int lineIndex) {
-  const std::string n = IntToStr(lineIndex);
-  if (n.size() < 4) traceLine.assign(4 - n.size(), ' ').append(n);
-  else traceLine.assign(n, n.size() - 4, 4);
+  char digits[16];
+  const size_t n = static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, lineIndex).ptr - digits);
+  if (n < 4) traceLine.assign(4 - n, ' ').append(digits, n);
+  else traceLine.assign(digits + n - 4, 4);
   traceLine += ": ";
 }
 
@@ -135,7 +137,7 @@ void JumpToLabel(TForm3& t, std::string label) {
 void ExecCommand(TForm3& t) {
   t.restart = false;
   for (;;) {
-    t.commandLine = Trim(t.commandLine);
+    AssignTrimmed(t.commandLine, t.commandLine);
     StartTraceLine(t.traceLine, t.f.run.lineIndex);
     if (t.commandLine.empty()) return;
     t.keyword.clear();
@@ -168,7 +170,7 @@ void ExecCommand(TForm3& t) {
 
 int RegisterArgument(TForm3& t, const std::string& argument) {
   const int32_t n = IntOr(argument.empty() ? "0" : argument, 0);
-  t.traceLine += IntToStr(n);
+  AppendInt(t.traceLine, n);
   if (n < 0 || n > t.f.state.registerCount) {
     t.traceLine += " <--- registrador fora de faixa";
     return -1;

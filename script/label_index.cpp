@@ -8,9 +8,9 @@ namespace lumora {
 void LabelIndex::Rebuild(const StringList& lines, uint64_t generation) {
   first_.clear();
   for (size_t i = 0; i < lines.size(); ++i) {
-    std::string text = Trim(lines[i]);
+    const std::string_view text = TrimView(lines[i]);
     // emplace keeps the first line of a label that occurs twice.
-    if (StartsWith(text, ":")) first_.emplace(std::move(text), static_cast<int>(i));
+    if (StartsWith(text, ":")) first_.emplace(text.substr(1), static_cast<int>(i));
   }
   built_ = true;
   generation_ = generation;
@@ -19,14 +19,21 @@ void LabelIndex::Rebuild(const StringList& lines, uint64_t generation) {
 }
 
 int LabelIndex::Find(const StringList& lines, uint64_t generation, std::string_view labelLine) {
+  return StartsWith(labelLine, ":") ? FindName(lines, generation, labelLine.substr(1)) : -1;
+}
+
+int LabelIndex::FindName(const StringList& lines, uint64_t generation, std::string_view name) {
   if (!built_ || generation != generation_ || lines.data() != data_ || lines.size() != size_)
     Rebuild(lines, generation);
-  const std::string key(labelLine);
-  auto it = first_.find(key);
-  if (it != first_.end() && Trim(lines[static_cast<size_t>(it->second)]) == key) return it->second;
+  auto holds = [&](int at) {
+    const std::string_view line = TrimView(lines[static_cast<size_t>(at)]);
+    return StartsWith(line, ":") && line.substr(1) == name;
+  };
+  auto it = first_.find(name);
+  if (it != first_.end() && holds(it->second)) return it->second;
   // A miss or a hit that no longer holds: look once more on fresh lines.
   Rebuild(lines, generation);
-  it = first_.find(key);
+  it = first_.find(name);
   return it == first_.end() ? -1 : it->second;
 }
 

@@ -26,11 +26,19 @@ class LabelIndex {
   // The index of the first line whose trimmed text equals labelLine exactly,
   // or -1.
   int Find(const StringList& lines, uint64_t generation, std::string_view labelLine);
+  // The same for the label line ":" + name, without building that text.
+  int FindName(const StringList& lines, uint64_t generation, std::string_view name);
 
  private:
   void Rebuild(const StringList& lines, uint64_t generation);
 
-  std::unordered_map<std::string, int> first_;
+  // Looked up by views: a jump in a loop allocates nothing.
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+  };
+  // Keyed by the label's name, the text after the ":".
+  std::unordered_map<std::string, int, Hash, std::equal_to<>> first_;
   bool built_ = false;
   uint64_t generation_ = 0;
   const std::string* data_ = nullptr;

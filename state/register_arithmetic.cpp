@@ -32,7 +32,7 @@ Operands ReadOperands(TForm3& t, int32_t fallback) {
   return o;
 }
 
-void Store(TForm3& t, int n, int64_t value) { t.f.state.registers[static_cast<size_t>(n)] = IntToStr(Wrap(value)); }
+void Store(TForm3& t, int n, int64_t value) { AssignInt(t.f.state.registers[static_cast<size_t>(n)], Wrap(value)); }
 
 // An explicit 0 would end the whole run with a division error; the register
 // keeps its value instead and the trace says why.
@@ -47,7 +47,8 @@ template <typename Op>
 void Arithmetic(TForm3& t, int32_t fallback, Op op) {
   const Operands o = ReadOperands(t, fallback);
   if (o.n < 0) return;
-  t.traceLine += "," + IntToStr(o.d);
+  t.traceLine += ',';
+  AppendInt(t.traceLine, o.d);
   Store(t, o.n, op(int64_t{o.v}, int64_t{o.d}));
 }
 
@@ -68,7 +69,8 @@ void CmdRegMul(TForm3& t) {
 void CmdRegDiv(TForm3& t) {
   const Operands o = ReadOperands(t, 1);
   if (o.n < 0) return;
-  t.traceLine += "," + IntToStr(o.d);
+  t.traceLine += ',';
+  AppendInt(t.traceLine, o.d);
   if (DivisorIsZero(t, o.d)) return;
   Store(t, o.n, int64_t{o.v} / o.d);  // truncates towards zero
 }
@@ -87,7 +89,8 @@ void CmdRegDivReal(TForm3& t) {
 void CmdRegRandom(TForm3& t) {
   const Operands o = ReadOperands(t, 0);
   if (o.n < 0) return;
-  t.traceLine += "," + IntToStr(o.d);
+  t.traceLine += ',';
+  AppendInt(t.traceLine, o.d);
   const int64_t range = std::max<int64_t>(0, int64_t{o.d} + 1);
   Store(t, o.n, int64_t{o.v} + t.f.random.Draw(static_cast<uint32_t>(range)));
 }

@@ -20,7 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path Images() { return fs::path(__FILE__).parent_path() / "../../../shared/testdata/images"; }
+// The public conformance suites beside the project (the build says where).
+fs::path Images() { return fs::path(LUMORA_TEST_IMAGES); }
 
 std::vector<fs::path> FilesIn(const fs::path& folder, const std::string& extension) {
   std::vector<fs::path> out;
