@@ -28,6 +28,14 @@ void AssignTrimmed(std::string& out, std::string_view s) {
 }
 
 std::optional<int32_t> ReadInt(std::string_view s) {
+  // Most texts read are plain decimal numbers of up to nine digits: those need
+  // none of the checks below and cannot overflow.
+  if (!s.empty() && s.size() <= 9) {
+    int32_t plain = 0;
+    size_t k = 0;
+    for (; k < s.size() && s[k] >= '0' && s[k] <= '9'; ++k) plain = plain * 10 + (s[k] - '0');
+    if (k == s.size()) return plain;
+  }
   size_t i = 0;
   while (i < s.size() && s[i] == ' ') ++i;
   bool negative = false;

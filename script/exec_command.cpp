@@ -1,7 +1,7 @@
 // ExecCommand: one script line classified, split into keyword and arguments,
 // and dispatched through the keyword table.
 #include <charconv>
-#include <unordered_map>
+#include <vector>
 
 #include "core/strings.h"
 #include "core/trace.h"
@@ -108,15 +108,25 @@ bool RunTextBlock(TForm3& t) {
 }  // namespace
 
 const KeywordRow* FindRow(std::string_view keyword) {
-  // The table has one row per keyword (a test sees to it), so the index finds
-  // the row the table's order would.
-  static const auto* index = [] {
-    auto* map = new std::unordered_map<std::string_view, const KeywordRow*>;
-    for (const KeywordRow& row : KeywordTable()) map->emplace(row.keyword, &row);
-    return map;
+  // Every line of every loop looks its keyword up: the index hashes only the
+  // length and the first and last bytes, and compares whole keywords within a
+  // bucket. The table has one row per keyword (a test sees to it), so the index
+  // finds the row the table's order would.
+  struct Index {
+    std::vector<const KeywordRow*> buckets[256];
+    static size_t Bucket(std::string_view k) {
+      return (k.size() * 31u + static_cast<unsigned char>(k.front()) * 7u + static_cast<unsigned char>(k.back())) & 255u;
+    }
+  };
+  static const Index* index = [] {
+    auto* built = new Index;
+    for (const KeywordRow& row : KeywordTable()) built->buckets[Index::Bucket(row.keyword)].push_back(&row);
+    return built;
   }();
-  const auto it = index->find(keyword);
-  return it == index->end() ? nullptr : it->second;
+  if (keyword.empty()) return nullptr;
+  for (const KeywordRow* row : index->buckets[Index::Bucket(keyword)])
+    if (row->keyword == keyword) return row;
+  return nullptr;
 }
 
 CommandHandler FindCommand(std::string_view keyword) {
