@@ -57,7 +57,9 @@ bool ParseWalkthrough(const std::string& path, std::vector<Action>& actions, std
 
 Walkthrough::Walkthrough(TForm1& form, MainWindow& window, QtPlatform& platform, bool json, bool headless)
     : f_(form), window_(window), platform_(platform), json_(json), headless_(headless) {
-  traceId_ = AddTraceListener([this](std::string_view line) { trace_.push_back(Utf8FromCp1252(line)); });
+  // Only the JSON prints the trace: without it nobody listens, and the
+  // interpreter builds no trace text a plain walkthrough would throw away.
+  if (json_) traceId_ = AddTraceListener([this](std::string_view line) { trace_.push_back(Utf8FromCp1252(line)); });
   platform_.onError = [this](const std::string& text) {
     if (!error_.empty()) error_ += "\n";
     error_ += text;
@@ -68,7 +70,7 @@ Walkthrough::Walkthrough(TForm1& form, MainWindow& window, QtPlatform& platform,
 }
 
 Walkthrough::~Walkthrough() {
-  RemoveTraceListener(traceId_);
+  if (json_) RemoveTraceListener(traceId_);
   platform_.onMessages = nullptr;
   platform_.onError = nullptr;
 }

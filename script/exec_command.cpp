@@ -19,6 +19,12 @@ namespace {
 // longer) and ": ". Written into the trace line in place: this runs for every
 // line of every loop.
 void StartTraceLine(std::string& traceLine, int lineIndex) {
+  // Unread, the line's number is not worth formatting on every line of a loop;
+  // the line stays non-empty as it would be.
+  if (!TraceListened()) {
+    traceLine.assign(": ");
+    return;
+  }
   char digits[16];
   const size_t n = static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, lineIndex).ptr - digits);
   if (n < 4) traceLine.assign(4 - n, ' ').append(digits, n);
@@ -180,7 +186,7 @@ void ExecCommand(TForm3& t) {
 
 int RegisterArgument(TForm3& t, const std::string& argument) {
   const int32_t n = IntOr(argument.empty() ? "0" : argument, 0);
-  AppendInt(t.traceLine, n);
+  if (TraceListened()) AppendInt(t.traceLine, n);
   if (n < 0 || n > t.f.state.registerCount) {
     t.traceLine += " <--- registrador fora de faixa";
     return -1;
