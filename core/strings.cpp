@@ -27,15 +27,7 @@ void AssignTrimmed(std::string& out, std::string_view s) {
   }
 }
 
-std::optional<int32_t> ReadInt(std::string_view s) {
-  // Most texts read are plain decimal numbers of up to nine digits: those need
-  // none of the checks below and cannot overflow.
-  if (!s.empty() && s.size() <= 9) {
-    int32_t plain = 0;
-    size_t k = 0;
-    for (; k < s.size() && s[k] >= '0' && s[k] <= '9'; ++k) plain = plain * 10 + (s[k] - '0');
-    if (k == s.size()) return plain;
-  }
+std::optional<int32_t> ReadIntGeneral(std::string_view s) {
   size_t i = 0;
   while (i < s.size() && s[i] == ' ') ++i;
   bool negative = false;
@@ -64,11 +56,6 @@ std::optional<int32_t> ReadInt(std::string_view s) {
   if (!negative && value > 0x7FFFFFFFull) return std::nullopt;
   const int64_t signed_value = negative ? -static_cast<int64_t>(value) : static_cast<int64_t>(value);
   return static_cast<int32_t>(signed_value);
-}
-
-int32_t IntOr(std::string_view s, int32_t fallback) {
-  const auto v = ReadInt(s);
-  return v ? *v : fallback;
 }
 
 int32_t IntUnguarded(std::string_view s) {

@@ -16,7 +16,18 @@ void AssignTrimmed(std::string& out, std::string_view s);
 // Reads a signed 32-bit whole number: leading blanks, an optional sign, decimal
 // digits or hexadecimal after "$", "0x" or "0X". Hexadecimal covers 32 bits
 // unsigned and wraps ("$FFFFFFFF" is -1); decimal out of range is refused.
-std::optional<int32_t> ReadInt(std::string_view s);
+std::optional<int32_t> ReadIntGeneral(std::string_view s);
+inline std::optional<int32_t> ReadInt(std::string_view s) {
+  // Most texts read are plain decimal numbers of up to nine digits, on every
+  // line of a loop: those need none of the general checks and cannot overflow.
+  if (!s.empty() && s.size() <= 9) {
+    int32_t plain = 0;
+    size_t k = 0;
+    for (; k < s.size() && s[k] >= '0' && s[k] <= '9'; ++k) plain = plain * 10 + (s[k] - '0');
+    if (k == s.size()) return plain;
+  }
+  return ReadIntGeneral(s);
+}
 
 // The value of one hexadecimal digit (0-9, a-f, A-F), or -1.
 constexpr int HexDigit(char c) {
@@ -27,7 +38,10 @@ constexpr int HexDigit(char c) {
 }
 
 // Guarded reading: the default when the text is not a whole number.
-int32_t IntOr(std::string_view s, int32_t fallback);
+inline int32_t IntOr(std::string_view s, int32_t fallback) {
+  const auto v = ReadInt(s);
+  return v ? *v : fallback;
+}
 
 // Unguarded reading: a text that is not a whole number raises ScriptError
 // "'x' is not a valid integer value".
