@@ -30,8 +30,12 @@ std::string Joined(const TForm3& t, size_t from) {
 // are used as they are.
 void RunCarried(TForm3& t, size_t at) {
   t.keyword.swap(t.arg[at - 1]);
-  for (size_t i = 0; i < t.arg.size(); ++i) {
-    if (i + at < t.arg.size()) t.arg[i].swap(t.arg[i + at]);
+  // Past the last argument given every one is empty already: only the given
+  // ones move (a loop's condition carries "goto" and one label).
+  size_t given = t.arg.size();
+  while (given > 0 && t.arg[given - 1].empty()) --given;
+  for (size_t i = 0; i < given; ++i) {
+    if (i + at < given) t.arg[i].swap(t.arg[i + at]);
     else t.arg[i].clear();
   }
   t.traceLine.assign("Exec: ").append(t.keyword).append(" ");

@@ -7,6 +7,7 @@ namespace lumora {
 
 void LabelIndex::Rebuild(const StringList& lines, uint64_t generation) {
   first_.clear();
+  lastLine_ = -1;
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string_view text = TrimView(lines[i]);
     // emplace keeps the first line of a label that occurs twice.
@@ -29,8 +30,13 @@ int LabelIndex::FindName(const StringList& lines, uint64_t generation, std::stri
     const std::string_view line = TrimView(lines[static_cast<size_t>(at)]);
     return StartsWith(line, ":") && line.substr(1) == name;
   };
+  if (lastLine_ >= 0 && name == lastName_ && holds(lastLine_)) return lastLine_;
   auto it = first_.find(name);
-  if (it != first_.end() && holds(it->second)) return it->second;
+  if (it != first_.end() && holds(it->second)) {
+    lastName_.assign(name);
+    lastLine_ = it->second;
+    return it->second;
+  }
   // A miss or a hit that no longer holds: look once more on fresh lines.
   Rebuild(lines, generation);
   it = first_.find(name);

@@ -39,6 +39,9 @@ class LabelIndex {
   };
   // Keyed by the label's name, the text after the ":".
   std::unordered_map<std::string, int, Hash, std::equal_to<>> first_;
+  // The label found last: a loop jumps to the same one on every turn.
+  std::string lastName_;
+  int lastLine_ = -1;
   bool built_ = false;
   uint64_t generation_ = 0;
   const std::string* data_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include "core/numbers.h"
 #include "core/strings.h"
+#include "core/trace.h"
 #include "form/form1.h"
 #include "state/register_commands.h"
 
@@ -47,8 +48,7 @@ template <typename Op>
 void Arithmetic(TForm3& t, int32_t fallback, Op op) {
   const Operands o = ReadOperands(t, fallback);
   if (o.n < 0) return;
-  t.traceLine += ',';
-  AppendInt(t.traceLine, o.d);
+  if (TraceListened()) AppendInt(t.traceLine += ',', o.d);
   Store(t, o.n, op(int64_t{o.v}, int64_t{o.d}));
 }
 
@@ -69,8 +69,7 @@ void CmdRegMul(TForm3& t) {
 void CmdRegDiv(TForm3& t) {
   const Operands o = ReadOperands(t, 1);
   if (o.n < 0) return;
-  t.traceLine += ',';
-  AppendInt(t.traceLine, o.d);
+  if (TraceListened()) AppendInt(t.traceLine += ',', o.d);
   if (DivisorIsZero(t, o.d)) return;
   Store(t, o.n, int64_t{o.v} / o.d);  // truncates towards zero
 }
@@ -89,8 +88,7 @@ void CmdRegDivReal(TForm3& t) {
 void CmdRegRandom(TForm3& t) {
   const Operands o = ReadOperands(t, 0);
   if (o.n < 0) return;
-  t.traceLine += ',';
-  AppendInt(t.traceLine, o.d);
+  if (TraceListened()) AppendInt(t.traceLine += ',', o.d);
   const int64_t range = std::max<int64_t>(0, int64_t{o.d} + 1);
   Store(t, o.n, int64_t{o.v} + t.f.random.Draw(static_cast<uint32_t>(range)));
 }
