@@ -58,10 +58,8 @@ std::optional<int32_t> ReadIntGeneral(std::string_view s) {
   return static_cast<int32_t>(signed_value);
 }
 
-int32_t IntUnguarded(std::string_view s) {
-  const auto v = ReadInt(s);
-  if (!v) throw ScriptError("'" + std::string(s) + "' is not a valid integer value");
-  return *v;
+void ThrowNotInteger(std::string_view s) {
+  throw ScriptError("'" + std::string(s) + "' is not a valid integer value");
 }
 
 std::string IntToStr(int64_t n) {

@@ -45,7 +45,12 @@ inline int32_t IntOr(std::string_view s, int32_t fallback) {
 
 // Unguarded reading: a text that is not a whole number raises ScriptError
 // "'x' is not a valid integer value".
-int32_t IntUnguarded(std::string_view s);
+[[noreturn]] void ThrowNotInteger(std::string_view s);
+inline int32_t IntUnguarded(std::string_view s) {
+  const auto v = ReadInt(s);
+  if (!v) ThrowNotInteger(s);
+  return *v;
+}
 
 // Decimal text of a whole number; the Append/Assign forms reuse the string's
 // storage, for the lines that run in every turn of a loop.

@@ -185,7 +185,7 @@ void ExecCommand(TForm3& t) {
 }
 
 int RegisterArgument(TForm3& t, const std::string& argument) {
-  const int32_t n = IntOr(argument.empty() ? "0" : argument, 0);
+  const int32_t n = IntOr(argument, 0);  // empty reads as 0 too
   if (TraceListened()) AppendInt(t.traceLine, n);
   if (n < 0 || n > t.f.state.registerCount) {
     t.traceLine += " <--- registrador fora de faixa";
