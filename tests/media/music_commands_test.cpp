@@ -30,6 +30,7 @@ class MusicCommands : public ::testing::Test {
 TEST_F(MusicCommands, PlayMusicOpensTheGameFoldersFileAndPlaysIt) {
   game.WriteLines("tema.mid", {"MThd"});
   game.WriteLines("Sala Grande.OGG", {"OggS"});
+  game.WriteLines("m\xFAsica.mid", {"MThd"});  // stored under its UTF-8 name
   const struct {
     const char* line;
     const char* file;  // as it lies in the game folder
@@ -38,6 +39,7 @@ TEST_F(MusicCommands, PlayMusicOpensTheGameFoldersFileAndPlaysIt) {
       {"play tema.mid", "tema.mid"},
       {"playmusic TEMA.MID", "tema.mid"},  // the case of a Windows name
       {"play sala grande.ogg", "Sala Grande.OGG"},
+      {"play M\xDAsica.mid", "m\xC3\xBAsica.mid"},  // Windows-1252 in the script, either case
   };
   for (const auto& c : cases) {
     s.platform.audio.clear();
