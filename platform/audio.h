@@ -17,8 +17,9 @@ class Audio {
   virtual void SoundStop() = 0;
 };
 
-// The sound device of this build: SDL2_mixer, or silence where the build has
-// no SDL2_mixer. Opens nothing until first used.
+// The sound device of this build: SDL2_mixer from its module, or silence where
+// the build has no SDL2_mixer or the module cannot be loaded. Called on the
+// first request; the device itself opens on first use.
 std::unique_ptr<Audio> MakeDeviceAudio();
 
 }  // namespace lumora

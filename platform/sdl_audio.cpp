@@ -139,6 +139,9 @@ void SdlAudio::SoundStop() {
   if (open_) Mix_HaltChannel(kSoundChannel);
 }
 
-std::unique_ptr<Audio> MakeDeviceAudio() { return std::make_unique<SdlAudio>(); }
-
 }  // namespace lumora
+
+// The module's entry (platform/audio_module.h).
+extern "C" __attribute__((visibility("default"))) lumora::Audio* LumoraCreateSdlAudio() {
+  return new lumora::SdlAudio;
+}

@@ -1,7 +1,6 @@
-// The sound device of a build without SDL2_mixer: music and sounds are silent,
-// a sound played to the end returns at once. Chosen by CMake instead of
-// sdl_audio.cpp.
-#include "platform/audio.h"
+// Silent audio: music and sounds are accepted and not heard; a sound played to
+// the end returns at once.
+#include "platform/silent_audio.h"
 
 namespace lumora {
 namespace {
@@ -17,6 +16,6 @@ class SilentAudio : public Audio {
 
 }  // namespace
 
-std::unique_ptr<Audio> MakeDeviceAudio() { return std::make_unique<SilentAudio>(); }
+std::unique_ptr<Audio> MakeSilentAudio() { return std::make_unique<SilentAudio>(); }
 
 }  // namespace lumora

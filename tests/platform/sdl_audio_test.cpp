@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/audio_module.h"
 #include "platform/sdl_audio.h"
 
 namespace lumora {
@@ -88,6 +89,17 @@ TEST_F(DiskAudio, AFileThatIsNoMusicIsRefusedWithTheLibrarysMessage) {
     if (problem.empty()) problem = audio.MusicPlay();
     EXPECT_NE(problem, "") << path;
   }
+}
+
+// The program loads the same audio from its module with the first sound.
+TEST_F(DiskAudio, TheModuleGivesTheSdlAudio) {
+  QString error;
+  std::unique_ptr<Audio> audio = LoadAudioModule(QStringLiteral(LUMORA_AUDIO_MODULE_FILE), error);
+  ASSERT_TRUE(audio) << error.toStdString();
+  audio->SoundPlay(LUMORA_DEMO "/porta.wav", true);
+  EXPECT_GT(LoudSamples(), 1000u);
+  EXPECT_FALSE(LoadAudioModule(dir.filePath("nenhum.so"), error));
+  EXPECT_FALSE(error.isEmpty());
 }
 
 TEST(MixerVolume, MapsTheThousandScaleOntoTheMixersAndClamps) {
