@@ -102,6 +102,32 @@ TEST_F(DiskAudio, TheModuleGivesTheSdlAudio) {
   EXPECT_FALSE(error.isEmpty());
 }
 
+// Whatever the machine has, a device opens: its own, or SDL's dummy driver
+// where it has none. The refusal of a file that is no music shows it did.
+TEST(SdlAudio, OpensADeviceOnAnyMachine) {
+  QTemporaryDir dir;
+  const std::string text = dir.filePath("texto.mid").toStdString();
+  std::ofstream(text) << "isto nao e musica\n";
+  SdlAudio audio;
+  EXPECT_NE(audio.MusicOpen(text), "");
+}
+
+// No driver at all (here one that does not exist, named by the environment,
+// which no fallback overrides): music and sounds are silent, never an error.
+TEST(SdlAudio, WithoutAnyDriverEverythingIsSilentAndNoError) {
+  QTemporaryDir dir;
+  const std::string text = dir.filePath("texto.mid").toStdString();
+  std::ofstream(text) << "isto nao e musica\n";
+  setenv("SDL_AUDIODRIVER", "nenhum", 1);
+  SdlAudio audio;
+  EXPECT_EQ(audio.MusicOpen(text), "");
+  EXPECT_EQ(audio.MusicPlay(), "");
+  audio.MusicVolume(500);
+  audio.SoundPlay(LUMORA_DEMO "/porta.wav", true);
+  audio.SoundStop();
+  unsetenv("SDL_AUDIODRIVER");
+}
+
 TEST(MixerVolume, MapsTheThousandScaleOntoTheMixersAndClamps) {
   const std::pair<int, int> cases[] = {{0, 0}, {1000, 128}, {500, 64}, {-5, 0}, {5000, 128}, {4, 1}, {3, 0}};
   for (const auto& [level, want] : cases) EXPECT_EQ(MixerVolume(level), want) << level;
