@@ -41,6 +41,22 @@ QJsonArray LinksJson(const LinkTable& table) {
   return out;
 }
 
+// The audio requests since the last step, file names as the script gave them.
+QJsonArray AudioJson(const AudioLog& log) {
+  static const char* const kModes[] = {"async", "sync", "stop"};
+  QJsonArray out;
+  for (const AudioEvent& e : log.events) {
+    switch (e.kind) {
+      case AudioEvent::Kind::Music: out.append(QJsonObject{{"music", Q(e.name)}}); break;
+      case AudioEvent::Kind::Volume: out.append(QJsonObject{{"volume", e.level}}); break;
+      case AudioEvent::Kind::Sound:
+        out.append(QJsonObject{{"sound", Q(e.name)}, {"mode", kModes[static_cast<int>(e.mode)]}});
+        break;
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 QJsonObject StateJson(const TForm1& f, bool exited) {
@@ -73,6 +89,7 @@ QJsonObject StateJson(const TForm1& f, bool exited) {
   s["vocabulary"] = Q(f.vocabulary);
   s["lastCommand"] = Q(f.lastCommand);
   s["rain"] = f.Chuva.enabled;
+  s["audio"] = AudioJson(f.audio);
   s["hud"] = QJsonObject{{"shown", f.Hud.tag == 1}, {"x", f.hudX}, {"y", f.hudY}};
   s["config"] = Strings(f.config);
   s["window"] = QJsonObject{{"left", f.windowLeft}, {"top", f.windowTop}, {"width", f.Abok0.width},

@@ -67,6 +67,7 @@ Walkthrough::Walkthrough(TForm1& form, MainWindow& window, QtPlatform& platform,
   };
   platform_.onMessages = [this] { DeliverDuring(); };
   platform_.openInBrowser = false;
+  f_.audio.listening = true;
 }
 
 Walkthrough::~Walkthrough() {
@@ -97,6 +98,7 @@ void Walkthrough::PrintStep(int step, const std::string& action) {
   trace_.clear();
   error_.clear();
   openedSeen_ = platform_.opened.size();
+  f_.audio.events.clear();
 }
 
 void Walkthrough::PrintCreate() { PrintStep(0, "create"); }
@@ -126,12 +128,15 @@ void Walkthrough::DeliverDuring() {
   // The outer step's trace and error so far stay with it.
   auto trace = std::move(trace_);
   auto error = std::move(error_);
+  auto audio = std::move(f_.audio.events);
   trace_.clear();
   error_.clear();
+  f_.audio.events.clear();
   Deliver(a);
   PrintStep(a.step, a.text);
   trace_ = std::move(trace);
   error_ = std::move(error);
+  f_.audio.events = std::move(audio);
 }
 
 void Walkthrough::Deliver(const Action& a) {

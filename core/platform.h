@@ -35,6 +35,19 @@ class Platform {
   virtual void ShowError(const std::string& text) = 0;
   // Asks the program to end once the running script has unwound.
   virtual void RequestExit() = 0;
+
+  // Music: opens a file (native path), closing the music that was open; returns
+  // "" or, when the file cannot be played, the library's message. Then plays it
+  // once from the start. The volume goes to the open music, 0 to 1000; with none
+  // open it is ignored, as a device that was never opened ignores it.
+  virtual std::string MusicOpen(const std::string& path) = 0;
+  virtual std::string MusicPlay() = 0;  // "" or the library's message
+  virtual void MusicVolume(int level) = 0;
+  // Wave sounds, one at a time: a new sound cuts the one playing. With `wait`
+  // the call returns when the sound has ended. A file that cannot be read plays
+  // nothing and leaves the sound that plays alone.
+  virtual void SoundPlay(const std::string& path, bool wait) = 0;
+  virtual void SoundStop() = 0;
 };
 
 }  // namespace lumora

@@ -6,9 +6,13 @@
 namespace lumora {
 
 ScriptError FileError(FileAction action, std::string_view path, int error) {
+  return FileError(action, path, error != 0 ? std::string_view(std::strerror(error)) : std::string_view());
+}
+
+ScriptError FileError(FileAction action, std::string_view path, std::string_view reason) {
   std::string text = action == FileAction::Open ? "Cannot open file \"" : "Cannot create file \"";
   text.append(path).append("\"");
-  if (error != 0) text.append(". ").append(std::strerror(error));
+  if (!reason.empty()) text.append(". ").append(reason);
   return ScriptError(text);
 }
 

@@ -18,5 +18,8 @@ class ScriptError : public std::runtime_error {
 // for the error number, left out when the number is 0.
 enum class FileAction { Open, Create };
 ScriptError FileError(FileAction action, std::string_view path, int error);
+// The same with a library's own text as the reason (a music file the decoder
+// refuses); left out when empty.
+ScriptError FileError(FileAction action, std::string_view path, std::string_view reason);
 
 }  // namespace lumora

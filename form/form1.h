@@ -7,6 +7,7 @@
 
 #include "core/platform.h"
 #include "core/string_list.h"
+#include "form/audio_log.h"
 #include "form/components.h"
 #include "form/display_model.h"
 #include "form/exits.h"
@@ -105,6 +106,7 @@ struct TForm1 {
   LinkTable links;
   std::string pictureClickScript;
   Page page;
+  AudioLog audio;  // the audio requests since the last walkthrough step
 
   // Off-screen bitmaps: the screen and panel buffers and four work bitmaps.
   QImage screenBuffer, panelBuffer;

@@ -7,6 +7,7 @@
 #include "form/config.h"
 #include "form/form1.h"
 #include "input/vocabulary.h"
+#include "media/click_sounds.h"
 #include "script/run_script.h"
 #include "view/typing.h"
 
@@ -115,8 +116,8 @@ TypedWords SplitWords(std::string_view command) {
   return words;
 }
 
-// Every key pressed in Input, repeats included, also asks for the click sound
-// "clk3.wav" (asynchronous): it is requested here once the sound commands exist.
+void InputKeyDown(TForm1& f) { PlayClickSound(f, "clk3.wav"); }
+
 void InputKeyUp(TForm1& f, InputKey key) {
   switch (key) {
     case InputKey::F1: f.Input.text = ConfigLine(f, kF1Command); break;

@@ -31,6 +31,10 @@ struct TypedWords {
 };
 TypedWords SplitWords(std::string_view command);
 
+// The press of any key in Input, repeats included: the key click "clk3.wav",
+// each one cutting off the one before.
+void InputKeyDown(TForm1& f);
+
 // The release of a key in Input: F1, F2 and F4 enter the configured commands,
 // F3 recalls the last one, the arrows walk the compass exits, Enter runs the
 // field's command through the vocabulary. An unreadable vocabulary raises

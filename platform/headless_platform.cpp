@@ -4,9 +4,14 @@
 #include <QThread>
 #include <algorithm>
 
+#include "platform/recording_audio.h"
 #include "qt/main_window.h"
 
 namespace lumora {
+
+HeadlessPlatform::HeadlessPlatform() {
+  audio_ = std::make_unique<RecordingAudio>([this](int64_t ms) { now_ += ms; });
+}
 
 void HeadlessPlatform::Sleep(int ms) {
   if (ms <= 0) return;

@@ -10,6 +10,8 @@ namespace lumora {
 
 class HeadlessPlatform : public QtPlatform {
  public:
+  // Sounds are recorded, not played; one played to the end moves the clock.
+  HeadlessPlatform();
   // The real web view, when there is one, loads in real time: waits for it
   // take real time too.
   void Sleep(int ms) override;

@@ -72,4 +72,15 @@ void QtPlatform::RequestExit() {
   if (form_) form_->exitRequested = true;
 }
 
+Audio& QtPlatform::TheAudio() {
+  if (!audio_) audio_ = MakeDeviceAudio();
+  return *audio_;
+}
+
+std::string QtPlatform::MusicOpen(const std::string& path) { return TheAudio().MusicOpen(path); }
+std::string QtPlatform::MusicPlay() { return TheAudio().MusicPlay(); }
+void QtPlatform::MusicVolume(int level) { TheAudio().MusicVolume(level); }
+void QtPlatform::SoundPlay(const std::string& path, bool wait) { TheAudio().SoundPlay(path, wait); }
+void QtPlatform::SoundStop() { TheAudio().SoundStop(); }
+
 }  // namespace lumora

@@ -3,10 +3,12 @@
 #pragma once
 #include <QElapsedTimer>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/platform.h"
+#include "platform/audio.h"
 
 namespace lumora {
 
@@ -32,6 +34,11 @@ class QtPlatform : public Platform {
   void OpenUrl(const std::string& url) override;
   void ShowError(const std::string& text) override;
   void RequestExit() override;
+  std::string MusicOpen(const std::string& path) override;
+  std::string MusicPlay() override;
+  void MusicVolume(int level) override;
+  void SoundPlay(const std::string& path, bool wait) override;
+  void SoundStop() override;
 
   // Called at every point where pending messages are processed: the walkthrough
   // delivers its "> " actions there.
@@ -47,6 +54,9 @@ class QtPlatform : public Platform {
   MainWindow* window_ = nullptr;
   QElapsedTimer clock_;
   bool clockStarted_ = false;
+  // The sound device, made on the first request; headless sets a recording.
+  std::unique_ptr<Audio> audio_;
+  Audio& TheAudio();
 };
 
 }  // namespace lumora

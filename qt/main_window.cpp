@@ -86,6 +86,7 @@ void MainWindow::BuildGamePage(QWidget* page) {
   telCmd_ = new ImageWidget(f_.TelCmd, panel);
   input_ = new InputWidget(f_.Input, page);
   input_->onKey = [this](int key) { Enter([this, key] { InputKeyUp(f_, ToInputKey(key)); }); };
+  input_->onKeyDown = [this] { Enter([this] { InputKeyDown(f_); }); };
   input_->onEdited = [this](const std::string& text) { Enter([this, &text] { InputEdited(f_, text); }); };
   abok1_ = new QStackedWidget(page);
 }

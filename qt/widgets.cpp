@@ -110,6 +110,13 @@ void InputWidget::SyncText() {
   if (this->text() != text) setText(text);
 }
 
+// The key click comes with the press, before the field edits, so it is heard
+// as the key goes down.
+void InputWidget::keyPressEvent(QKeyEvent* e) {
+  if (onKeyDown) onKeyDown();
+  QLineEdit::keyPressEvent(e);
+}
+
 // Commands are handled when the key is released, as the player lets go of it:
 // a held Enter does not repeat the command. The press still moves the caret.
 void InputWidget::keyReleaseEvent(QKeyEvent* e) {

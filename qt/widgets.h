@@ -60,11 +60,13 @@ class InputWidget : public QLineEdit {
   InputWidget(const Edit& edit, QWidget* parent);
   const Edit& edit;
   std::function<void(int key)> onKey;  // Enter, F1..F4, arrows
+  std::function<void()> onKeyDown;    // every key pressed, repeats included
   std::function<void(const std::string& text)> onEdited;
   // Brings the shown text in line with the model.
   void SyncText();
 
  protected:
+  void keyPressEvent(QKeyEvent*) override;
   void keyReleaseEvent(QKeyEvent*) override;
 };
 

@@ -4,6 +4,7 @@
 // than split at commas. Commands that jump hand over to "goto", which stands last.
 #include "script/keyword_table.h"
 
+#include "media/music_commands.h"
 #include "script/conditions.h"
 #include "script/flow.h"
 #include "script/param.h"
@@ -49,7 +50,11 @@ constexpr KeywordRow kTable[] = {
     {"saveregs", CmdSaveRegs},
     {"saveobjs", CmdSaveObjs},
     {"reset", CmdReset},
-    // music and sound: none yet
+    // music and sound
+    {"playmusic", CmdPlayMusic},
+    {"play", CmdPlayMusic},
+    {"volume=", CmdVolume},
+    {"playsnd", CmdPlaySnd},
     // display model
     {"modo=", CmdSetMode},
     {"setmode=", CmdSetMode},

@@ -1,6 +1,8 @@
 // The recording test platform.
 #include "support/fake_platform.h"
 
+#include "media/wave_length.h"
+
 namespace lumora::testing {
 
 void FakePlatform::ProcessMessages() {
@@ -15,6 +17,25 @@ void FakePlatform::ProcessMessages() {
     fn();
   }
 }
+
+std::string FakePlatform::MusicOpen(const std::string& path) {
+  audio.push_back("music " + path);
+  return musicError;
+}
+
+std::string FakePlatform::MusicPlay() {
+  audio.push_back("play");
+  return {};
+}
+
+void FakePlatform::MusicVolume(int level) { audio.push_back("volume " + std::to_string(level)); }
+
+void FakePlatform::SoundPlay(const std::string& path, bool wait) {
+  audio.push_back("sound " + path + (wait ? " sync" : " async"));
+  if (wait) clock += WaveLengthMs(path);
+}
+
+void FakePlatform::SoundStop() { audio.push_back("stop"); }
 
 void FakePlatform::OnceDuringProcessMessages(std::function<void()> fn) { once_ = std::move(fn); }
 

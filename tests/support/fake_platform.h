@@ -28,6 +28,17 @@ class FakePlatform : public Platform {
   void ShowError(const std::string& text) override { errors.push_back(text); }
   void RequestExit() override { exitRequested = true; }
 
+  // Audio requests, one line each: "music PATH", "play", "volume N",
+  // "sound PATH async", "sound PATH sync", "stop". A sound played to the end
+  // moves the clock by its length. MusicOpen answers musicError.
+  std::string MusicOpen(const std::string& path) override;
+  std::string MusicPlay() override;
+  void MusicVolume(int level) override;
+  void SoundPlay(const std::string& path, bool wait) override;
+  void SoundStop() override;
+  std::vector<std::string> audio;
+  std::string musicError;
+
   // Runs fn at the next ProcessMessages only, as a player's click handled while
   // the engine waits; the nested run may process messages itself without
   // triggering it again.
