@@ -2,6 +2,7 @@
 // message boxes. The headless variant derives from it (headless_platform.h).
 #pragma once
 #include <QElapsedTimer>
+#include <QTimer>
 #include <functional>
 #include <string>
 #include <vector>
@@ -32,6 +33,9 @@ class QtPlatform : public Platform {
   void OpenUrl(const std::string& url) override;
   void ShowError(const std::string& text) override;
   void RequestExit() override;
+  void BringToFront() override;
+  void StartIdleTimer(int intervalMs, std::function<void()> tick) override;
+  void StopIdleTimer() override;
 
   // Called at every point where pending messages are processed: the walkthrough
   // delivers its "> " actions there.
@@ -47,6 +51,10 @@ class QtPlatform : public Platform {
   MainWindow* window_ = nullptr;
   QElapsedTimer clock_;
   bool clockStarted_ = false;
+  // The idle timer: a Qt timer, so the program sleeps between ticks.
+  QTimer idleTimer_;
+  std::function<void()> idleTick_;
+  bool idleConnected_ = false;
 };
 
 }  // namespace lumora

@@ -27,6 +27,13 @@ class FakePlatform : public Platform {
   void OpenUrl(const std::string& url) override { openedUrls.push_back(url); }
   void ShowError(const std::string& text) override { errors.push_back(text); }
   void RequestExit() override { exitRequested = true; }
+  void BringToFront() override { ++frontCount; }
+  void StartIdleTimer(int intervalMs, std::function<void()> tick) override {
+    timerInterval = intervalMs;
+    timerTick = std::move(tick);
+  }
+  void StopIdleTimer() override { timerTick = nullptr; }
+  bool TimerRunning() const { return static_cast<bool>(timerTick); }
 
   // Runs fn at the next ProcessMessages only, as a player's click handled while
   // the engine waits; the nested run may process messages itself without
@@ -45,6 +52,10 @@ class FakePlatform : public Platform {
   int readyState = 4;
   std::vector<std::string> navigations, loadedHtml, openedUrls, errors;
   bool exitRequested = false;
+  int frontCount = 0;
+  // The idle timer as last started; the test ticks it by calling timerTick.
+  int timerInterval = 0;
+  std::function<void()> timerTick;
 
  private:
   std::function<void()> once_;
