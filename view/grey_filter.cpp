@@ -58,12 +58,14 @@ void GreyFilter(QImage& img, int32_t colour, int x, int y, int width, int height
   if (img.isNull() || colour < 0) return;
   if (width == 0) width = img.width();
   if (height == 0) height = img.height();
-  const QRect area = QRect(x, y, std::max(0, width), std::max(0, height)).intersected(img.rect());
-  if (area.isEmpty()) return;
+  // Clipped in wide numbers: a corner far out must not wrap round into the picture.
+  const int64_t x0 = std::max<int64_t>(0, x), x1 = std::min<int64_t>(img.width(), int64_t{x} + width);
+  const int64_t y0 = std::max<int64_t>(0, y), y1 = std::min<int64_t>(img.height(), int64_t{y} + height);
+  if (x0 >= x1 || y0 >= y1) return;
   if (img.format() != QImage::Format_RGB32) img = img.convertToFormat(QImage::Format_RGB32);
-  for (int row = area.top(); row <= area.bottom(); ++row) {
+  for (int row = static_cast<int>(y0); row < y1; ++row) {
     QRgb* p = reinterpret_cast<QRgb*>(img.scanLine(row));
-    for (int col = area.left(); col <= area.right(); ++col) {
+    for (int col = static_cast<int>(x0); col < x1; ++col) {
       if (colour == 0) {
         const int g = GreyLevel(qRed(p[col]), qGreen(p[col]), qBlue(p[col]), brightness);
         p[col] = qRgb(g, g, g);
