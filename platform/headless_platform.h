@@ -14,6 +14,9 @@ class HeadlessPlatform : public QtPlatform {
   // take real time too.
   void Sleep(int ms) override;
   int64_t Milliseconds() override { return now_; }
+  // Offscreen there is no other window to rise above; the platform plugin
+  // would only complain.
+  void BringToFront() override {}
   // The program counts as the active application; the idle timer ticks off
   // the virtual clock, in Advance.
   void StartIdleTimer(int intervalMs, std::function<void()> tick) override;
