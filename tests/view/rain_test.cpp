@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "script/run_script.h"
+#include "shell/lifecycle.h"
 #include "support/temp_game.h"
 #include "view/picture_test_files.h"
 #include "view/rain.h"
@@ -155,6 +156,11 @@ TEST_F(RainTest, NoTickWhileAScriptRunsAndRunScriptStopsTheTimer) {
   EXPECT_FALSE(s.platform.TimerRunning());
   EXPECT_FALSE(s.f.Chuva.enabled);
   EXPECT_EQ(s.platform.frontCount, front + 1);
+  // Shutting down stops it too: no tick may draw on a form torn down.
+  RunScript(s.f, "start");
+  ASSERT_TRUE(s.platform.TimerRunning());
+  FormDestroy(s.f);
+  EXPECT_FALSE(s.platform.TimerRunning());
 }
 
 }  // namespace
