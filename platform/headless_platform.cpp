@@ -1,4 +1,4 @@
-// The virtual clock of headless runs.
+// The virtual clock of headless runs, and the idle timer that ticks off it.
 #include "platform/headless_platform.h"
 
 #include <QThread>
@@ -16,10 +16,6 @@ void HeadlessPlatform::Sleep(int ms) {
   if (window_ && window_->Web().Widget() && window_->Web().ReadyState() < 4)
     QThread::msleep(static_cast<unsigned long>(std::min(ms, 10)));
 }
-
-}  // namespace lumora
-
-namespace lumora {
 
 void HeadlessPlatform::StartIdleTimer(int intervalMs, std::function<void()> tick) {
   idleTick_ = std::move(tick);

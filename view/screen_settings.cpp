@@ -54,8 +54,12 @@ void CmdLoadPainel(TForm3& t) {
     t.traceLine += " <--- arquivo n\xE3o existe";
     return;
   }
-  // BufShp sizes itself to the picture: the window takes that size.
+  // BufShp sizes itself to the picture: the window takes that size. A file
+  // that does not decode leaves BufShp as it was; the window would take a
+  // stale size and lose its skin, so it stays as it is.
+  const qint64 before = f.BufShp.picture.cacheKey();
   LoadPicture(f, name, f.BufShp);
+  if (f.BufShp.picture.isNull() || f.BufShp.picture.cacheKey() == before) return;
   f.Abok0.width = f.Imp.width = f.BufShp.width;
   f.Abok0.height = f.Imp.height = f.BufShp.height;
   f.Imp.picture = QImage();

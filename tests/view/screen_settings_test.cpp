@@ -163,6 +163,11 @@ TEST_F(ScreenSettingsTest, LoadpainelTakesTheSkinsSizeAndShape) {
   EXPECT_TRUE(s.f.shaped);
   EXPECT_FALSE(s.f.shape.contains(QPoint(0, 10)));
   EXPECT_TRUE(s.f.shape.contains(QPoint(1, 10)));
+  // A file that is no picture changes nothing: not the size, not the skin.
+  game.WriteLines("ruim.bmp", {"not a picture"});
+  s.Exec({"loadpainel ruim.bmp"});
+  EXPECT_EQ(s.f.Abok0.width, 40);
+  EXPECT_EQ(At(s.f.Imp.picture, 5, 5), 0x336699u);
 }
 
 TEST_F(ScreenSettingsTest, CleartotalFillsTheShownSurfacesAndLeavesTheBuffers) {
