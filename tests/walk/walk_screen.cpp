@@ -65,5 +65,15 @@ TEST(WalkScreen, RainTicksWhileThePlayerWaitsAndStopsAtTheNextScript) {
   }
 }
 
+TEST(WalkScreen, TheStateShowsTheConfigurationAndVocabularyScriptsSet) {
+  const WalkResult r = PlayWalk("screen", "start\nlink ajustes\n");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  const QJsonObject before = r.Step(1)["state"].toObject(), after = r.Step(2)["state"].toObject();
+  EXPECT_EQ(before["config"].toArray()[73].toString(), "");
+  EXPECT_EQ(after["config"].toArray()[73].toString(), "Como, assim?");
+  EXPECT_EQ(before["vocabulary"].toString(), "vocab");
+  EXPECT_EQ(after["vocabulary"].toString(), "palavras");
+}
+
 }  // namespace
 }  // namespace lumora::testing
