@@ -4,14 +4,16 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QUrl>
 #include <QWheelEvent>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -267,9 +269,11 @@ void Walkthrough::Wait(int ms) {
   }
   // The real web view works in real time, whatever the clock says.
   if (headless_) static_cast<HeadlessPlatform&>(platform_).Advance(ms);
-  QElapsedTimer t;
-  t.start();
-  while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  // An event loop that sleeps until its events or the end of the wait: polling
+  // would keep a core busy and spoil any measure of what the game costs.
+  QEventLoop loop;
+  QTimer::singleShot(std::max(0, ms), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+  loop.exec();
 }
 
 }  // namespace lumora

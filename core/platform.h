@@ -2,6 +2,7 @@
 // system, the clock, the web view and the audio device through this seam alone.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace lumora {
@@ -48,6 +49,14 @@ class Platform {
   // nothing and leaves the sound that plays alone.
   virtual void SoundPlay(const std::string& path, bool wait) = 0;
   virtual void SoundStop() = 0;
+  // Raises the main window above the others and makes it the active window.
+  virtual void BringToFront() = 0;
+  // The idle timer (the rain's `Chuva`): from now on `tick` is called about
+  // every interval milliseconds (at least 1) while the program is the active
+  // application, from the event loop, sleeping in between. Starting it again
+  // replaces the interval and the callback; stopping it ends the ticks.
+  virtual void StartIdleTimer(int intervalMs, std::function<void()> tick) = 0;
+  virtual void StopIdleTimer() = 0;
 };
 
 }  // namespace lumora

@@ -35,6 +35,8 @@ struct Control {
   bool visible = true;
   Colour color = kWhite;
   Cursor cursor = Cursor::Default;
+  // Stacking among siblings: the higher lies on top ("setfoco=" raises one).
+  int z = 0;
 };
 
 struct ImageBox : Control {

@@ -13,6 +13,7 @@
 #include "form/exits.h"
 #include "form/game_state.h"
 #include "form/link_table.h"
+#include "form/rain.h"
 #include "form/random.h"
 #include "form/script_ref.h"
 
@@ -26,6 +27,11 @@ struct MessageSettings {
   int fontSize = 12;
   bool bold = false, italic = false, underline = false;
   std::string background = "FFFFFF", text = "000000", link = "0000FF", visited = "800080";
+};
+
+// Where "dispobj=" lays out its grid of object pictures.
+struct ObjectGridSettings {
+  int left = 0, top = 0, width = 0, height = 0, columns = 0;
 };
 
 // The running script: its lines, the line index, one level of subroutine.
@@ -94,6 +100,8 @@ struct TForm1 {
   int typingDelay = 7;
   int hudX = 0, hudY = 0;
   std::string rainPicture, rainMask;
+  RainLayers rain;
+  ObjectGridSettings grid;
   int textX = 0, textY = 0;  // the model-3 text position
   bool dragging = false;
 

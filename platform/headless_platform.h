@@ -16,11 +16,22 @@ class HeadlessPlatform : public QtPlatform {
   // take real time too.
   void Sleep(int ms) override;
   int64_t Milliseconds() override { return now_; }
-  // The walkthrough's own waits move the clock.
-  void Advance(int64_t ms) { now_ += ms; }
+  // Offscreen there is no other window to rise above; the platform plugin
+  // would only complain.
+  void BringToFront() override {}
+  // The program counts as the active application; the idle timer ticks off
+  // the virtual clock, in Advance.
+  void StartIdleTimer(int intervalMs, std::function<void()> tick) override;
+  void StopIdleTimer() override;
+  // The walkthrough's own waits move the clock; the idle timer ticks at every
+  // interval that ends within the wait.
+  void Advance(int64_t ms);
 
  private:
   int64_t now_ = 0;
+  std::function<void()> idleTick_;
+  int idleInterval_ = 0;
+  int64_t idleDue_ = 0;
 };
 
 }  // namespace lumora

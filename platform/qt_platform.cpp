@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QThread>
 #include <QUrl>
+#include <algorithm>
 
 #include "core/text1252.h"
 #include "form/form1.h"
@@ -82,5 +84,31 @@ std::string QtPlatform::MusicPlay() { return TheAudio().MusicPlay(); }
 void QtPlatform::MusicVolume(int level) { TheAudio().MusicVolume(level); }
 void QtPlatform::SoundPlay(const std::string& path, bool wait) { TheAudio().SoundPlay(path, wait); }
 void QtPlatform::SoundStop() { TheAudio().SoundStop(); }
+void QtPlatform::BringToFront() {
+  if (!window_) return;
+  window_->raise();
+  window_->activateWindow();
+}
+
+void QtPlatform::StartIdleTimer(int intervalMs, std::function<void()> tick) {
+  idleTick_ = std::move(tick);
+  if (!idleConnected_) {
+    idleConnected_ = true;
+    QObject::connect(&idleTimer_, &QTimer::timeout, [this] {
+      // In the background the rain stands still. The tick may stop the timer:
+      // it runs on a copy.
+      if (QGuiApplication::applicationState() != Qt::ApplicationActive || !idleTick_) return;
+      const auto tick = idleTick_;
+      tick();
+    });
+  }
+  // Never 0: a zero-interval Qt timer fires whenever the queue is empty, a busy loop.
+  idleTimer_.start(std::max(1, intervalMs));
+}
+
+void QtPlatform::StopIdleTimer() {
+  idleTimer_.stop();
+  idleTick_ = nullptr;
+}
 
 }  // namespace lumora

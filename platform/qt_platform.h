@@ -2,6 +2,7 @@
 // message boxes. The headless variant derives from it (headless_platform.h).
 #pragma once
 #include <QElapsedTimer>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
@@ -39,6 +40,9 @@ class QtPlatform : public Platform {
   void MusicVolume(int level) override;
   void SoundPlay(const std::string& path, bool wait) override;
   void SoundStop() override;
+  void BringToFront() override;
+  void StartIdleTimer(int intervalMs, std::function<void()> tick) override;
+  void StopIdleTimer() override;
 
   // Called at every point where pending messages are processed: the walkthrough
   // delivers its "> " actions there.
@@ -57,6 +61,10 @@ class QtPlatform : public Platform {
   // The sound device, made on the first request; headless sets a recording.
   std::unique_ptr<Audio> audio_;
   Audio& TheAudio();
+  // The idle timer: a Qt timer, so the program sleeps between ticks.
+  QTimer idleTimer_;
+  std::function<void()> idleTick_;
+  bool idleConnected_ = false;
 };
 
 }  // namespace lumora

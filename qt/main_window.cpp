@@ -238,6 +238,7 @@ void MainWindow::Sync() {
   SyncInput();
   SyncControl(abok1_, f_.Abok1);
   abok1_->setCurrentIndex(f_.Abok1.pageIndex);
+  SyncStacking();
   SyncControl(panTel_, f_.PanTel);
   SyncImage(tela_);
   SyncMemo(msg_);
@@ -258,6 +259,16 @@ void MainWindow::Sync() {
   SyncFocus();
 }
 
+// The display area and the command panel may overlap: the one raised last
+// ("setfoco=") lies on top.
+void MainWindow::SyncStacking() {
+  const bool panelOnTop = f_.Abok2.z > f_.Abok1.z;
+  if (panelOnTop == shownPanelOnTop_) return;
+  shownPanelOnTop_ = panelOnTop;
+  if (panelOnTop) abok2_->raise();
+  else abok1_->raise();
+}
+
 void MainWindow::RepaintNow(const Control& control) {
   if (&control == &f_.MsgMd0) {
     SyncMemo(msgMd0_);
@@ -265,6 +276,10 @@ void MainWindow::RepaintNow(const Control& control) {
   } else if (&control == &f_.Msg) {
     SyncMemo(msg_);
     msg_->repaint();
+  } else if (&control == &f_.Tela) {
+    // Every rain tick: only the picture screen is painted again.
+    SyncImage(tela_);
+    tela_->repaint();
   } else {
     Sync();
     repaint();

@@ -57,12 +57,14 @@ class MainWindow : public QWidget {
   void SyncInput();
   void SyncWeb();
   void SyncFocus();
+  void SyncStacking();
   void ExitNow();
 
   TForm1& f_;
   std::unique_ptr<WebBackend> web_;
   bool closing_ = false;
   Focus shownFocus_ = Focus::None;
+  bool shownPanelOnTop_ = false;  // as built: the display area lies over the panel
 
   QStackedWidget *abok0_, *abok1_, *abok2_;
   ImageWidget *imp_, *btFim_, *telCmd_, *tela_, *tela3_, *mapJog_, *voce_, *telAber_;

@@ -12,7 +12,12 @@
 #include "state/register_commands.h"
 #include "state/state_commands.h"
 #include "view/display_commands.h"
+#include "view/display_picture_commands.h"
+#include "view/grey_filter.h"
 #include "view/message_commands.h"
+#include "view/object_grid.h"
+#include "view/rain.h"
+#include "view/screen_settings.h"
 
 namespace lumora {
 namespace {
@@ -91,17 +96,29 @@ constexpr KeywordRow kTable[] = {
     {"postxt=", CmdPosTxt},
     {"postxt", CmdPosTxt},
     {"lnfeed=", CmdLnFeed},
+    // the object grid
+    {"dispobj=", CmdDispObj},
+    {"displayobjetos=", CmdDispObj},
     // line feed
     {"linefeed", CmdLineFeed},
+    // pictures and objects on a surface
+    {"display", CmdDisplay},
+    {"display=", CmdDisplay},
+    {"showobj=", CmdShowObj},
     // questions about objects
     {"tem?", CmdTem},
     {"objeto=", CmdObjeto},
     {"getultobj=", CmdGetUltObj},
-    // the Hud: none yet
+    // the Hud
+    {"hud=", CmdHud},
     // the picture's click script, exits cleared: none yet
     // the map: none yet
     // exits and links: none yet
-    // the screen buffer's font and colours: none yet
+    // the screen buffer's font and colours
+    {"telacorfnd=", CmdTelaCorFnd},
+    {"telacortxt=", CmdTelaCorTxt},
+    {"telafntnome=", CmdTelaFntNome},
+    {"telafntalt=", CmdTelaFntAlt},
     // registers
     {"reg=", CmdRegSet},
     {"reg$", CmdRegAppend},
@@ -135,11 +152,21 @@ constexpr KeywordRow kTable[] = {
     {"if<", CmdIfLess},
     {"if~", CmdIfBetween},
     {"scriptcmd=", CmdScriptCmd},
-    // screen settings and effects: none yet
+    // screen settings and effects
+    {"setfoco=", CmdSetFoco},
+    {"loadpainel", CmdLoadPainel},
+    {"barratop", CmdBarraTop},
+    {"defini=", CmdDefini},
+    {"defcom=", CmdDefCom},
+    {"cinza=", CmdCinza},
+    {"chuva=", CmdChuva},
+    {"altura=", CmdAltura},
+    {"veltec=", CmdVelTec},
     // objects by register
     {"poeobj=", CmdPoeObj},
     {"temos?", CmdTemos},
-    // clearing everything at once: none yet
+    // clearing everything at once
+    {"cleartotal", CmdClearTotal},
     // the update page
     {"download", CmdDownload},
     // place conditions

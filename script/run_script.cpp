@@ -13,6 +13,7 @@
 #include "view/message_commands.h"
 #include "view/page.h"
 #include "view/picture_loader.h"
+#include "view/rain.h"
 #include "view/surfaces.h"
 
 namespace lumora {
@@ -20,11 +21,12 @@ namespace {
 
 void ResetRunState(TForm1& f, const std::string& reference) {
   f.Abok0.pageIndex = 0;
+  f.platform.BringToFront();
   f.Script = reference;
   f.run.gosubScript.clear();
   f.run.gosubLine = -1;
   f.rainMask.clear();
-  f.Chuva.enabled = false;
+  StopRain(f);
   f.links.Reset();
   f.Tela.cursor = Cursor::Arrow;
   f.pictureClickScript.clear();

@@ -10,6 +10,7 @@
 #include "form/config.h"
 #include "shell/lifecycle.h"
 #include "state/state_files.h"
+#include "view/rain.h"
 
 namespace lumora {
 namespace {
@@ -38,6 +39,8 @@ void SaveConfig(const TForm1& f, const std::string& folder) {
 }  // namespace
 
 void FormDestroy(TForm1& f) {
+  // No rain tick may draw on a form that is being torn down.
+  StopRain(f);
   Guarded(f, [&] {
     if (f.loaderFinished && f.config.size() >= static_cast<size_t>(kConfigLineCount)) {
       StoreRunningValues(f);

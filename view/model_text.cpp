@@ -9,6 +9,13 @@
 
 namespace lumora {
 
+void AddLine(Memo& memo, const std::string& line) {
+  std::string& text = memo.text;
+  const bool lastLineEmpty = text.empty() || (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0);
+  if (lastLineEmpty) text += line + "\r\n";
+  else text += "\r\n" + line;
+}
+
 void ShowMessage(TForm1& f, const std::string& text, bool replace) {
   switch (f.Model()) {
     case DisplayModel::Typed: TypeText(f, text); break;

@@ -6,6 +6,11 @@
 namespace lumora {
 
 struct TForm1;
+struct Memo;
+
+// Adds a line to a memo as the memo's own line list does: after a line break
+// of its own when the last line has text, followed by one when it is empty.
+void AddLine(Memo& memo, const std::string& line);
 
 // "msg=" (replace) and "msg+": model 0 types the text, model 1 sets or extends
 // the message line, model 2 adds a page line, model 3 draws "msg=" at the text

@@ -27,6 +27,13 @@ class FakePlatform : public Platform {
   void OpenUrl(const std::string& url) override { openedUrls.push_back(url); }
   void ShowError(const std::string& text) override { errors.push_back(text); }
   void RequestExit() override { exitRequested = true; }
+  void BringToFront() override { ++frontCount; }
+  void StartIdleTimer(int intervalMs, std::function<void()> tick) override {
+    timerInterval = intervalMs;
+    timerTick = std::move(tick);
+  }
+  void StopIdleTimer() override { timerTick = nullptr; }
+  bool TimerRunning() const { return static_cast<bool>(timerTick); }
 
   // Audio requests, one line each: "music PATH", "play", "volume N",
   // "sound PATH async", "sound PATH sync", "stop". A sound played to the end
@@ -56,6 +63,10 @@ class FakePlatform : public Platform {
   int readyState = 4;
   std::vector<std::string> navigations, loadedHtml, openedUrls, errors;
   bool exitRequested = false;
+  int frontCount = 0;
+  // The idle timer as last started; the test ticks it by calling timerTick.
+  int timerInterval = 0;
+  std::function<void()> timerTick;
 
  private:
   std::function<void()> once_;
