@@ -77,6 +77,9 @@ QJsonObject StateJson(const TForm1& f, bool exited) {
   s["config"] = Strings(f.config);
   s["window"] = QJsonObject{{"left", f.windowLeft}, {"top", f.windowTop}, {"width", f.Abok0.width},
                             {"height", f.Abok0.height}};
+  // The map page's scroll position and the marker in the scroll box's visible pixels.
+  s["map"] = QJsonObject{{"scroll", QJsonArray{f.Sbc1.scrollX, f.Sbc1.scrollY}},
+                         {"marker", QJsonArray{f.Voce.left, f.Voce.top}}};
   s["exited"] = exited;
   return s;
 }

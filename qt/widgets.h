@@ -1,5 +1,6 @@
 // The widgets that show the form model's components.
 #pragma once
+#include <QCursor>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QWidget>
@@ -11,7 +12,8 @@
 namespace lumora {
 
 QFont ToQFont(const FontSpec& font);
-Qt::CursorShape ToQtCursor(Cursor cursor);
+// The pointer shapes of the cursor kinds, each distinguishable from the others.
+QCursor ToQCursor(Cursor cursor);
 
 // Mouse events a surface forwards to the engine, in that surface's pixels.
 struct MouseHandlers {
