@@ -144,7 +144,8 @@ MoveEffect SurfaceMouseMove(TForm1& f, MouseSurface s, int x, int y) {
 }
 
 void SurfaceMouseDown(TForm1& f, MouseSurface s, int x, int y) {
-  if (s == MouseSurface::Tela && !f.pictureClickScript.empty()) RunScript(f, f.pictureClickScript);
+  // A copy: the run clears the picture click script as it starts.
+  if (s == MouseSurface::Tela && !f.pictureClickScript.empty()) RunScript(f, std::string(f.pictureClickScript));
   if (s == MouseSurface::Imp || s == MouseSurface::TelAber) {
     f.pressX = x;
     f.pressY = y;
@@ -206,7 +207,7 @@ void VoceClick(TForm1& f) {
   const DisplayModel m = f.Model();
   if (m == DisplayModel::Typed || m == DisplayModel::Picture) f.Abok1.width = ConfigInt(f, kDisplayWidth);
   f.Script = f.Posic;
-  RunScript(f, f.Posic);
+  RunScript(f, std::string(f.Posic));
 }
 
 }  // namespace lumora
