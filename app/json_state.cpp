@@ -80,6 +80,7 @@ QJsonObject StateJson(const TForm1& f, bool exited) {
   // The map page's scroll position and the marker in the scroll box's visible pixels.
   s["map"] = QJsonObject{{"scroll", QJsonArray{f.Sbc1.scrollX, f.Sbc1.scrollY}},
                          {"marker", QJsonArray{f.Voce.left, f.Voce.top}}};
+  s["canvasScroll"] = f.Sbox2.scrollY;  // the model-3 page's vertical scroll position
   s["exited"] = exited;
   return s;
 }

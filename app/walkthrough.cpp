@@ -259,12 +259,20 @@ void Walkthrough::Wheel(const Action& a) {
     QWidget* box = window_.Surface("sbox2");
     at = box->mapTo(&window_, box->rect().center());
   }
-  QWidget* target = window_.childAt(at);
-  if (!target) target = &window_;
-  const QPointF local = target->mapFrom(&window_, at);
-  QWheelEvent e(local, window_.mapToGlobal(QPointF(at)), QPoint(), QPoint(0, IntOr(a.words[0], 0)), Qt::NoButton,
-                Qt::NoModifier, Qt::NoScrollPhase, false);
-  QCoreApplication::sendEvent(target, &e);
+  // The window system hands an unused wheel event on to the parents; an event
+  // sent from here is not handed on by Qt, so the driver does it.
+  const QPointF global = window_.mapToGlobal(QPointF(at));
+  for (QWidget* w = window_.childAt(at); w; w = w->parentWidget()) {
+    QWheelEvent e(w->mapFromGlobal(global), global, QPoint(), QPoint(0, IntOr(a.words[0], 0)), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(w, &e);
+    if (e.isAccepted() || w == &window_) break;
+  }
+  if (!window_.childAt(at)) {
+    QWheelEvent e(QPointF(at), global, QPoint(), QPoint(0, IntOr(a.words[0], 0)), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&window_, &e);
+  }
 }
 
 void Walkthrough::Wait(int ms) {

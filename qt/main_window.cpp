@@ -416,6 +416,7 @@ void MainWindow::wheelEvent(QWheelEvent* e) { Wheel(e); }
 bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
   if (watched == sbox2_->viewport() && e->type() == QEvent::Wheel) {
     Wheel(static_cast<QWheelEvent*>(e));
+    e->accept();  // used up here either way: the box never scrolls on its own
     return true;
   }
   return QWidget::eventFilter(watched, e);
