@@ -69,12 +69,30 @@ ImageWidget::ImageWidget(const ImageBox& b, QWidget* parent) : QWidget(parent), 
   setMouseTracking(true);
 }
 
+// A transparent picture box leaves out the colour of its picture's bottom-left
+// pixel, as the player's marker does on the map.
+const QImage& ImageWidget::Shown() {
+  if (!box.transparent || box.picture.isNull()) return box.picture;
+  if (keyedFrom_ != box.picture.cacheKey()) {
+    keyedFrom_ = box.picture.cacheKey();
+    keyed_ = box.picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = keyed_.pixel(0, keyed_.height() - 1);
+    for (int y = 0; y < keyed_.height(); ++y) {
+      QRgb* line = reinterpret_cast<QRgb*>(keyed_.scanLine(y));
+      for (int x = 0; x < keyed_.width(); ++x)
+        if (line[x] == key) line[x] = 0;
+    }
+  }
+  return keyed_;
+}
+
 void ImageWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   shownKey = box.picture.cacheKey();
   if (box.picture.isNull()) return;
-  if (box.stretch) p.drawImage(rect(), box.picture);
-  else p.drawImage(0, 0, box.picture);
+  const QImage& picture = Shown();
+  if (box.stretch) p.drawImage(rect(), picture);
+  else p.drawImage(0, 0, picture);
 }
 
 void ImageWidget::mousePressEvent(QMouseEvent* e) {

@@ -37,7 +37,10 @@ class ImageWidget : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent*) override;
 
  private:
+  const QImage& Shown();
   bool pressedInside_ = false;
+  QImage keyed_;  // the picture without its transparent colour
+  qint64 keyedFrom_ = -1;
 };
 
 // A read-only memo; text arrives Windows-1252 with CR LF line breaks.
