@@ -155,9 +155,9 @@ void SurfaceMouseDown(TForm1& f, MouseSurface s, int x, int y) {
   if (!r) return;
   // The press sound belongs here once the sound player exists: on Tela only
   // for an area with a pressed picture, on the other surfaces for every area.
-  if (r->pressed.empty()) return;
+  if (s == MouseSurface::Tela && r->pressed.empty()) return;
   const LinkRecord area = *r;  // loading lets messages through, which may change the table
-  DrawOverArea(f, area.pressed, area, PictureOf(f, s));
+  if (!area.pressed.empty()) DrawOverArea(f, area.pressed, area, PictureOf(f, s));
   if (s != MouseSurface::Tela3) f.platform.ProcessMessages();
 }
 

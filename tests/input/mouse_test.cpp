@@ -120,6 +120,26 @@ TEST_F(MouseTest, PressedPicturesAreStretchedToTheAreaAndTheReleaseRedrawsThePic
   }
 }
 
+TEST_F(MouseTest, APressOnAnAreaLetsMessagesThroughExceptOnTelaWithoutAPressedPicture) {
+  const struct {
+    MouseSurface surface;
+    const char* line;
+    int processed;
+  } cases[] = {
+      {MouseSurface::Tela, "lnktel= botao.png,porta,5,5", 0},
+      {MouseSurface::TelCmd, "lnkfnc= botao.png,porta,5,5", 1},
+      {MouseSurface::Imp, "lnkpan= botao.png,porta,5,5", 1},
+  };
+  for (const auto& c : cases) {
+    Run({"linksoff", c.line});
+    SurfaceMouseMove(s.f, c.surface, 10, 10);
+    const int before = s.platform.processCount;
+    SurfaceMouseDown(s.f, c.surface, 10, 10);
+    EXPECT_EQ(s.platform.processCount - before, c.processed) << c.line;
+    SurfaceMouseUp(s.f, c.surface, 10, 10);
+  }
+}
+
 TEST_F(MouseTest, AMissingPressedPictureLeavesTheSurfaceAndTheClickStillCounts) {
   Run({"lnkfnc= botao.png,porta,5,5,,,,sumiu.png"});
   SurfaceMouseMove(s.f, MouseSurface::TelCmd, 10, 10);
