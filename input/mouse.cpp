@@ -82,6 +82,11 @@ void DrawOverArea(TForm1& f, const std::string& name, const LinkRecord& r, QImag
   DrawTransparent(target, pic, r.left, r.top, r.width ? r.width : pic.width(), r.height ? r.height : pic.height());
 }
 
+// A reference holding a web address, which a click hands to the browser.
+bool IsWebReference(const std::string& reference) {
+  return reference.find("http://") != std::string::npos || reference.find("https://") != std::string::npos;
+}
+
 // The browser gets the address from its scheme on, and only a well-formed
 // http(s) URL; a script never runs for it.
 void OpenWebReference(TForm1& f, const std::string& reference) {
@@ -111,10 +116,6 @@ void Follow(TForm1& f, MouseSurface s, const std::string& reference) {
 }
 
 }  // namespace
-
-bool IsWebReference(const std::string& reference) {
-  return reference.find("http://") != std::string::npos || reference.find("https://") != std::string::npos;
-}
 
 MoveEffect SurfaceMouseMove(TForm1& f, MouseSurface s, int x, int y) {
   Control& owner = CursorOwner(f, s);

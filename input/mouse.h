@@ -4,7 +4,6 @@
 #pragma once
 #include <QPoint>
 #include <QRect>
-#include <string>
 
 namespace lumora {
 
@@ -41,9 +40,5 @@ void MapJogMouseUp(TForm1& f);
 // A click on the player's marker: back to the display model's page and to the
 // position script.
 void VoceClick(TForm1& f);
-
-// A web address a clickable area leads to: the text from "http://" or
-// "https://" on, when it holds one.
-bool IsWebReference(const std::string& reference);
 
 }  // namespace lumora

@@ -25,6 +25,11 @@ struct Area {
   int left = 0, top = 0, width = 0, height = 0;
 };
 
+// A picture that cannot be read leaves the load buffer as it was: emptied
+// first, an unreadable picture gives no size and draws nothing, rather than the
+// size and look of the picture loaded before it.
+void ClearLoadBuffer(TForm1& f) { f.BufShp.picture = QImage(); }
+
 // An empty cursor kind is the link cursor when there is a script, else the
 // arrow; the kind is read unguarded and kept as a byte.
 uint8_t CursorKind(const std::string& given, bool hasScript) {
@@ -48,6 +53,7 @@ void Fill(LinkRecord& r, const TForm3& t, const Area& a, uint8_t cursor) {
 // Loads the picture into BufShp and draws it into the record's rectangle, a
 // width or height of 0 being the picture's own (stored back in the record).
 void DrawAreaPicture(TForm1& f, LinkRecord& r, QImage& target) {
+  ClearLoadBuffer(f);
   LoadPicture(f, r.picture, f.BufShp);
   const QImage& picture = f.BufShp.picture;
   if (r.width == 0) r.width = picture.width();
@@ -82,6 +88,7 @@ void LinkTelPicture(TForm3& t, const Area& a, const std::string& numbers) {
 // script; arguments 3 to 5 are width, height and alignment here.
 std::string PagePictureLine(TForm1& f, const TForm3& t) {
   const std::string &picture = t.arg[0], &script = t.arg[1];
+  ClearLoadBuffer(f);
   LoadPicture(f, picture, f.BufShp);
   const QImage& img = f.BufShp.picture;
   std::string width = " width=" + (t.arg[2].empty() ? IntToStr(img.width()) : t.arg[2]);
@@ -118,6 +125,7 @@ void LinkModel3(TForm3& t, const Area& a) {
   LinkRecord& r = f.links.Take(kModel3Slots);
   Fill(r, t, a, CursorKind(t.arg[6], !t.arg[1].empty()));
   if (IsPictureName(r.picture)) {
+    ClearLoadBuffer(f);
     DrawPictureAt(f, r.picture, r.left, r.top, f.TelMod3, r.width, r.height);
     if (r.width == 0) r.width = f.BufShp.picture.width();
     if (r.height == 0) r.height = f.BufShp.picture.height();

@@ -120,6 +120,43 @@ TEST_F(LinkCommandsTest, PanelAndSkinAreasWithAMissingPictureAreMadeAtTheGivenSi
   }
 }
 
+TEST_F(LinkCommandsTest, AnUnreadablePictureGivesNoSizeAndDrawsNothing) {
+  game.WriteLines("quebrada.gif", {"nada de GIF aqui"});
+  for (const char* line : {"lnkfnc= quebrada.gif,x,3,4", "lnktel= quebrada.gif,x,3,4"}) {
+    s.f.links.Reset();
+    s.Exec({"lnkpan= porta.png,x,0,0"});  // the load buffer now holds a 40 by 30 picture
+    s.Exec({line});
+    const LinkRecord& r = At(line[3] == 'f' ? 20 : 0);
+    EXPECT_TRUE(r.active) << line;
+    EXPECT_EQ(r.width, 0) << line;
+    EXPECT_EQ(r.height, 0) << line;
+  }
+  EXPECT_NE(s.f.panelBuffer.pixel(3, 4), kDoor);
+  EXPECT_NE(s.f.screenBuffer.pixel(3, 4), kDoor);
+}
+
+TEST_F(LinkCommandsTest, SynonymsMakeTheSameArea) {
+  const std::pair<const char*, const char*> pairs[] = {
+      {"linktel= porta.png,sala,7,8,,,3,p.png,s.wav", "lnktel= porta.png,sala,7,8,,,3,p.png,s.wav"},
+      {"linkfunc= porta.png,sala,7,8,,,3,p.png,s.wav", "lnkfnc= porta.png,sala,7,8,,,3,p.png,s.wav"},
+      {"linkpainel= porta.png,,7,8,,,3,p.png,s.wav", "lnkpan= porta.png,,7,8,,,3,p.png,s.wav"},
+  };
+  for (const auto& [longer, shorter] : pairs) {
+    s.f.links = LinkTable{};
+    s.Exec({longer});
+    const LinkTable first = s.f.links;
+    s.f.links = LinkTable{};
+    s.Exec({shorter});
+    for (int i = 0; i < 100; ++i) {
+      const LinkRecord &a = first.records[static_cast<size_t>(i)], &b = At(i);
+      EXPECT_EQ(std::tie(a.active, a.left, a.top, a.width, a.height, a.cursor, a.picture, a.script, a.pressed, a.sound),
+                std::tie(b.active, b.left, b.top, b.width, b.height, b.cursor, b.picture, b.script, b.pressed, b.sound))
+          << longer << " slot " << i;
+    }
+    EXPECT_TRUE(first.records[0].active || first.records[20].active || first.records[40].active) << longer;
+  }
+}
+
 TEST_F(LinkCommandsTest, PanelAreasNeedTheShownPanelAndNumbers) {
   s.Exec({"lnkfnc= porta.png,x,3,4"});
   EXPECT_EQ(At(20).left, 3);
