@@ -19,7 +19,7 @@ class WalkNav : public ::testing::Test {
     walk.replace("shot pressed.png", "shot " + shots.filePath("pressed.png"));
     r = PlayWalk("nav", walk);
     ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
-    ASSERT_EQ(r.steps.size(), 27u);
+    ASSERT_EQ(r.steps.size(), 28u);
     for (const auto& step : r.steps) EXPECT_TRUE(step["error"].isNull()) << step["error"].toString().toStdString();
   }
   QJsonObject State(int n) const { return r.Step(n)["state"].toObject(); }
@@ -75,11 +75,13 @@ TEST_F(WalkNav, TheBackgroundDragsTheWindowOutsideItsAreasWhichSurviveUntilLinks
   EXPECT_EQ(State(19)["script"].toString(), "off");     // after "linksoff pan"
 }
 
-TEST_F(WalkNav, TheTwentyFirstAreaTookSlot0AndTheWheelScrollsOnlyOverThePage) {
+TEST_F(WalkNav, TheTwentyFirstAreaTookSlot0TheWheelScrollsOnlyOverThePageAndItsWordsLead) {
   EXPECT_EQ(State(21)["script"].toString(), "primeira");
   EXPECT_EQ(State(23)["canvasScroll"].toInt(), 240);
   EXPECT_EQ(State(24)["canvasScroll"].toInt(), 240);  // beside the box
   EXPECT_EQ(State(25)["canvasScroll"].toInt(), 120);
+  EXPECT_EQ(State(26)["script"].toString(), "start");  // "Voltar" on the model-3 page
+  EXPECT_EQ(State(26)["model"].toString(), "3");
 }
 
 }  // namespace
