@@ -19,9 +19,6 @@
 namespace lumora {
 namespace {
 
-// Empty reads as 0, and so does anything that is not a number.
-int NumberOr0(const std::string& text) { return IntOr(text.empty() ? "0" : text, 0); }
-
 // The picture is written whole to a temporary file that then takes the name,
 // so a full disk never leaves half a map behind.
 bool SaveMapBmp(const QImage& map, const std::string& path) {
@@ -106,10 +103,10 @@ void CmdDefPicMap(TForm3& t) {
     return;
   }
   f.map.surface = surface;
-  f.map.left = NumberOr0(t.arg[1]);
-  f.map.top = NumberOr0(t.arg[2]);
-  f.map.width = NumberOr0(t.arg[3]);
-  f.map.height = NumberOr0(t.arg[4]);
+  f.map.left = IntOr(t.arg[1], 0);
+  f.map.top = IntOr(t.arg[2], 0);
+  f.map.width = IntOr(t.arg[3], 0);
+  f.map.height = IntOr(t.arg[4], 0);
   t.traceLine += "," + IntToStr(f.map.left) + "," + IntToStr(f.map.top) + "," + IntToStr(f.map.width) + "," +
                  IntToStr(f.map.height);
 }
@@ -117,8 +114,9 @@ void CmdDefPicMap(TForm3& t) {
 void CmdPicMap(TForm3& t) {
   TForm1& f = t.f;
   MapState& m = f.map;
-  const int x = IntOr(t.arg[0].empty() ? IntToStr(m.originX) : t.arg[0], 0);
-  const int y = IntOr(t.arg[1].empty() ? IntToStr(m.originY) : t.arg[1], 0);
+  // No argument repeats the last origin.
+  const int x = t.arg[0].empty() ? m.originX : IntOr(t.arg[0], 0);
+  const int y = t.arg[1].empty() ? m.originY : IntOr(t.arg[1], 0);
   t.traceLine += IntToStr(x) + "," + IntToStr(y);
   m.originX = x;
   m.originY = y;
@@ -151,10 +149,10 @@ void CmdShowMap(TForm3& t) {
 
 void CmdPosMap(TForm3& t) {
   MapState& m = t.f.map;
-  m.markerLeft = NumberOr0(t.arg[0]);
-  m.markerTop = NumberOr0(t.arg[1]);
-  m.scrollH = NumberOr0(t.arg[2]);
-  m.scrollV = NumberOr0(t.arg[3]);
+  m.markerLeft = IntOr(t.arg[0], 0);
+  m.markerTop = IntOr(t.arg[1], 0);
+  m.scrollH = IntOr(t.arg[2], 0);
+  m.scrollV = IntOr(t.arg[3], 0);
   // The marker's middle on the map: where "showmap= on" finds the player.
   m.pointX = m.markerLeft + m.scrollH + t.f.Voce.width / 2;
   m.pointY = m.markerTop + m.scrollV + t.f.Voce.height / 2;
