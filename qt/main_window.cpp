@@ -54,6 +54,7 @@ class FocusWatch : public QObject {
 }  // namespace
 
 MainWindow::MainWindow(TForm1& form, std::unique_ptr<WebBackend> web) : f_(form), web_(std::move(web)) {
+  shownPos_ = QPoint(f_.windowLeft, f_.windowTop);
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("Lumora: ") + QStringFromCp1252(f_.gameName));
   abok0_ = new QStackedWidget(this);
@@ -278,7 +279,7 @@ void MainWindow::SyncFocus() {
 
 void MainWindow::Sync() {
   if (width() != f_.Abok0.width || height() != f_.Abok0.height) resize(f_.Abok0.width, f_.Abok0.height);
-  if (pos() != QPoint(f_.windowLeft, f_.windowTop)) move(f_.windowLeft, f_.windowTop);
+  MoveToModel();
   SyncControl(abok0_, f_.Abok0);
   abok0_->setCurrentIndex(f_.Abok0.pageIndex);
   SyncImage(imp_);
@@ -376,7 +377,7 @@ void MainWindow::WireSurface(ImageWidget* w, MouseSurface s) {
 void MainWindow::PointerMoved(MouseSurface s, int x, int y) {
   MoveEffect effect;
   const bool endNow = EnterEngine(f_, [&] { effect = SurfaceMouseMove(f_, s, x, y); });
-  if (effect.window) move(f_.windowLeft, f_.windowTop);
+  if (effect.window) MoveToModel();
   if (effect.cursor) {
     switch (s) {
       case MouseSurface::Tela: SyncCursor(tela_, f_.Tela.cursor); break;
@@ -441,6 +442,16 @@ void MainWindow::moveEvent(QMoveEvent* e) {
   QWidget::moveEvent(e);
   f_.windowLeft = x();
   f_.windowTop = y();
+  shownPos_ = pos();
+}
+
+// The window goes where the engine put it (a drag by the background). Until
+// the engine moves it, the window system places it as it likes.
+void MainWindow::MoveToModel() {
+  const QPoint wanted(f_.windowLeft, f_.windowTop);
+  if (wanted == shownPos_) return;
+  shownPos_ = wanted;
+  move(wanted);
 }
 
 }  // namespace lumora

@@ -60,6 +60,7 @@ class MainWindow : public QWidget {
   void WireSurface(ImageWidget* w, MouseSurface s);
   void WireMap();
   void PointerMoved(MouseSurface s, int x, int y);
+  void MoveToModel();
   void ReadBackScrolling(QScrollArea* w);
   // The wheel anywhere in the window goes to the model-3 page's handler.
   bool Wheel(QWheelEvent* e);
@@ -84,6 +85,7 @@ class MainWindow : public QWidget {
   QScrollArea *sbc1_, *sbox2_;
   QTimer openingClickTimer_;
   bool applyingScroll_ = false;  // the model's scroll positions are being shown
+  QPoint shownPos_;              // the window's position as last applied or reported
 };
 
 }  // namespace lumora
