@@ -69,6 +69,25 @@ TEST_F(LinkCommandsTest, LinkTelWordsSizeTheAreaToThemAndADrawnWordShowsAfterThe
   EXPECT_TRUE(drawn);
 }
 
+TEST_F(LinkCommandsTest, PanelWordsUseTheMessageFontAndSkinWordsTheQuitLabelsInBold) {
+  s.f.lbFim.font.name = "Courier New";
+  s.f.lbFim.font.size = 20;
+  FontSpec skin = s.f.lbFim.font;
+  skin.bold = true;
+  const struct {
+    const char* line;
+    int slot;
+    FontSpec font;
+  } cases[] = {{"lnkfnc= Abrir a porta,x,0,0", 20, MessageFont(s.f)}, {"lnkpan= Abrir a porta,x,0,0", 40, skin}};
+  for (const auto& c : cases) {
+    s.Exec({c.line});
+    const QSize size = MeasureText(c.font, "Abrir a porta");
+    EXPECT_EQ(At(c.slot).width, size.width()) << c.line;
+    EXPECT_EQ(At(c.slot).height, size.height()) << c.line;
+  }
+  EXPECT_NE(At(20).width, At(40).width);
+}
+
 TEST_F(LinkCommandsTest, LinkTelReportsAMissingPictureAndModel0) {
   EXPECT_EQ(s.Exec({"lnktel= falta.png,sala,1,2"}), "   0: lnktel= falta.png <--- arquivo n\xE3o existe");
   Run({"setmode= 0"});
