@@ -94,6 +94,10 @@ QJsonObject StateJson(const TForm1& f, bool exited) {
   s["config"] = Strings(f.config);
   s["window"] = QJsonObject{{"left", f.windowLeft}, {"top", f.windowTop}, {"width", f.Abok0.width},
                             {"height", f.Abok0.height}};
+  // The map page's scroll position and the marker in the scroll box's visible pixels.
+  s["map"] = QJsonObject{{"scroll", QJsonArray{f.Sbc1.scrollX, f.Sbc1.scrollY}},
+                         {"marker", QJsonArray{f.Voce.left, f.Voce.top}}};
+  s["canvasScroll"] = f.Sbox2.scrollY;  // the model-3 page's vertical scroll position
   s["exited"] = exited;
   return s;
 }

@@ -157,11 +157,8 @@ void Walkthrough::Deliver(const Action& a) {
     Key(a.words[0]);
   } else if (v == "move" || v == "click" || v == "drag") {
     if (!Mouse(a)) error_ = "walkthrough: cannot read " + a.text;
-  } else if (v == "wheel" && a.words.size() == 1) {
-    QWidget* target = window_.Surface("md3");
-    QWheelEvent e(QPointF(1, 1), QPointF(1, 1), QPoint(), QPoint(0, IntOr(a.words[0], 0)), Qt::NoButton,
-                  Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(target, &e);
+  } else if (v == "wheel" && (a.words.size() == 1 || a.words.size() == 3)) {
+    Wheel(a);
   } else if (v == "follow" && !a.rest.empty()) {
     window_.FollowLink(a.rest);
   } else if (v == "link" && !a.rest.empty()) {
@@ -258,6 +255,33 @@ bool Walkthrough::Mouse(const Action& a) {
   }
   send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
   return true;
+}
+
+// The wheel turned at (X, Y) of the window, by default the middle of the model-3
+// page's scroll box: the event goes to the widget there, with that global
+// position, as the window system would deliver it.
+void Walkthrough::Wheel(const Action& a) {
+  QPoint at;
+  if (a.words.size() == 3) {
+    at = QPoint(IntOr(a.words[1], 0), IntOr(a.words[2], 0));
+  } else {
+    QWidget* box = window_.Surface("sbox2");
+    at = box->mapTo(&window_, box->rect().center());
+  }
+  // The window system hands an unused wheel event on to the parents; an event
+  // sent from here is not handed on by Qt, so the driver does it.
+  const QPointF global = window_.mapToGlobal(QPointF(at));
+  for (QWidget* w = window_.childAt(at); w; w = w->parentWidget()) {
+    QWheelEvent e(w->mapFromGlobal(global), global, QPoint(), QPoint(0, IntOr(a.words[0], 0)), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(w, &e);
+    if (e.isAccepted() || w == &window_) break;
+  }
+  if (!window_.childAt(at)) {
+    QWheelEvent e(QPointF(at), global, QPoint(), QPoint(0, IntOr(a.words[0], 0)), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&window_, &e);
+  }
 }
 
 void Walkthrough::Wait(int ms) {

@@ -50,6 +50,7 @@ class Walkthrough {
   void Type(const std::string& utf8);
   void Key(const std::string& name);
   void Wait(int ms);
+  void Wheel(const Action& a);
   QImage Screenshot();
 
   TForm1& f_;

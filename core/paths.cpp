@@ -74,6 +74,19 @@ std::string ResolvePath(const std::string& folder, std::string_view name) {
   return folder + utf8;
 }
 
+bool InsideFolder(std::string_view name) {
+  if (name.empty() || name[0] == '/' || name[0] == '\\' || (name.size() > 1 && name[1] == ':')) return false;
+  size_t start = 0;
+  while (start <= name.size()) {
+    const size_t end = name.find_first_of("/\\", start);
+    const size_t stop = end == std::string_view::npos ? name.size() : end;
+    if (name.substr(start, stop - start) == "..") return false;
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+  }
+  return true;
+}
+
 bool FileExists(const std::string& folder, std::string_view name) {
   return IsRegularFile(ResolvePath(folder, name));
 }

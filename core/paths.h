@@ -15,6 +15,12 @@ std::string ResolvePath(const std::string& folder, std::string_view name);
 // Whether folder + name names an existing regular file (after resolving).
 bool FileExists(const std::string& folder, std::string_view name);
 
+// Whether a file name given by a script stays inside the folder it is joined
+// to: not empty, not absolute, no drive, no ".." step (either slash counts).
+// Files a script writes or deletes by name pass it, so no game can reach the
+// player's other files.
+bool InsideFolder(std::string_view name);
+
 // The folder part of a path, ending with "/" ("" when it has none).
 std::string FolderOf(const std::string& path);
 

@@ -14,8 +14,22 @@ namespace lumora {
 using Colour = uint32_t;
 constexpr Colour kWhite = 0xFFFFFF, kBlack = 0x000000, kSilver = 0xC0C0C0, kGreen = 0x008000;
 
-// Pointer shapes: the standard cursors a component may show.
-enum class Cursor { Default, Arrow, Link, Drag, MultiDrag, Cross, Wait, Help, Text };
+// Pointer shapes: the standard cursors a component may show. Drag is the link
+// cursor (cursor kind 1 of a clickable area); CursorOfKind gives the others.
+enum class Cursor {
+  Default, Arrow, Drag, HandPoint, HSplit, MultiDrag, No, VSplit, SqlWait, Hidden, NoDrop, HourGlass, Cross,
+  Wait, Help, Text,
+  Link = Drag,
+};
+
+// The pointer shape of a clickable area's cursor kind: 1 to 11 name a shape,
+// any other kind is the arrow.
+constexpr Cursor CursorOfKind(int kind) {
+  constexpr Cursor kKinds[] = {Cursor::Arrow,  Cursor::Drag,      Cursor::HandPoint, Cursor::HSplit,
+                               Cursor::MultiDrag, Cursor::No,     Cursor::VSplit,    Cursor::SqlWait,
+                               Cursor::Hidden, Cursor::NoDrop,    Cursor::HourGlass, Cursor::Cross};
+  return kind >= 0 && kind < 12 ? kKinds[kind] : Cursor::Arrow;
+}
 
 // Font sizes are points on a 96-dpi screen; every font is set in pixels, and
 // the window description gives its fonts in pixels. Both round to nearest.

@@ -14,6 +14,7 @@
 #include "form/game_state.h"
 #include "form/link_table.h"
 #include "form/rain.h"
+#include "form/map_state.h"
 #include "form/random.h"
 #include "form/script_ref.h"
 
@@ -115,6 +116,11 @@ struct TForm1 {
   std::string pictureClickScript;
   Page page;
   AudioLog audio;  // the audio requests since the last walkthrough step
+  MapState map;
+  // The clickable area under the pointer at its last movement, -1 for none;
+  // the press and the release act on it.
+  int hoveredArea = -1;
+  int pressX = 0, pressY = 0;  // where a window drag was grabbed (Imp, TelAber)
 
   // Off-screen bitmaps: the screen and panel buffers and four work bitmaps.
   QImage screenBuffer, panelBuffer;

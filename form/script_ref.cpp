@@ -23,11 +23,12 @@ std::string SplitReference(std::string_view reference, LinkParams& params) {
 }
 
 std::string ResolveName(const std::string& name, const Exits& exits, const SpecialScripts& specials) {
+  if (name.size() > 1 && name[0] == '@') {
+    const std::string* exit = ExitOfWord(exits, std::string_view(name).substr(1));
+    if (exit) return exit->empty() ? name : *exit;
+  }
   const std::pair<std::string_view, const std::string*> table[] = {
-      {"@norte", &exits.norte},   {"@sul", &exits.sul},       {"@leste", &exits.leste},
-      {"@oeste", &exits.oeste},   {"@entrar", &exits.entrar}, {"@sair", &exits.sair},
-      {"@subir", &exits.subir},   {"@descer", &exits.descer}, {"@pos", &specials.posic},
-      {"@obj", &specials.objeto}, {"xvlt", &specials.retscp}, {"@xvlt", &specials.retscp}};
+      {"@pos", &specials.posic}, {"@obj", &specials.objeto}, {"xvlt", &specials.retscp}, {"@xvlt", &specials.retscp}};
   for (const auto& [symbol, field] : table)
     if (name == symbol && !field->empty()) return *field;
   return name;

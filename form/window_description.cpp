@@ -64,6 +64,7 @@ void DescribeDisplayPages(TForm1& f) {
   Place(f.Sbc1, "Sbc1", 0, 0, 596, 323, kSilver);
   f.Sbc1.barColor = 0x00CE67;
   Place(f.MapJog, "MapJog", 0, 0, 596, 323);
+  f.MapJog.autoSize = true;
   Place(f.Voce, "Voce", 160, 85, 29, 46);
   f.Voce.transparent = true;
   f.Voce.picture = BuiltinMarker();

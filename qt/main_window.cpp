@@ -5,11 +5,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "core/text1252.h"
 #include "input/quit_button.h"
 #include "input/typed_command.h"
 #include "input/web_navigation.h"
+#include "nav/map_page.h"
 #include "shell/entry.h"
 #include "shell/lifecycle.h"
 
@@ -52,6 +54,7 @@ class FocusWatch : public QObject {
 }  // namespace
 
 MainWindow::MainWindow(TForm1& form, std::unique_ptr<WebBackend> web) : f_(form), web_(std::move(web)) {
+  shownPos_ = QPoint(f_.windowLeft, f_.windowTop);
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setWindowTitle(QStringLiteral("Lumora: ") + QStringFromCp1252(f_.gameName));
   abok0_ = new QStackedWidget(this);
@@ -66,6 +69,17 @@ MainWindow::MainWindow(TForm1& form, std::unique_ptr<WebBackend> web) : f_(form)
   telAber_ = new ImageWidget(f_.TelAber, openingPage);
   telAber_->handlers.click = [this] { OpeningClick(); };
   telAber_->handlers.doubleClick = [this] { OpeningDoubleClick(); };
+  WireSurface(tela_, MouseSurface::Tela);
+  WireSurface(telCmd_, MouseSurface::TelCmd);
+  WireSurface(imp_, MouseSurface::Imp);
+  WireSurface(telAber_, MouseSurface::TelAber);
+  WireSurface(tela3_, MouseSurface::Tela3);
+  WireMap();
+  sbox2_->viewport()->installEventFilter(this);
+  for (QScrollArea* area : {sbc1_, sbox2_}) {
+    for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()})
+      connect(bar, &QScrollBar::valueChanged, this, [this, area] { ReadBackScrolling(area); });
+  }
   web_->onLink = [this](const std::string& reported) { FollowLink(reported); };
   openingClickTimer_.setSingleShot(true);
   connect(&openingClickTimer_, &QTimer::timeout, this, [this] { OpeningClickInterval(); });
@@ -152,8 +166,45 @@ void MainWindow::SyncControl(QWidget* w, const Control& c) {
     w->setPalette(pal);
     w->setAutoFillBackground(true);
   }
-  const Qt::CursorShape shape = ToQtCursor(c.cursor);
-  if (w->cursor().shape() != shape) w->setCursor(shape);
+  SyncCursor(w, c.cursor);
+}
+
+// The shape shown is kept on the widget: a drawn cursor has no shape of its own
+// to compare with.
+void MainWindow::SyncCursor(QWidget* w, Cursor cursor) {
+  const QVariant shown = w->property("lumoraCursor");
+  if (shown.isValid() && shown.toInt() == static_cast<int>(cursor)) return;
+  w->setProperty("lumoraCursor", static_cast<int>(cursor));
+  w->setCursor(ToQCursor(cursor));
+}
+
+// The bars' thickness and colour, and the scroll positions of the model.
+void MainWindow::SyncScrollBox(QScrollArea* w, const ScrollBox& box) {
+  SyncControl(w, box);
+  const QString sheet = QStringLiteral(
+                            "QScrollBar:vertical{width:%1px;background:%2;margin:0}"
+                            "QScrollBar:horizontal{height:%1px;background:%2;margin:0}"
+                            "QScrollBar::handle{background:%3;min-width:%1px;min-height:%1px}"
+                            "QScrollBar::add-line,QScrollBar::sub-line{width:0;height:0}")
+                            .arg(box.barSize)
+                            .arg(QColor::fromRgb(box.barColor).name())
+                            .arg(QColor::fromRgb(box.barColor).darker(150).name());
+  if (w->styleSheet() != sheet) w->setStyleSheet(sheet);
+  applyingScroll_ = true;
+  if (w->horizontalScrollBar()->value() != box.scrollX) w->horizontalScrollBar()->setValue(box.scrollX);
+  if (w->verticalScrollBar()->value() != box.scrollY) w->verticalScrollBar()->setValue(box.scrollY);
+  applyingScroll_ = false;
+}
+
+// The player's own scrolling (bars, keys) goes back into the model.
+void MainWindow::ReadBackScrolling(QScrollArea* w) {
+  if (applyingScroll_) return;
+  const int h = w->horizontalScrollBar()->value(), v = w->verticalScrollBar()->value();
+  if (w == sbc1_) {
+    SetMapScroll(f_, h, v);
+  } else {
+    f_.Sbox2.scrollY = v;
+  }
 }
 
 // The font and its colour, in the palette role the widget paints its text with.
@@ -167,13 +218,15 @@ void MainWindow::SyncFont(QWidget* w, const FontSpec& spec, QPalette::ColorRole 
   }
 }
 
-void MainWindow::SyncImage(ImageWidget* w) {
+void MainWindow::SyncImage(ImageWidget* w, QPoint offset) {
   const ImageBox& b = w->box;
   Control c = b;
   if (b.autoSize && !b.picture.isNull()) {
     c.width = b.picture.width();
     c.height = b.picture.height();
   }
+  c.left += offset.x();
+  c.top += offset.y();
   SyncControl(w, c);
   // A box without a picture shows what lies behind it.
   if (b.transparent || b.picture.isNull()) w->setAutoFillBackground(false);
@@ -227,6 +280,7 @@ void MainWindow::SyncFocus() {
 
 void MainWindow::Sync() {
   if (width() != f_.Abok0.width || height() != f_.Abok0.height) resize(f_.Abok0.width, f_.Abok0.height);
+  MoveToModel();
   SyncControl(abok0_, f_.Abok0);
   abok0_->setCurrentIndex(f_.Abok0.pageIndex);
   SyncImage(imp_);
@@ -245,13 +299,14 @@ void MainWindow::Sync() {
   SyncControl(barraTop_, f_.BarraTop);
   SyncMemo(msgMd0_);
   SyncWeb();
-  SyncControl(sbc1_, f_.Sbc1);
   SyncImage(mapJog_);
-  SyncImage(voce_);
+  // The marker stands in the scroll box's visible coordinates; it scrolls with the map.
+  SyncImage(voce_, QPoint(f_.Sbc1.scrollX, f_.Sbc1.scrollY));
   sbc1_->widget()->resize(f_.MapJog.left + f_.MapJog.width, f_.MapJog.top + f_.MapJog.height);
-  SyncControl(sbox2_, f_.Sbox2);
+  SyncScrollBox(sbc1_, f_.Sbc1);
   SyncImage(tela3_);
   sbox2_->widget()->resize(f_.Sbox2.width, f_.Tela3.top + f_.Tela3.height);
+  SyncScrollBox(sbox2_, f_.Sbox2);
   SyncLabel(label2_, f_.Label2);
   SyncImage(telAber_);
   // The skin's outline, for painting and for clicks.
@@ -295,6 +350,7 @@ QWidget* MainWindow::Surface(const std::string& word) {
   if (word == "map") return mapJog_;
   if (word == "marker") return voce_;
   if (word == "input") return input_;
+  if (word == "sbox2") return sbox2_;
   if (word == "quit") return btFim_;
   return nullptr;
 }
@@ -326,6 +382,63 @@ void MainWindow::FollowLink(const std::string& reported) {
   Enter([this, address] { WebBNavigateComplete2(f_, address); });
 }
 
+void MainWindow::WireSurface(ImageWidget* w, MouseSurface s) {
+  w->handlers.move = [this, s](int x, int y, Qt::MouseButton) { PointerMoved(s, x, y); };
+  w->handlers.press = [this, s](int x, int y, Qt::MouseButton) { Enter([=, this] { SurfaceMouseDown(f_, s, x, y); }); };
+  w->handlers.release = [this, s](int x, int y, Qt::MouseButton) { Enter([=, this] { SurfaceMouseUp(f_, s, x, y); }); };
+}
+
+// A movement is the commonest event: only what it changed is brought in line,
+// never the whole window.
+void MainWindow::PointerMoved(MouseSurface s, int x, int y) {
+  MoveEffect effect;
+  const bool endNow = EnterEngine(f_, [&] { effect = SurfaceMouseMove(f_, s, x, y); });
+  if (effect.window) MoveToModel();
+  if (effect.cursor) {
+    switch (s) {
+      case MouseSurface::Tela: SyncCursor(tela_, f_.Tela.cursor); break;
+      case MouseSurface::TelCmd: SyncCursor(telCmd_, f_.TelCmd.cursor); break;
+      case MouseSurface::Imp:
+      case MouseSurface::TelAber: SyncCursor(imp_, f_.Imp.cursor); break;
+      case MouseSurface::Tela3: SyncCursor(tela3_, f_.Tela3.cursor); break;
+    }
+  }
+  if (endNow) ExitNow();
+}
+
+void MainWindow::WireMap() {
+  mapJog_->handlers.press = [this](int x, int y, Qt::MouseButton) { MapJogMouseDown(f_, x, y); };
+  mapJog_->handlers.move = [this](int x, int y, Qt::MouseButton) {
+    bool scrolled = false;
+    const bool endNow = EnterEngine(f_, [&] { scrolled = MapJogMouseMove(f_, x, y); });
+    if (scrolled) Sync();
+    if (endNow) ExitNow();
+  };
+  mapJog_->handlers.release = [this](int, int, Qt::MouseButton) { MapJogMouseUp(f_); };
+  voce_->handlers.click = [this] { Enter([this] { VoceClick(f_); }); };
+}
+
+bool MainWindow::Wheel(QWheelEvent* e) {
+  const QRect box(sbox2_->mapToGlobal(QPoint(0, 0)), QSize(f_.Sbox2.width, f_.Sbox2.height));
+  const QPoint at = e->globalPosition().toPoint();
+  bool used = false;
+  Enter([&] { used = Sbox2MouseWheel(f_, at, box, e->angleDelta().y()); });
+  e->setAccepted(used);
+  return used;
+}
+
+void MainWindow::wheelEvent(QWheelEvent* e) { Wheel(e); }
+
+// The page's scroll box scrolls only as the engine says.
+bool MainWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == sbox2_->viewport() && e->type() == QEvent::Wheel) {
+    Wheel(static_cast<QWheelEvent*>(e));
+    e->accept();  // used up here either way: the box never scrolls on its own
+    return true;
+  }
+  return QWidget::eventFilter(watched, e);
+}
+
 void MainWindow::ExitNow() {
   if (closing_) return;
   closing_ = true;
@@ -345,6 +458,16 @@ void MainWindow::moveEvent(QMoveEvent* e) {
   QWidget::moveEvent(e);
   f_.windowLeft = x();
   f_.windowTop = y();
+  shownPos_ = pos();
+}
+
+// The window goes where the engine put it (a drag by the background). Until
+// the engine moves it, the window system places it as it likes.
+void MainWindow::MoveToModel() {
+  const QPoint wanted(f_.windowLeft, f_.windowTop);
+  if (wanted == shownPos_) return;
+  shownPos_ = wanted;
+  move(wanted);
 }
 
 }  // namespace lumora

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "form/form1.h"
+#include "input/mouse.h"
 #include "qt/web_view.h"
 #include "qt/widgets.h"
 
@@ -45,13 +46,24 @@ class MainWindow : public QWidget {
  protected:
   void closeEvent(QCloseEvent*) override;
   void moveEvent(QMoveEvent*) override;
+  void wheelEvent(QWheelEvent*) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
   void BuildGamePage(QWidget* page);
   void BuildDisplayPages();
   void SyncControl(QWidget* w, const Control& c);
   void SyncFont(QWidget* w, const FontSpec& spec, QPalette::ColorRole role);
-  void SyncImage(ImageWidget* w);
+  void SyncImage(ImageWidget* w, QPoint offset = {});
+  void SyncCursor(QWidget* w, Cursor cursor);
+  void SyncScrollBox(QScrollArea* w, const ScrollBox& box);
+  void WireSurface(ImageWidget* w, MouseSurface s);
+  void WireMap();
+  void PointerMoved(MouseSurface s, int x, int y);
+  void MoveToModel();
+  void ReadBackScrolling(QScrollArea* w);
+  // The wheel anywhere in the window goes to the model-3 page's handler.
+  bool Wheel(QWheelEvent* e);
   void SyncLabel(QLabel* w, const Label& l);
   void SyncMemo(MemoWidget* w);
   void SyncInput();
@@ -74,6 +86,8 @@ class MainWindow : public QWidget {
   MemoWidget *msg_, *msgMd0_;
   QScrollArea *sbc1_, *sbox2_;
   QTimer openingClickTimer_;
+  bool applyingScroll_ = false;  // the model's scroll positions are being shown
+  QPoint shownPos_;              // the window's position as last applied or reported
 };
 
 }  // namespace lumora

@@ -14,13 +14,49 @@ namespace lumora {
 
 QFont ToQFont(const FontSpec& spec) { return FontForBitmap(spec); }
 
-Qt::CursorShape ToQtCursor(Cursor cursor) {
+namespace {
+
+// Kind 9, "no drop": Qt has one forbidden shape, which kind 5 shows, so this
+// one is drawn here: an arrow with a small crossed-out circle beside it.
+QCursor NoDropCursor() {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QPointF arrow[] = {{1, 1}, {1, 17}, {5, 13}, {8, 20}, {10, 19}, {7, 12}, {12, 12}};
+  p.setPen(QPen(Qt::black, 1));
+  p.setBrush(Qt::white);
+  p.drawPolygon(arrow, 7);
+  p.setPen(QPen(Qt::white, 4));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(QRectF(15, 15, 14, 14));
+  p.drawLine(QPointF(18, 26), QPointF(26, 18));
+  p.setPen(QPen(Qt::black, 2));
+  p.drawEllipse(QRectF(15, 15, 14, 14));
+  p.drawLine(QPointF(18, 26), QPointF(26, 18));
+  p.end();
+  return QCursor(pixmap, 1, 1);
+}
+
+}  // namespace
+
+QCursor ToQCursor(Cursor cursor) {
   switch (cursor) {
-    case Cursor::Link: return Qt::PointingHandCursor;
     case Cursor::Drag: return Qt::DragMoveCursor;
+    case Cursor::HandPoint: return Qt::PointingHandCursor;
+    case Cursor::HSplit: return Qt::SplitHCursor;
     case Cursor::MultiDrag: return Qt::DragCopyCursor;
-    case Cursor::Cross: return Qt::CrossCursor;
+    case Cursor::No: return Qt::ForbiddenCursor;
+    case Cursor::VSplit: return Qt::SplitVCursor;
+    case Cursor::SqlWait: return Qt::BusyCursor;
+    case Cursor::Hidden: return Qt::BlankCursor;
+    case Cursor::NoDrop: {
+      static const QCursor noDrop = NoDropCursor();
+      return noDrop;
+    }
+    case Cursor::HourGlass:
     case Cursor::Wait: return Qt::WaitCursor;
+    case Cursor::Cross: return Qt::CrossCursor;
     case Cursor::Help: return Qt::WhatsThisCursor;
     case Cursor::Text: return Qt::IBeamCursor;
     case Cursor::Default:
@@ -33,12 +69,30 @@ ImageWidget::ImageWidget(const ImageBox& b, QWidget* parent) : QWidget(parent), 
   setMouseTracking(true);
 }
 
+// A transparent picture box leaves out the colour of its picture's bottom-left
+// pixel, as the player's marker does on the map.
+const QImage& ImageWidget::Shown() {
+  if (!box.transparent || box.picture.isNull()) return box.picture;
+  if (keyedFrom_ != box.picture.cacheKey()) {
+    keyedFrom_ = box.picture.cacheKey();
+    keyed_ = box.picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = keyed_.pixel(0, keyed_.height() - 1);
+    for (int y = 0; y < keyed_.height(); ++y) {
+      QRgb* line = reinterpret_cast<QRgb*>(keyed_.scanLine(y));
+      for (int x = 0; x < keyed_.width(); ++x)
+        if (line[x] == key) line[x] = 0;
+    }
+  }
+  return keyed_;
+}
+
 void ImageWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   shownKey = box.picture.cacheKey();
   if (box.picture.isNull()) return;
-  if (box.stretch) p.drawImage(rect(), box.picture);
-  else p.drawImage(0, 0, box.picture);
+  const QImage& picture = Shown();
+  if (box.stretch) p.drawImage(rect(), picture);
+  else p.drawImage(0, 0, picture);
 }
 
 void ImageWidget::mousePressEvent(QMouseEvent* e) {

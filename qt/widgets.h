@@ -1,5 +1,6 @@
 // The widgets that show the form model's components.
 #pragma once
+#include <QCursor>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QWidget>
@@ -11,7 +12,8 @@
 namespace lumora {
 
 QFont ToQFont(const FontSpec& font);
-Qt::CursorShape ToQtCursor(Cursor cursor);
+// The pointer shapes of the cursor kinds, each distinguishable from the others.
+QCursor ToQCursor(Cursor cursor);
 
 // Mouse events a surface forwards to the engine, in that surface's pixels.
 struct MouseHandlers {
@@ -35,7 +37,10 @@ class ImageWidget : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent*) override;
 
  private:
+  const QImage& Shown();
   bool pressedInside_ = false;
+  QImage keyed_;  // the picture without its transparent colour
+  qint64 keyedFrom_ = -1;
 };
 
 // A read-only memo; text arrives Windows-1252 with CR LF line breaks.

@@ -126,17 +126,8 @@ void CmdIfModel3(TForm3& t) { IfModel(t, DisplayModel::Canvas); }
 void CmdGetDir(TForm3& t) {
   const int n = RegisterArgument(t, t.arg[0]);
   if (n < 0) return;
-  const Exits& e = t.f.exits;
   const std::string& word = t.arg[1];
-  const std::string* exit = word == "norte"    ? &e.norte
-                            : word == "sul"    ? &e.sul
-                            : word == "leste"  ? &e.leste
-                            : word == "oeste"  ? &e.oeste
-                            : word == "entrar" ? &e.entrar
-                            : word == "sair"   ? &e.sair
-                            : word == "descer" ? &e.descer
-                            : word == "subir"  ? &e.subir
-                                               : nullptr;
+  const std::string* exit = ExitOfWord(t.f.exits, word);
   t.traceLine += "," + word;
   if (!exit || exit->empty()) {
     t.traceLine += " <--- dire\xE7\xE3o desconhecida";

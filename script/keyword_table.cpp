@@ -8,6 +8,9 @@
 #include "script/conditions.h"
 #include "script/flow.h"
 #include "script/param.h"
+#include "nav/exit_commands.h"
+#include "nav/link_commands.h"
+#include "nav/map_commands.h"
 #include "state/object_commands.h"
 #include "state/register_commands.h"
 #include "state/state_commands.h"
@@ -111,9 +114,34 @@ constexpr KeywordRow kTable[] = {
     {"getultobj=", CmdGetUltObj},
     // the Hud
     {"hud=", CmdHud},
-    // the picture's click script, exits cleared: none yet
-    // the map: none yet
-    // exits and links: none yet
+    // the picture's click script, exits cleared
+    {"telpos=", CmdTelPos},
+    {"cleardir", CmdClearDir},
+    // the map
+    {"loadmap=", CmdLoadMap},
+    {"defpicmap=", CmdDefPicMap},
+    {"picmap=", CmdPicMap},
+    {"showmap", CmdShowMap},
+    {"showmap=", CmdShowMap},
+    {"posmap=", CmdPosMap},
+    {"addmap=", CmdAddMap},
+    // exits and links
+    {"linksoff", CmdLinksOff},
+    {"norte=", CmdNorte},
+    {"sul=", CmdSul},
+    {"leste=", CmdLeste},
+    {"oeste=", CmdOeste},
+    {"entrar=", CmdEntrar},
+    {"sair=", CmdSair},
+    {"subir=", CmdSubir},
+    {"descer=", CmdDescer},
+    {"linktel=", CmdLinkTel},
+    {"lnktel=", CmdLinkTel},
+    {"ifdir=", CmdIfDir},
+    {"linkfunc=", CmdLinkFunc},
+    {"lnkfnc=", CmdLinkFunc},
+    {"linkpainel=", CmdLinkPainel},
+    {"lnkpan=", CmdLinkPainel},
     // the screen buffer's font and colours
     {"telacorfnd=", CmdTelaCorFnd},
     {"telacortxt=", CmdTelaCorTxt},

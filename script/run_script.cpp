@@ -6,6 +6,7 @@
 #include "core/trace.h"
 #include "form/config.h"
 #include "form/form1.h"
+#include "nav/map_page.h"
 #include "script/interp.h"
 #include "script/labels.h"
 #include "state/state_files.h"
@@ -137,6 +138,7 @@ void Finish(TForm1& f) {
   CopyBuffersToScreen(f);
   SaveRegistersAndObjects(f.state, f.gameFolder, f.gameName);
   f.platform.ProcessMessages();
+  if (f.Abok1.ActivePage() == "Mapa") MapPageRefresh(f);
   switch (f.Model()) {
     case DisplayModel::Typed:
     case DisplayModel::Picture:

@@ -19,25 +19,10 @@ void ResetRegisterValues(GameState& state) {
   for (size_t n = 0; n < count; ++n) state.registers[n].clear();
 }
 
-// A saved map is a file of the game folder; a name that climbs out of it ("..",
-// an absolute path, a drive) could delete any file of the player's, so it is
-// refused.
-bool InsideGameFolder(const std::string& name) {
-  if (name[0] == '/' || name[0] == '\\' || (name.size() > 1 && name[1] == ':')) return false;
-  size_t start = 0;
-  while (start <= name.size()) {
-    const size_t end = name.find_first_of("/\\", start);
-    const size_t stop = end == std::string::npos ? name.size() : end;
-    if (name.compare(start, stop - start, "..") == 0) return false;
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
-  return true;
-}
-
 void DeleteSavedMap(TForm3& t, const std::string& name) {
   if (name.empty()) return;
-  if (!InsideGameFolder(name)) {
+  // A name climbing out of the game folder could delete any file of the player's.
+  if (!InsideFolder(name)) {
     t.traceLine += " <--- fora da pasta do jogo";
     return;
   }

@@ -39,5 +39,19 @@ TEST(ResolvePath, FolderAndFileNameParts) {
   EXPECT_EQ(FileNameOf("c.scp"), "c.scp");
 }
 
+TEST(InsideFolder, RefusesNamesThatLeaveTheFolder) {
+  const struct {
+    const char* name;
+    bool inside;
+  } cases[] = {
+      {"mapa.bmp", true},         {"mapas/mapa.bmp", true},   {"mapas\\mapa.bmp", true},
+      {"..mapa.bmp", true},       {"a..b/mapa.bmp", true},    {"", false},
+      {"../mapa.bmp", false},     {"..\\mapa.bmp", false},    {"a/../../mapa.bmp", false},
+      {"a\\..\\..\\mapa.bmp", false}, {"/etc/passwd", false},    {"\\servidor\\x", false},
+      {"C:mapa.bmp", false},      {"c:\\mapa.bmp", false},    {"..", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(InsideFolder(c.name), c.inside) << c.name;
+}
+
 }  // namespace
 }  // namespace lumora

@@ -1,5 +1,6 @@
 // The demo game stays playable from start to end: typed commands, the three
 // display models it uses, page links, objects and registers.
+#include <QImage>
 #include <QJsonArray>
 #include <gtest/gtest.h>
 
@@ -27,6 +28,64 @@ TEST(WalkDemo, PlaysFromTheEntranceToTheDoor) {
   // The visits to the entrance are counted in register 1 and saved.
   EXPECT_EQ(state(9)["registers"].toArray()[1].toString(), "2");
   EXPECT_TRUE(r.File("demo.rgs").startsWith("\r\n2\r\n"));
+}
+
+// The same game by the mouse alone: the panel's arrows follow the exits, the
+// key is picked up from the screen, the map grows room by room, the web
+// button hands its address to the browser, the marker leads back.
+TEST(WalkDemo, PlaysByClicksAndTheMapGrowsAsThePlayerExplores) {
+  const char* walk =
+      "start\n"
+      "click fnc 150 60\n"     // 2: east, the garden
+      "click tel 310 205\n"    // 3: the key on the ground
+      "click fnc 105 20\n"     // 4: north, the gate
+      "click fnc 105 90\n"     // 5: south, the garden
+      "click fnc 60 60\n"      // 6: west, the entrance
+      "click fnc 105 20\n"     // 7: north, the living room (model 0)
+      "click fnc 150 60\n"     // 8: east, the library (model 2)
+      "click fnc 100 240\n"    // 9: the web button
+      "click fnc 100 170\n"    // 10: the map window
+      "drag map 300 200 250 180\n"
+      "click marker 10 10\n"   // 12: back to the library
+      "click fnc 60 60\n"      // 13: west, the living room
+      "click fnc 105 90\n"     // 14: south, the entrance
+      "click tel 290 170\n"    // 15: the door, opened with the key
+      "quit\n";
+  const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO), walk);
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  ASSERT_EQ(r.steps.size(), 17u);
+  for (const auto& step : r.steps) EXPECT_TRUE(step["error"].isNull()) << step["error"].toString().toStdString();
+  auto state = [&](int n) { return r.Step(n)["state"].toObject(); };
+  const char* places[] = {nullptr, "entrada", "jardim", "pegar", "portao", "jardim", "entrada", "sala", "biblioteca"};
+  for (int n = 1; n <= 8; ++n) EXPECT_EQ(state(n)["script"].toString(), places[n]) << "step " << n;
+  EXPECT_EQ(state(3)["msg"].toString(), QString::fromUtf8("Agora você tem:\r\numa chave de ferro"));
+  EXPECT_EQ(state(4)["exits"].toObject()["sul"].toString(), "jardim");
+  EXPECT_EQ(state(9)["opened"].toArray(), QJsonArray{"http://www.example.org/lumora"});
+  EXPECT_EQ(state(10)["page"].toString(), "Mapa");
+  EXPECT_EQ(state(10)["map"].toObject()["scroll"].toArray(), (QJsonArray{6, 73}));
+  EXPECT_EQ(state(11)["map"].toObject()["scroll"].toArray(), (QJsonArray{56, 93}));
+  EXPECT_EQ(state(12)["page"].toString(), "2");
+  EXPECT_EQ(state(14)["script"].toString(), "entrada");
+  EXPECT_EQ(state(15)["msg"].toString(), QString::fromUtf8("A porta abre: o demo termina aqui. Obrigado por jogar!"));
+  // Every room visited is on the saved map, each in its own colour; the rest is parchment.
+  const QImage map = QImage::fromData(r.File("mapa.bmp"), "BMP");
+  ASSERT_EQ(map.size(), QSize(800, 500));
+  const struct {
+    int x, y;
+    QRgb colour;
+  } rooms[] = {{400, 330, 0xAA785A}, {500, 330, 0x50963C}, {500, 230, 0x5A5A6E},
+               {400, 230, 0x96648C}, {300, 230, 0x6E5032}, {100, 110, 0xE1CDA0}};
+  for (const auto& room : rooms) EXPECT_EQ(map.pixel(room.x, room.y) & 0xFFFFFF, room.colour) << room.x << "," << room.y;
+}
+
+TEST(WalkDemo, TheMapHoldsOnlyTheRoomsSeenSoFar) {
+  const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO), "start\nclick fnc 150 60\nquit\n");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  const QImage map = QImage::fromData(r.File("mapa.bmp"), "BMP");
+  ASSERT_FALSE(map.isNull());
+  EXPECT_EQ(map.pixel(400, 330) & 0xFFFFFF, 0xAA785Au);  // the entrance
+  EXPECT_EQ(map.pixel(500, 330) & 0xFFFFFF, 0x50963Cu);  // the garden
+  EXPECT_NE(map.pixel(500, 230) & 0xFFFFFF, 0x5A5A6Eu);  // the gate, not seen yet
 }
 
 }  // namespace

@@ -1,0 +1,214 @@
+// The mouse over Tela, TelCmd, Imp and TelAber, and Tela3: hit tests, pressed
+// pictures, what a release leads to, the window drag.
+#include "input/mouse.h"
+
+#include <QUrl>
+
+#include "core/paths.h"
+#include "core/script_error.h"
+#include "core/text1252.h"
+#include "core/trace.h"
+#include "form/config.h"
+#include "form/form1.h"
+#include "nav/map_page.h"
+#include "script/run_script.h"
+#include "view/picture_draw.h"
+#include "view/picture_loader.h"
+
+namespace lumora {
+namespace {
+
+const SlotGroup& GroupOf(MouseSurface s) {
+  switch (s) {
+    case MouseSurface::Tela: return kScreenSlots;
+    case MouseSurface::TelCmd: return kPanelSlots;
+    case MouseSurface::Imp:
+    case MouseSurface::TelAber: return kBackgroundSlots;
+    case MouseSurface::Tela3: break;
+  }
+  return kModel3Slots;
+}
+
+// The control whose pointer shape the surface's handler sets: TelAber's
+// movements set Imp's, as both share one handler.
+Control& CursorOwner(TForm1& f, MouseSurface s) {
+  switch (s) {
+    case MouseSurface::Tela: return f.Tela;
+    case MouseSurface::TelCmd: return f.TelCmd;
+    case MouseSurface::Imp:
+    case MouseSurface::TelAber: return f.Imp;
+    case MouseSurface::Tela3: break;
+  }
+  return f.Tela3;
+}
+
+// The bitmap a pressed picture is drawn on: the surface's own picture.
+QImage& PictureOf(TForm1& f, MouseSurface s) {
+  switch (s) {
+    case MouseSurface::Tela: return CanvasOf(f.Tela);
+    case MouseSurface::TelCmd: return CanvasOf(f.TelCmd);
+    case MouseSurface::Imp:
+    case MouseSurface::TelAber: return CanvasOf(f.Imp);
+    case MouseSurface::Tela3: break;
+  }
+  return CanvasOf(f.Tela3);
+}
+
+Cursor RestingCursor(const TForm1& f, MouseSurface s) {
+  if (s == MouseSurface::Imp || s == MouseSurface::TelAber) return Cursor::MultiDrag;
+  if (s == MouseSurface::Tela && !f.pictureClickScript.empty()) return Cursor::Drag;
+  return Cursor::Arrow;
+}
+
+// The hovered area when it belongs to the surface's group.
+LinkRecord* Hovered(TForm1& f, MouseSurface s) {
+  const SlotGroup& g = GroupOf(s);
+  if (f.hoveredArea < g.first || f.hoveredArea > g.last) return nullptr;
+  return &f.links.records[static_cast<size_t>(f.hoveredArea)];
+}
+
+// Draws a picture over the area, stretched to it when the sizes differ. A
+// picture that is missing or cannot be read leaves the surface as it was: the
+// click still counts.
+void DrawOverArea(TForm1& f, const std::string& name, const LinkRecord& r, QImage& target) {
+  if (!FileExists(f.gameFolder, name)) return;
+  f.BufShp.picture = QImage();
+  try {
+    LoadPicture(f, name, f.BufShp);
+  } catch (const ScriptError&) {
+    return;
+  }
+  const QImage& pic = f.BufShp.picture;
+  DrawTransparent(target, pic, r.left, r.top, r.width ? r.width : pic.width(), r.height ? r.height : pic.height());
+}
+
+// A reference holding a web address, which a click hands to the browser.
+bool IsWebReference(const std::string& reference) {
+  return reference.find("http://") != std::string::npos || reference.find("https://") != std::string::npos;
+}
+
+// The browser gets the address from its scheme on, and only a well-formed
+// http(s) URL; a script never runs for it.
+void OpenWebReference(TForm1& f, const std::string& reference) {
+  size_t at = reference.find("http://");
+  if (at == std::string::npos) at = reference.find("https://");
+  const std::string address = reference.substr(at);
+  const QUrl url(QString::fromUtf8(Utf8FromCp1252(address)), QUrl::StrictMode);
+  const bool web = url.isValid() && (url.scheme() == "http" || url.scheme() == "https") && !url.host().isEmpty();
+  if (!web) {
+    Trace("Endere\xE7o inv\xE1lido, n\xE3o foi aberto: " + address);
+    return;
+  }
+  f.platform.OpenUrl(address);
+}
+
+// What the release of an area leads to.
+void Follow(TForm1& f, MouseSurface s, const std::string& reference) {
+  if (reference.empty()) return;
+  if (reference == "picFmap" && s != MouseSurface::Tela3) {
+    MapPageToggle(f);
+  } else if (IsWebReference(reference)) {
+    OpenWebReference(f, reference);
+  } else {
+    if (s == MouseSurface::Tela) f.platform.ProcessMessages();
+    RunScript(f, reference);
+  }
+}
+
+}  // namespace
+
+MoveEffect SurfaceMouseMove(TForm1& f, MouseSurface s, int x, int y) {
+  Control& owner = CursorOwner(f, s);
+  const Cursor before = owner.cursor;
+  Cursor shape = RestingCursor(f, s);
+  f.hoveredArea = -1;
+  const SlotGroup& g = GroupOf(s);
+  for (int i = g.first; i <= g.last; ++i) {
+    const LinkRecord& r = f.links.records[static_cast<size_t>(i)];
+    if (!r.active) continue;
+    if (r.left <= x && x <= r.left + r.width && r.top <= y && y <= r.top + r.height) {
+      f.hoveredArea = i;
+      shape = CursorOfKind(r.cursor);
+    }
+  }
+  owner.cursor = shape;
+  MoveEffect effect;
+  effect.cursor = shape != before;
+  const bool background = s == MouseSurface::Imp || s == MouseSurface::TelAber;
+  if (background && f.dragging && f.hoveredArea < 0 && (x != f.pressX || y != f.pressY)) {
+    // The surface moves with the window, so the grabbed point stays under the pointer.
+    f.windowLeft += x - f.pressX;
+    f.windowTop += y - f.pressY;
+    effect.window = true;
+  }
+  return effect;
+}
+
+void SurfaceMouseDown(TForm1& f, MouseSurface s, int x, int y) {
+  // A copy: the run clears the picture click script as it starts.
+  if (s == MouseSurface::Tela && !f.pictureClickScript.empty()) RunScript(f, std::string(f.pictureClickScript));
+  if (s == MouseSurface::Imp || s == MouseSurface::TelAber) {
+    f.pressX = x;
+    f.pressY = y;
+    f.dragging = true;
+  }
+  const LinkRecord* r = Hovered(f, s);
+  if (!r) return;
+  // The press sound belongs here once the sound player exists: on Tela only
+  // for an area with a pressed picture, on the other surfaces for every area.
+  if (s == MouseSurface::Tela && r->pressed.empty()) return;
+  const LinkRecord area = *r;  // loading lets messages through, which may change the table
+  if (!area.pressed.empty()) DrawOverArea(f, area.pressed, area, PictureOf(f, s));
+  if (s != MouseSurface::Tela3) f.platform.ProcessMessages();
+}
+
+void SurfaceMouseUp(TForm1& f, MouseSurface s, int x, int y) {
+  if (s == MouseSurface::Imp || s == MouseSurface::TelAber) f.dragging = false;
+  const LinkRecord* r = Hovered(f, s);
+  if (!r) return;
+  const LinkRecord area = *r;
+  if (!area.pressed.empty()) {
+    DrawOverArea(f, area.picture, area, PictureOf(f, s));
+    f.platform.ProcessMessages();
+  }
+  Follow(f, s, area.script);
+}
+
+int Sbox2ScrollMax(const TForm1& f) { return std::max(0, f.Tela3.top + f.Tela3.height - f.Sbox2.height); }
+
+bool Sbox2MouseWheel(TForm1& f, QPoint pointer, QRect box, int delta) {
+  // Bounds included: the right and bottom edges count as inside.
+  const bool inside = pointer.x() >= box.left() && pointer.x() <= box.left() + box.width() &&
+                      pointer.y() >= box.top() && pointer.y() <= box.top() + box.height();
+  if (!inside) return false;
+  f.Sbox2.scrollY = std::clamp(f.Sbox2.scrollY - delta, 0, Sbox2ScrollMax(f));
+  return true;
+}
+
+void MapJogMouseDown(TForm1& f, int x, int y) {
+  f.map.dragX = x;
+  f.map.dragY = y;
+  f.map.dragging = true;
+}
+
+// The start point stays: MapJog moves with the scroll, so the grabbed point
+// comes back under the pointer and the next move measures only new motion.
+bool MapJogMouseMove(TForm1& f, int x, int y) {
+  if (!f.map.dragging) return false;
+  const int h = f.Sbc1.scrollX, v = f.Sbc1.scrollY;
+  SetMapScroll(f, h + (x != f.map.dragX ? f.map.dragX - x : 0), v + (y != f.map.dragY ? f.map.dragY - y : 0));
+  return f.Sbc1.scrollX != h || f.Sbc1.scrollY != v;
+}
+
+void MapJogMouseUp(TForm1& f) { f.map.dragging = false; }
+
+void VoceClick(TForm1& f) {
+  f.Abok1.ShowPage(f.Modelo);
+  if (f.Posic.empty()) return;
+  const DisplayModel m = f.Model();
+  if (m == DisplayModel::Typed || m == DisplayModel::Picture) f.Abok1.width = ConfigInt(f, kDisplayWidth);
+  f.Script = f.Posic;
+  RunScript(f, std::string(f.Posic));
+}
+
+}  // namespace lumora
