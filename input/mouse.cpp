@@ -10,6 +10,7 @@
 #include "core/trace.h"
 #include "form/config.h"
 #include "form/form1.h"
+#include "media/click_sounds.h"
 #include "nav/map_page.h"
 #include "script/run_script.h"
 #include "view/picture_draw.h"
@@ -154,10 +155,11 @@ void SurfaceMouseDown(TForm1& f, MouseSurface s, int x, int y) {
   }
   const LinkRecord* r = Hovered(f, s);
   if (!r) return;
-  // The press sound belongs here once the sound player exists: on Tela only
-  // for an area with a pressed picture, on the other surfaces for every area.
+  // On Tela only an area with a pressed picture sounds; on the other surfaces
+  // every area does.
   if (s == MouseSurface::Tela && r->pressed.empty()) return;
   const LinkRecord area = *r;  // loading lets messages through, which may change the table
+  PlayClickSound(f, area.sound);
   if (!area.pressed.empty()) DrawOverArea(f, area.pressed, area, PictureOf(f, s));
   if (s != MouseSurface::Tela3) f.platform.ProcessMessages();
 }

@@ -120,22 +120,28 @@ TEST_F(MouseTest, PressedPicturesAreStretchedToTheAreaAndTheReleaseRedrawsThePic
   }
 }
 
-TEST_F(MouseTest, APressOnAnAreaLetsMessagesThroughExceptOnTelaWithoutAPressedPicture) {
+TEST_F(MouseTest, APressLetsMessagesThroughAndSoundsExceptOnTelaWithoutAPressedPicture) {
   const struct {
     MouseSurface surface;
     const char* line;
     int processed;
+    bool sounds;
   } cases[] = {
-      {MouseSurface::Tela, "lnktel= botao.png,porta,5,5", 0},
-      {MouseSurface::TelCmd, "lnkfnc= botao.png,porta,5,5", 1},
-      {MouseSurface::Imp, "lnkpan= botao.png,porta,5,5", 1},
+      {MouseSurface::Tela, "lnktel= botao.png,porta,5,5,0,0,1,,bip.wav", 0, false},
+      {MouseSurface::Tela, "lnktel= botao.png,porta,5,5,0,0,1,botao-d.png,bip.wav", 2, true},  // loading lets them through too
+      {MouseSurface::TelCmd, "lnkfnc= botao.png,porta,5,5,0,0,1,,bip.wav", 1, true},
+      {MouseSurface::Imp, "lnkpan= botao.png,porta,5,5,0,0,1,,bip.wav", 1, true},
+      {MouseSurface::TelCmd, "lnkfnc= botao.png,porta,5,5", 1, false},  // no sound given
   };
   for (const auto& c : cases) {
     Run({"linksoff", c.line});
     SurfaceMouseMove(s.f, c.surface, 10, 10);
     const int before = s.platform.processCount;
+    s.platform.audio.clear();
     SurfaceMouseDown(s.f, c.surface, 10, 10);
     EXPECT_EQ(s.platform.processCount - before, c.processed) << c.line;
+    EXPECT_EQ(s.platform.audio.size(), c.sounds ? 1u : 0u) << c.line;
+    if (c.sounds && !s.platform.audio.empty()) EXPECT_NE(s.platform.audio[0].find("bip.wav async"), std::string::npos);
     SurfaceMouseUp(s.f, c.surface, 10, 10);
   }
 }
