@@ -283,6 +283,16 @@ void MainWindow::Sync() {
   MoveToModel();
   SyncControl(abok0_, f_.Abok0);
   abok0_->setCurrentIndex(f_.Abok0.pageIndex);
+  // The game page's widgets are brought in line once it shows: on the opening
+  // screen their fonts and texts would only cost start-up time.
+  if (f_.Abok0.pageIndex == 0) SyncGamePage();
+  SyncImage(telAber_);
+  // The skin's outline, for painting and for clicks.
+  if (f_.shaped && mask() != f_.shape) setMask(f_.shape);
+  SyncFocus();
+}
+
+void MainWindow::SyncGamePage() {
   SyncImage(imp_);
   SyncImage(btFim_);
   SyncLabel(lbFim_, f_.lbFim);
@@ -308,10 +318,6 @@ void MainWindow::Sync() {
   sbox2_->widget()->resize(f_.Sbox2.width, f_.Tela3.top + f_.Tela3.height);
   SyncScrollBox(sbox2_, f_.Sbox2);
   SyncLabel(label2_, f_.Label2);
-  SyncImage(telAber_);
-  // The skin's outline, for painting and for clicks.
-  if (f_.shaped && mask() != f_.shape) setMask(f_.shape);
-  SyncFocus();
 }
 
 // The display area and the command panel may overlap: the one raised last

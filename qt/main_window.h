@@ -70,6 +70,7 @@ class MainWindow : public QWidget {
   void SyncWeb();
   void SyncFocus();
   void SyncStacking();
+  void SyncGamePage();
   void ExitNow();
 
   TForm1& f_;

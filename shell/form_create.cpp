@@ -3,6 +3,7 @@
 #include "core/script_error.h"
 #include "core/strings.h"
 #include "core/text1252.h"
+#include "form/builtin_pictures.h"
 #include "form/config.h"
 #include "shell/lifecycle.h"
 #include "view/picture_loader.h"
@@ -46,6 +47,8 @@ void FormCreate(TForm1& f, const std::string& programFolder, const std::string& 
   f.page.lines.clear();
   // The released look of the quit button, once creation has got this far.
   if (f.configLoaded) Guarded(f, [&] { LoadPicture(f, "U-" + f.btFim.hint, f.btFim); });
+  // No opening picture configured, or one that did not load: the built-in one.
+  if (f.TelAber.picture.isNull()) f.TelAber.picture = BuiltinOpening();
   f.Abok0.pageIndex = 2;
   f.hudX = f.hudY = 0;
   f.rainPicture.clear();

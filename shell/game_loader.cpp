@@ -3,6 +3,7 @@
 #include "core/script_error.h"
 #include "core/string_list.h"
 #include "core/text1252.h"
+#include "form/builtin_pictures.h"
 #include "form/config.h"
 #include "form/script_ref.h"
 #include "shell/lifecycle.h"
@@ -43,6 +44,8 @@ void ApplySkin(TForm1& f) {
     f.Imp.picture = QImage();
     LoadPicture(f, ConfigLine(f, kSkinPicture), f.Imp);
     ShapeWindow(f);
+  } else if (f.Imp.picture.isNull()) {
+    f.Imp.picture = BuiltinSkin();
   }
   if (!f.Imp.picture.isNull()) f.Imp.picture = f.Imp.picture.convertToFormat(QImage::Format_RGB32);
 }
