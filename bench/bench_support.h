@@ -24,4 +24,9 @@ struct LoadedGame {
 // QT_QPA_PLATFORM names another.
 int RunBenchmarks(int argc, char** argv);
 
+// A long place script: `head`, then ordinary lines up to `lines` in all (registers,
+// conditions that do not hold, messages, object questions, comments, labels), as
+// a big room of a real game has them.
+StringList LongPlaceScript(StringList head, int lines);
+
 }  // namespace lumora::bench

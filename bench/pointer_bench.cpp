@@ -45,6 +45,7 @@ struct Window {
     place.push_back("lnktel= porta.png,sala,268,125,0,0,2,porta.png");
     place.push_back("msg= Um jardim maltratado. H\xE1 um port\xE3o ao norte.");
     game.WriteScript("sala", place);
+    game.WriteScript("salao", bench::LongPlaceScript(place, 2000));
     QImage(596, 245, QImage::Format_RGB32).save(QString::fromStdString(game.folder() + "sala.png"));
     QImage(800, 500, QImage::Format_RGB32).save(QString::fromStdString(game.folder() + "mapa.png"));
     QImage(40, 30, QImage::Format_RGB32).save(QString::fromStdString(game.folder() + "seta.png"));
@@ -120,6 +121,22 @@ void BM_ClickToTheEndOfTheRun(benchmark::State& state) {
   if (w.loaded->f.Script != "sala") state.SkipWithError("the click ran no script");
 }
 BENCHMARK(BM_ClickToTheEndOfTheRun)->Unit(benchmark::kMillisecond);
+
+// The same click on an area whose place script has 2,000 lines.
+void BM_ClickToALongPlace(benchmark::State& state) {
+  Window& w = Shared();
+  for (auto _ : state) {
+    state.PauseTiming();
+    FillAreas(w.loaded->f);
+    w.loaded->f.links.records[20].script = "salao";
+    w.Send(QEvent::MouseMove, QPoint(10, 10), Qt::NoButton, Qt::NoButton);
+    state.ResumeTiming();
+    w.Send(QEvent::MouseButtonPress, QPoint(10, 10), Qt::LeftButton, Qt::LeftButton);
+    w.Send(QEvent::MouseButtonRelease, QPoint(10, 10), Qt::LeftButton, Qt::NoButton);
+  }
+  if (w.loaded->f.Script != "salao") state.SkipWithError("the click ran another script");
+}
+BENCHMARK(BM_ClickToALongPlace)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -39,8 +39,10 @@ struct Game {
     StringList room = {"norte= corredor", "sul= cozinha", "param= 1,prm"};
     for (int i = 0; i < 12; ++i) room.push_back("msg= Uma linha do por\xE3o, n\xFAmero " + std::to_string(i) + ".");
     game.WriteScript("sala", room);
+    game.WriteScript("salao", bench::LongPlaceScript(room, 2000));
     SetAge(std::chrono::hours(1));
-    s = std::make_unique<testing::Session>(game);
+    // No trace listener: the player without --trace.
+    s = std::make_unique<bench::LoadedGame>(game);
   }
   std::string Path() const { return game.folder() + "vocab.scp"; }
   void SetAge(std::chrono::nanoseconds age) {
@@ -55,8 +57,20 @@ struct Game {
   }
 
   testing::TempGame game;
-  std::unique_ptr<testing::Session> s;
+  std::unique_ptr<bench::LoadedGame> s;
 };
+
+// A typed command whose place script has 2,000 lines.
+void BM_TypedCommandLongPlace(benchmark::State& state) {
+  Game g;
+  StringList vocabulary = VocabularyLines();
+  vocabulary.back() = "ABRE A PORTA DO POR\xC3O|salao&Prm=porao";
+  g.game.WriteLines("vocab.scp", vocabulary);
+  g.SetAge(std::chrono::hours(1));
+  for (auto _ : state)
+    if (!g.Command(state)) break;
+}
+BENCHMARK(BM_TypedCommandLongPlace)->Unit(benchmark::kMicrosecond);
 
 // The file is unchanged and settled: one stat, then the cached index.
 void BM_TypedCommandUnchanged(benchmark::State& state) {
