@@ -141,7 +141,7 @@ TEST_F(MouseTest, APressLetsMessagesThroughAndSoundsExceptOnTelaWithoutAPressedP
     SurfaceMouseDown(s.f, c.surface, 10, 10);
     EXPECT_EQ(s.platform.processCount - before, c.processed) << c.line;
     EXPECT_EQ(s.platform.audio.size(), c.sounds ? 1u : 0u) << c.line;
-    if (c.sounds && !s.platform.audio.empty()) EXPECT_NE(s.platform.audio[0].find("bip.wav async"), std::string::npos);
+    if (c.sounds && !s.platform.audio.empty()) { EXPECT_NE(s.platform.audio[0].find("bip.wav async"), std::string::npos); }
     SurfaceMouseUp(s.f, c.surface, 10, 10);
   }
 }

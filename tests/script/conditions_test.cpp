@@ -202,7 +202,7 @@ TEST_F(ConditionsTest, PlaceJumps) {
     const std::string trace = s.Exec(lines);
     EXPECT_EQ(Reg(2), c.jumps ? "ok" : "") << c.line << " in " << c.posic;
     EXPECT_EQ(s.f.run.lineIndex, c.jumps ? 3 : 0) << c.line << " in " << c.posic;
-    if (!c.jumps) EXPECT_EQ(trace, c.trace) << c.line << " in " << c.posic;
+    if (!c.jumps) { EXPECT_EQ(trace, c.trace) << c.line << " in " << c.posic; }
   }
 }
 

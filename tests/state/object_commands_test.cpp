@@ -68,7 +68,7 @@ TEST_F(ObjectCommandsTest, GetReadsTheFieldOfTheFirstRecordWithTheKey) {
     Reg(3) = "lamp";
     const std::string trace = s.Exec({c.line});
     EXPECT_EQ(Reg(5), c.reg5) << c.line;
-    if (c.trace) EXPECT_EQ(trace, c.trace) << c.line;
+    if (c.trace) { EXPECT_EQ(trace, c.trace) << c.line; }
   }
   EXPECT_EQ(s.f.state.registers.size(), 11u);
 }
@@ -99,7 +99,7 @@ TEST_F(ObjectCommandsTest, SetWritesTheFieldAndReadsPlaceWordsAsTheCurrentPlace)
     SetUp();
     const StringList before = s.f.state.objectTable;
     const std::string trace = s.Exec({c.line});
-    if (c.trace) EXPECT_EQ(trace, c.trace) << c.line;
+    if (c.trace) { EXPECT_EQ(trace, c.trace) << c.line; }
     StringList want = before;
     if (c.value) want[static_cast<size_t>(kRecordLines + c.field)] = c.value;
     EXPECT_EQ(s.f.state.objectTable, want) << c.line;
@@ -172,7 +172,7 @@ TEST_F(ObjectCommandsTest, ContaCountsEveryRecordAtThePlaceAndChecksTheRegister)
     for (auto& r : s.f.state.registers) r = "antes";
     const std::string trace = s.Exec({c.line});
     EXPECT_EQ(Reg(c.reg), c.value) << c.line;
-    if (c.trace) EXPECT_EQ(trace, c.trace) << c.line;
+    if (c.trace) { EXPECT_EQ(trace, c.trace) << c.line; }
     EXPECT_EQ(s.f.state.registers.size(), 11u) << c.line;
   }
 }
@@ -256,7 +256,7 @@ TEST_F(ObjectCommandsTest, QuestionsJumpThroughGoto) {
     if (!c.jumps) {
       EXPECT_EQ(s.f.run.lineIndex, 0) << c.line;
       EXPECT_EQ(s.f.Objeto, "objeto") << c.line;
-      if (c.traceWithoutJump) EXPECT_EQ(trace, c.traceWithoutJump) << c.line;
+      if (c.traceWithoutJump) { EXPECT_EQ(trace, c.traceWithoutJump) << c.line; }
     } else {
       EXPECT_EQ(s.f.run.lineIndex, 3) << c.line;
       EXPECT_EQ(s.f.Objeto, "faca") << c.line;

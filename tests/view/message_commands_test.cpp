@@ -35,8 +35,8 @@ TEST_F(MessageTest, MsgAddsOrReplacesPerModel) {
     const StringList lines = {std::string("setmode= ") + c.model, "msg= ab", "msg= Ol\xE1", "msg+ , mundo"};
     game.WriteScript("start", lines);
     RunScript(s.f, "start");
-    if (std::string(c.model) == "1") EXPECT_EQ(s.f.Msg.text, c.msg);
-    if (std::string(c.model) == "0") EXPECT_EQ(s.f.MsgMd0.text, c.msg);
+    if (std::string(c.model) == "1") { EXPECT_EQ(s.f.Msg.text, c.msg); }
+    if (std::string(c.model) == "0") { EXPECT_EQ(s.f.MsgMd0.text, c.msg); }
     if (std::string(c.model) == "2") {
       const StringList& page = s.f.page.lastWritten;
       ASSERT_GE(page.size(), 12u);

@@ -280,7 +280,7 @@ TEST(PictureConformance, EveryBmpSuiteFileLoadsOrIsRefused) {
       SCOPED_TRACE(file.filename().string());
       const QImage ours = DecodeBmpFile(file.string());
       ++(ours.isNull() ? counts[folder].second : counts[folder].first);
-      if (!ours.isNull()) EXPECT_EQ(ours.format(), QImage::Format_RGB32);
+      if (!ours.isNull()) { EXPECT_EQ(ours.format(), QImage::Format_RGB32); }
     }
   }
   EXPECT_EQ(counts["g"].first, 27);  // every good file

@@ -62,7 +62,7 @@ TEST_F(PictureLoaderTest, ExtensionTestsAreCaseSensitiveAndIndependent) {
     MarkImp();
     LoadPicture(s.f, c.name, s.f.Imp);
     EXPECT_EQ(ImpChanged(), c.loads);
-    if (c.loads) EXPECT_EQ(s.f.Imp.picture.size(), QSize(3, 2));
+    if (c.loads) { EXPECT_EQ(s.f.Imp.picture.size(), QSize(3, 2)); }
   }
 }
 
