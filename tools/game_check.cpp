@@ -11,6 +11,7 @@
 #include "core/strings.h"
 #include "core/text1252.h"
 #include "form/config.h"
+#include "input/typed_command.h"
 #include "tools/name_checks.h"
 #include "tools/script_check.h"
 
@@ -73,8 +74,9 @@ void CheckVocabulary(const std::string& file, const StringList& lines, const Fol
       continue;
     }
     const std::string_view phrase = TrimView(std::string_view(line).substr(0, bar));
-    if (QStringFromCp1252(phrase) != QStringFromCp1252(phrase).toUpper())
-      report("phrase " + Quoted(phrase) + " has lower-case letters: typed commands are upper-cased, so it never matches");
+    if (NormaliseCommand(phrase) != phrase)
+      report("phrase " + Quoted(phrase) +
+             " has lower-case letters: typed commands are upper-cased, so it never matches");
     const std::string message = CheckScriptReference(TrimView(std::string_view(line).substr(bar + 1)), folder);
     if (!message.empty()) report(message);
   }
@@ -103,8 +105,10 @@ Findings CheckGame(const std::string& folder, const std::string& game) {
   const std::string configFile = actual.empty() ? Utf8FromCp1252(configName) : actual;
   if (LoadLines(folder + configFile, lines)) CheckConfig(configFile, lines, c, byFile[configFile]);
   std::map<std::string, StringList> scripts;
-  for (const std::string& name : index.Names())
-    if (HasExtension(name, ".scp") && LoadLines(folder + name, scripts[name])) continue;
+  for (const std::string& name : index.Names()) {
+    StringList script;
+    if (HasExtension(name, ".scp") && LoadLines(folder + name, script)) scripts.emplace(name, std::move(script));
+  }
   for (const auto& [name, script] : scripts) CheckScript(name, script, c, byFile[name]);
   // A vocabulary file is a ".scp" too, but holds phrases, not commands.
   for (const std::string& vocabulary : c.vocabularies) {
