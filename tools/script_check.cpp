@@ -91,6 +91,9 @@ class ScriptWalk {
         CarriedCommand(item, items.subspan(k + 1));
         return;
       }
+      // A register out of range ends the command: the rest is never read
+      // (a "regtxt=" text then takes no lines either).
+      if (kinds[k] == 'r' && !Register(item)) return;
       Argument(kinds[k], item);
     }
   }
@@ -118,7 +121,6 @@ class ScriptWalk {
         if (item != "off" && item != "on") Message(FileMessage("sound", item, c_.folder));
         break;
       case 'm': Message(FileMessage("music", item, c_.folder)); break;
-      case 'r': Register(item); break;
       case 'o':
         if (!c_.objectKeys.count(std::string(item))) Report("object " + Quoted(item) + ": no .obj file defines it");
         break;
@@ -140,11 +142,17 @@ class ScriptWalk {
     Report(message);
   }
 
-  void Register(std::string_view item) {
+  // Whether the register number is in range; a text that is not a number reads
+  // as register 0, which is.
+  bool Register(std::string_view item) {
     const std::optional<int32_t> n = ReadInt(item);
-    if (!n) Report("register number " + Quoted(item) + " is not a number (it reads as 0)");
-    else if (*n < 0 || *n > c_.registerCount)
-      Report("register " + IntToStr(*n) + " is out of range (0 to " + IntToStr(c_.registerCount) + ")");
+    if (!n) {
+      Report("register number " + Quoted(item) + " is not a number (it reads as 0)");
+      return true;
+    }
+    if (*n >= 0 && *n <= c_.registerCount) return true;
+    Report("register " + IntToStr(*n) + " is out of range (0 to " + IntToStr(c_.registerCount) + ")");
+    return false;
   }
 
   // "#n" stands for register n only when n is below the register count;
