@@ -13,11 +13,13 @@ Options ParseCommandLine(int argc, char** argv) {
     else if (a == "--json") o.json = true;
     else if (a == "--headless") o.headless = true;
     else if (a == "--web") o.web = true;
+    else if (a == "--check") o.check = true;
     else if (!a.empty() && a[0] == '-') o.error = "unknown option " + a;
     else if (o.game.empty()) o.game = a;
     else o.error = "more than one game given: " + a;
   }
   if ((o.json || o.headless || o.web) && o.play.empty()) o.error = "--json, --headless and --web go with --play";
+  if (o.check && (o.trace || !o.play.empty())) o.error = "--check goes alone, with the game to check";
   return o;
 }
 

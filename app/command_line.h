@@ -9,6 +9,7 @@ struct Options {
   std::string traceFile;  // empty: standard error
   std::string play;       // the walkthrough file
   bool json = false, headless = false, web = false;
+  bool check = false;     // check the game's scripts instead of playing
   std::string game;       // a game's .ini or its folder; empty: the executable's own
   std::string error;      // what was wrong with the command line
 };

@@ -10,6 +10,7 @@
 #include <memory>
 #include <unistd.h>
 
+#include "app/check.h"
 #include "app/command_line.h"
 #include "app/walkthrough.h"
 #include "core/text1252.h"
@@ -42,6 +43,9 @@ std::string Absolute(const std::string& path) {
   return path.empty() ? path : QDir::current().absoluteFilePath(QString::fromStdString(path)).toStdString();
 }
 
+// Begins the line that names the script the following trace lines come from.
+constexpr const char* kTraceScriptHeader = "### ";
+
 void InstallTrace(const Options& o, std::unique_ptr<std::ofstream>& file) {
   if (!o.trace) return;
   std::ostream* out = nullptr;
@@ -49,8 +53,16 @@ void InstallTrace(const Options& o, std::unique_ptr<std::ofstream>& file) {
     file = std::make_unique<std::ofstream>(o.traceFile, std::ios::binary);
     out = file.get();
   }
-  AddTraceListener([out](std::string_view line) {
-    const std::string text = Utf8FromCp1252(line) + "\n";
+  // Each change of script is headed by its name, so an author can follow a run
+  // across scripts; the interpreter's own lines stay as they are.
+  auto shown = std::make_shared<std::string>();
+  AddTraceListener([out, shown](std::string_view line) {
+    std::string text;
+    if (TraceScript() != *shown) {
+      *shown = TraceScript();
+      text = kTraceScriptHeader + Utf8FromCp1252(*shown) + ".scp\n";
+    }
+    text += Utf8FromCp1252(line) + "\n";
     if (out) out->write(text.data(), static_cast<std::streamsize>(text.size())), out->flush();
     else std::fwrite(text.data(), 1, text.size(), stderr);
   });
@@ -126,7 +138,9 @@ int main(int argc, char** argv) {
   Options options = ParseCommandLine(argc, argv);
   if (!options.error.empty())
     return Fail(options.error +
-                "\nusage: lumora [--trace[=FILE]] [--play WALKTHROUGH [--json] [--headless] [--web]] [GAME]");
+                "\nusage: lumora [--trace[=FILE]] [--play WALKTHROUGH [--json] [--headless] [--web]] [GAME]"
+                "\n       lumora --check [GAME]");
+  if (options.check) return RunCheck(options.game, argv[0]);
   PrepareEnvironment(options);
   QApplication app(argc, argv);
   const GameLocation game = LocateGame(options.game, argv[0]);

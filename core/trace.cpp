@@ -10,6 +10,10 @@ std::map<int, TraceListener>& Listeners() {
   return listeners;
 }
 int next_id = 1;
+std::string& CurrentScript() {
+  static std::string name;
+  return name;
+}
 }  // namespace
 
 void Trace(std::string_view line) {
@@ -24,5 +28,9 @@ int AddTraceListener(TraceListener listener) {
 }
 
 void RemoveTraceListener(int id) { Listeners().erase(id); }
+
+void SetTraceScript(std::string_view name) { CurrentScript().assign(name); }
+
+const std::string& TraceScript() { return CurrentScript(); }
 
 }  // namespace lumora

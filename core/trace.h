@@ -1,6 +1,7 @@
 // The trace sink: every diagnostic line of the interpreter ends here.
 #pragma once
 #include <functional>
+#include <string>
 #include <string_view>
 
 namespace lumora {
@@ -14,6 +15,12 @@ bool TraceListened();
 
 // Several listeners may watch the trace; each gets every line, Windows-1252.
 using TraceListener = std::function<void(std::string_view)>;
+
+// The script (name without ".scp") whose lines the trace lines now come from,
+// kept by the interpreter as scripts change. A writer may head each change with
+// it; the trace lines themselves never carry it.
+void SetTraceScript(std::string_view name);
+const std::string& TraceScript();
 int AddTraceListener(TraceListener listener);
 void RemoveTraceListener(int id);
 

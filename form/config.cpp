@@ -52,6 +52,25 @@ Colour ConfigColour(const TForm1& f, int n) {
   }
 }
 
+ConfigValue ConfigLineValue(int n) {
+  switch (n) {
+    case kRegisterCount: case kGameWidth: case kGameHeight: case kMessageFontSize:
+    case kDisplayLeft: case kDisplayTop: case kDisplayWidth: case kDisplayHeight:
+    case kMsgLeft: case kMsgTop: case kMsgWidth: case kMsgHeight: case kMemo0FontSize:
+    case kInputLeft: case kInputTop: case kInputWidth: case kInputHeight: case kInputFontSize:
+    case kPanelLeft: case kPanelTop: case kPanelWidth: case kPanelHeight:
+    case kModel3Width: case kModel3Height: case kModel2Width: case kModel2Height:
+    case kScreenWidth: case kScreenHeight: case kQuitButtonLeft: case kQuitButtonTop:
+    case kQuitLabelFontSize: case kMapWidth: case kMapHeight:
+      return ConfigValue::Number;
+    case kBackgroundColour: case kTextColour: case kMemo0FontColour: case kInputColour:
+    case kInputFontColour: case kQuitLabelFontColour:
+      return ConfigValue::Colour;
+    default:
+      return ConfigValue::Text;
+  }
+}
+
 Colour ColourFromText(std::string_view text) {
   auto part = [&](size_t from) { return from < text.size() ? text.substr(from, 2) : std::string_view(); };
   const std::string bgr = "$" + std::string(part(4)) + std::string(part(2)) + std::string(part(0));

@@ -88,6 +88,11 @@ enum ConfigLineName : int {
 // The configuration file must hold at least this many lines (the last is read).
 constexpr int kConfigLineCount = kMapHeight + 1;
 
+// What the player reads a configuration line as: a whole number or a colour
+// text (both unguarded: a line that does not convert stops the game), or text.
+enum class ConfigValue { Text, Number, Colour };
+ConfigValue ConfigLineValue(int n);
+
 // Reads folder + game + ".ini" into the configuration lines, as creation and
 // the game loader do. A file that cannot be read or holds fewer lines than the
 // table raises ScriptError and leaves the lines as they were.

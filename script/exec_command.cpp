@@ -9,6 +9,7 @@
 #include "script/interp.h"
 #include "script/keyword_table.h"
 #include "script/labels.h"
+#include "script/line_syntax.h"
 #include "view/model_text.h"
 #include "view/text_codes.h"
 
@@ -42,9 +43,7 @@ const std::string& RegisterOrEmpty(const TForm1& f, int64_t n) {
 // "msg+" (`whole`) the whole text is one argument, commas included. Works on
 // views and assigns in place, so a loop's lines allocate nothing here.
 void NextArgument(TForm3& t, bool whole, std::string_view& rest, std::string& out) {
-  const size_t comma = whole ? std::string_view::npos : rest.find(',');
-  const std::string_view item = rest.substr(0, comma);
-  rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+  const std::string_view item = NextArgumentItem(rest, whole);
   if (item.empty() || item[0] != '#') {
     out.assign(item);
     return;
@@ -59,10 +58,8 @@ void NextArgument(TForm3& t, bool whole, std::string_view& rest, std::string& ou
 // Splits the command line into keyword and arguments, the arguments as the
 // keyword's row takes them. Returns the row, or nullptr for no command.
 const KeywordRow* SplitArguments(TForm3& t) {
-  const std::string_view line = t.commandLine;
-  const size_t blank = line.find(' ');
-  std::string_view rest = blank == std::string_view::npos ? std::string_view() : line.substr(blank + 1);
-  t.keyword.assign(line.substr(0, blank));
+  std::string_view rest;
+  t.keyword.assign(SplitKeyword(t.commandLine, rest));
   t.traceLine.append(t.keyword).append(" ");
   const KeywordRow* row = FindRow(t.keyword);
   const bool whole = row && row->arguments == Arguments::WholeText;
@@ -78,22 +75,22 @@ const KeywordRow* SplitArguments(TForm3& t) {
 bool RunTextBlock(TForm3& t) {
   TForm1& f = t.f;
   StringList& lines = f.run.lines;
+  const int end = TextBlockEnd(lines, f.run.lineIndex, std::string_view(t.commandLine).substr(1));
+  const int last = end < 0 ? static_cast<int>(lines.size()) - 1 : end;
   std::string line = ApplyTextCodes(t.commandLine.substr(1), f.Model());
   std::string collected;
-  bool closed = true;
-  while (line.find('\'') == std::string::npos) {
+  while (f.run.lineIndex < last) {
     collected += line + " ";
-    if (static_cast<size_t>(f.run.lineIndex) + 1 >= lines.size()) {
-      // Never closed: the block takes the rest of the script.
-      line.clear();
-      closed = false;
-      f.run.lineIndex = static_cast<int>(lines.size()) - 1;
-      break;
-    }
     ++f.run.lineIndex;
     line = ApplyTextCodes(Trim(lines[static_cast<size_t>(f.run.lineIndex)]), f.Model());
   }
-  if (closed) line.resize(line.find('\''));
+  if (end < 0) {
+    // Never closed: the block takes the rest of the script.
+    collected += line + " ";
+    line.clear();
+  } else {
+    line.resize(line.find('\''));
+  }
   collected += line;
   // A run nested in the typing below rebuilds the trace line: keep this one.
   const std::string trace = t.traceLine + line;
@@ -155,22 +152,23 @@ void ExecCommand(TForm3& t) {
   for (;;) {
     AssignTrimmed(t.commandLine, t.commandLine);
     StartTraceLine(t.traceLine, t.f.run.lineIndex);
-    if (t.commandLine.empty()) return;
+    std::string_view body;
+    const LineKind kind = ClassifyLine(t.commandLine, body);
+    if (kind == LineKind::Empty) return;
     t.keyword.clear();
-    const char first = t.commandLine[0];
-    if (first == ':') {
+    if (kind == LineKind::Label) {
       // The references scan every line of the script: a long script full of
       // labels would spend nearly all its time here for a trace nobody reads.
       t.traceLine += t.commandLine;
       if (TraceListened()) t.traceLine += " <-" + LabelReferences(t.f.run.lines, t.commandLine);
       return;
     }
-    if (first == '/' || first == ';') {
+    if (kind == LineKind::Comment) {
       t.traceLine += t.commandLine;
       return;
     }
-    if (first == '|') t.commandLine = Trim(t.commandLine.substr(1));
-    if (!t.commandLine.empty() && t.commandLine[0] == '\'') {
+    if (body.size() != t.commandLine.size()) t.commandLine = std::string(body);  // a marked line
+    if (kind == LineKind::TextBlock) {
       if (RunTextBlock(t)) continue;
       return;
     }

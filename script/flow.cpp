@@ -57,6 +57,7 @@ void CmdScript(TForm3& t) {
   // first line.
   f.run.lineIndex = 0;
   Trace(t.traceLine);
+  SetTraceScript(name);  // the lines after this one are the new script's
   t.traceLine.clear();  // gone out already; RunScript would send it twice
 }
 

@@ -33,10 +33,32 @@ using CommandHandler = void (*)(TForm3&);
 // register n's value.
 enum class Arguments { SplitAtCommas, WholeText };
 
+// What each argument position names, one letter per position, for the script
+// checker to verify without running anything:
+//   l  a label of the running script      s  a script reference
+//   g  a script, or ":" and a label        v  a vocabulary file (a script name)
+//   p  a picture (when it has a picture extension)
+//   w  a sound file                        m  a music file
+//   r  a register number                   o  an object key
+//   t  a text that may go on over the following lines, up to an apostrophe
+//   c  a command keyword, the arguments after it being that command's
+//   .  anything (not checked)
+// A row written without letters is checked for its keyword only.
+struct ArgumentSpec {
+  constexpr ArgumentSpec() = default;
+  constexpr ArgumentSpec(Arguments how) : split(how) {}  // NOLINT: rows write the mode alone
+  constexpr ArgumentSpec(const char* what) : kinds(what) {}  // NOLINT: rows write the letters alone
+  constexpr ArgumentSpec(Arguments how, const char* what) : split(how), kinds(what) {}
+  // Rows and the interpreter ask only how the arguments are split.
+  constexpr bool operator==(Arguments how) const { return split == how; }
+  Arguments split = Arguments::SplitAtCommas;
+  std::string_view kinds;
+};
+
 struct KeywordRow {
   std::string_view keyword;
   CommandHandler handler;
-  Arguments arguments = Arguments::SplitAtCommas;
+  ArgumentSpec arguments = {};
 };
 
 // The row of a keyword, or nullptr when it matches no command.

@@ -114,6 +114,7 @@ void LoadScript(TForm1& f, const std::string& reference) {
   if (FileExists(f.gameFolder, file) && LoadLines(ResolvePath(f.gameFolder, file), lines)) {
     f.run.lines = std::move(lines);
     ++f.run.linesGeneration;
+    SetTraceScript(name);
     Trace("Executando script: " + file);
     Trace("Labels neste script...");
     Trace(LabelListing(f.run.lines));
@@ -160,6 +161,15 @@ void RunScript(TForm1& f, const std::string& reference) {
     explicit Depth(int& d) : n(++d) {}
     ~Depth() { --n; }
   } depth(f.runDepth);
+  // A run nested in a pause or in typing hands the trace back to the script
+  // that waited: its line goes out when the nested run is over.
+  struct TraceScriptKept {
+    const std::string outer;
+    const bool nested;
+    ~TraceScriptKept() {
+      if (nested) SetTraceScript(outer);
+    }
+  } kept{TraceScript(), f.runDepth > 1};
   ResetRunState(f, reference);
   ResetShownPage(f);
   ResetPanel(f);

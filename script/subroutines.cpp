@@ -20,6 +20,7 @@ void CallScript(TForm3& t, const std::string& name) {
   f.run.lineIndex = 0;
   t.traceLine += name + " <- script em subrotina";
   Trace(t.traceLine);
+  SetTraceScript(name);  // the "gosub" line was the caller's
   Trace(kSubroutineRule);
   Trace("Executando script: " + name + ".scp");
   Trace("Labels neste script...");
@@ -79,6 +80,7 @@ void CmdReturn(TForm3& t) {
   run.gosubLine = -1;
   t.traceLine += " <- retorno ao script " + f.Script + " na linha: " + IntToStr(run.lineIndex);
   Trace(t.traceLine);
+  SetTraceScript(f.Script);  // the "return" line was the subroutine's
   t.traceLine = kSubroutineRule;
 }
 

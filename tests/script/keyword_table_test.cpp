@@ -1,5 +1,5 @@
-// The keyword table: one row per keyword, synonyms on one handler, and the rows
-// that take their arguments whole.
+// The keyword table: one row per keyword, synonyms on one handler, the rows
+// that take their arguments whole, and the argument kinds the checker reads.
 #include "script/keyword_table.h"
 
 #include <gtest/gtest.h>
@@ -45,6 +45,23 @@ TEST(KeywordTable, OnlyMessagesTakeTheirTextWhole) {
   EXPECT_EQ(whole, (std::set<std::string_view>{"msg+", "msg="}));
   EXPECT_EQ(FindRow("msg"), nullptr);
   EXPECT_EQ(FindRow("MSG="), nullptr);  // keywords are compared exactly
+}
+
+TEST(KeywordTable, ArgumentKindsAreKnownAndAlikeForSynonyms) {
+  // The checker reads these letters; a letter it does not know checks nothing.
+  const std::string_view known = "lsgvpwmrotc.";
+  std::map<CommandHandler, std::string_view> kindsOf;
+  for (const KeywordRow& row : KeywordTable()) {
+    const std::string_view kinds = row.arguments.kinds;
+    EXPECT_LE(kinds.size(), 9u) << row.keyword;
+    for (char k : kinds) EXPECT_NE(known.find(k), std::string_view::npos) << row.keyword << ": " << k;
+    // What follows a carried command belongs to that command.
+    const size_t carried = kinds.find('c');
+    if (carried != std::string_view::npos) EXPECT_EQ(carried, kinds.size() - 1) << row.keyword;
+    // Synonyms run the same handler, so their arguments name the same things.
+    const auto [it, first] = kindsOf.emplace(row.handler, kinds);
+    if (!first) EXPECT_EQ(it->second, kinds) << row.keyword;
+  }
 }
 
 }  // namespace

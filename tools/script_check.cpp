@@ -1,0 +1,197 @@
+// The script checker's walk over one script: the same classification, text
+// blocks and splitting as the interpreter, then each argument by its kind.
+#include "tools/script_check.h"
+
+#include <array>
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "core/strings.h"
+#include "core/text1252.h"
+#include "script/interp.h"
+#include "script/line_syntax.h"
+#include "tools/name_checks.h"
+#include "tools/suggest.h"
+
+namespace lumora {
+namespace {
+
+class ScriptWalk {
+ public:
+  ScriptWalk(const std::string& file, const StringList& lines, CheckContext& context, Findings& out)
+      : file_(file), lines_(lines), c_(context), out_(out) {
+    for (const std::string& line : lines) {
+      const std::string_view t = TrimView(line);
+      if (StartsWith(t, ":")) labels_.push_back(t.substr(1));
+    }
+  }
+
+  void Run() {
+    for (at_ = 0; at_ < lines_.size(); ++at_) {
+      std::string_view body;
+      switch (ClassifyLine(TrimView(lines_[at_]), body)) {
+        case LineKind::TextBlock: TextBlock(body); break;
+        case LineKind::Command: Command(body); break;
+        default: break;
+      }
+    }
+  }
+
+ private:
+  void Report(std::string message) { out_.push_back({file_, static_cast<int>(at_) + 1, std::move(message)}); }
+
+  void TextBlock(std::string_view body) {
+    const int end = TextBlockEnd(lines_, static_cast<int>(at_), body.substr(1));
+    if (end >= 0) {
+      at_ = static_cast<size_t>(end);
+      return;
+    }
+    Report("text block never closed: it takes the rest of the script");
+    at_ = lines_.size();
+  }
+
+  void Command(std::string_view body) {
+    std::string_view rest;
+    const std::string_view keyword = SplitKeyword(body, rest);
+    if (keyword.empty()) return;
+    const KeywordRow* row = FindRow(keyword);
+    if (!row) {
+      UnknownKeyword(keyword, rest, ' ');
+      return;
+    }
+    std::array<std::string_view, kMaxArguments> items{};
+    const bool whole = row->arguments == Arguments::WholeText;
+    size_t n = 0;
+    for (; n < items.size() && !rest.empty(); ++n) items[n] = NextArgumentItem(rest, whole);
+    Items(*row, std::span(items.data(), n));
+  }
+
+  void UnknownKeyword(std::string_view keyword, std::string_view rest, char separator) {
+    std::string message = Quoted(keyword) + " matches no command";
+    std::string hint = SuggestKeyword(keyword, separator);
+    if (!hint.empty()) {
+      if (hint.size() > keyword.size() && !rest.empty()) hint += std::string(1, separator) + std::string(rest);
+      message += "; did you mean " + Quoted(hint) + "?";
+    }
+    Report(message);
+  }
+
+  void Items(const KeywordRow& row, std::span<const std::string_view> items) {
+    const std::string_view kinds = row.arguments.kinds;
+    for (size_t k = 0; k < kinds.size(); ++k) {
+      const std::string_view item = k < items.size() ? items[k] : std::string_view();
+      // An empty text still runs on over the following lines.
+      if (item.empty() && kinds[k] != 't') continue;
+      if (StartsWith(item, "#")) {
+        RegisterReference(item);  // the value is known only when the game runs
+        continue;
+      }
+      if (kinds[k] == 'c') {
+        CarriedCommand(item, items.subspan(k + 1));
+        return;
+      }
+      // A register out of range ends the command: the rest is never read
+      // (a "regtxt=" text then takes no lines either).
+      if (kinds[k] == 'r' && !Register(item)) return;
+      Argument(kinds[k], item);
+    }
+  }
+
+  // A conditional command's second command, whose arguments were split already.
+  void CarriedCommand(std::string_view keyword, std::span<const std::string_view> items) {
+    if (const KeywordRow* row = FindRow(keyword)) Items(*row, items);
+    else UnknownKeyword(keyword, {}, ',');
+  }
+
+  void Argument(char kind, std::string_view item) {
+    switch (kind) {
+      case 'l': Label(item); break;
+      case 's': Message(CheckScriptReference(item, c_.folder)); break;
+      case 'g':
+        if (StartsWith(item, ":")) Label(item.substr(1));
+        else Message(FileMessage("script", item, c_.folder, ".scp"));
+        break;
+      case 'v':
+        c_.vocabularies.insert(std::string(item));
+        Message(FileMessage("vocabulary", item, c_.folder, ".scp"));
+        break;
+      case 'p': Message(CheckPicture(item, c_.folder)); break;
+      case 'w':
+        if (item != "off" && item != "on") Message(FileMessage("sound", item, c_.folder));
+        break;
+      case 'm': Message(FileMessage("music", item, c_.folder)); break;
+      case 'o':
+        if (!c_.objectKeys.count(std::string(item))) Report("object " + Quoted(item) + ": no .obj file defines it");
+        break;
+      case 't': QuotedText(item); break;
+      default: break;
+    }
+  }
+
+  void Message(std::string message) {
+    if (!message.empty()) Report(std::move(message));
+  }
+
+  void Label(std::string_view name) {
+    for (std::string_view l : labels_)
+      if (l == name) return;
+    std::string message = "label " + Quoted(name) + " does not exist in this script";
+    const std::string hint = Nearest(name, labels_);
+    if (!hint.empty()) message += "; did you mean " + Quoted(hint) + "?";
+    Report(message);
+  }
+
+  // Whether the register number is in range; a text that is not a number reads
+  // as register 0, which is.
+  bool Register(std::string_view item) {
+    const std::optional<int32_t> n = ReadInt(item);
+    if (!n) {
+      Report("register number " + Quoted(item) + " is not a number (it reads as 0)");
+      return true;
+    }
+    if (*n >= 0 && *n <= c_.registerCount) return true;
+    Report("register " + IntToStr(*n) + " is out of range (0 to " + IntToStr(c_.registerCount) + ")");
+    return false;
+  }
+
+  // "#n" stands for register n only when n is below the register count;
+  // otherwise the text after "#" is used as it is.
+  void RegisterReference(std::string_view item) {
+    const int32_t n = IntOr(item.substr(1), 0);
+    if (n < 0 || n >= c_.registerCount)
+      Report(Quoted(item) + " names no register (0 to " + IntToStr(c_.registerCount - 1) + "): " +
+             Quoted(item.substr(1)) + " is used as it is");
+  }
+
+  // "regtxt=": the text goes on over the following lines until one holds an
+  // apostrophe; those lines are text, not commands.
+  void QuotedText(std::string_view item) {
+    std::string_view piece = item;
+    if (StartsWith(piece, "'")) piece.remove_prefix(1);
+    if (piece.find('\'') != std::string_view::npos) return;
+    for (size_t i = at_ + 1; i < lines_.size(); ++i) {
+      if (lines_[i].find('\'') != std::string::npos) {
+        at_ = i;
+        return;
+      }
+    }
+    Report("text never closed by an apostrophe: it takes the rest of the script");
+    at_ = lines_.size();
+  }
+
+  const std::string& file_;
+  const StringList& lines_;
+  CheckContext& c_;
+  Findings& out_;
+  std::vector<std::string_view> labels_;
+  size_t at_ = 0;
+};
+
+}  // namespace
+
+void CheckScript(const std::string& file, const StringList& lines, CheckContext& context, Findings& out) {
+  ScriptWalk(file, lines, context, out).Run();
+}
+
+}  // namespace lumora
