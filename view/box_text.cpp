@@ -58,7 +58,7 @@ Target TargetOf(TForm1& f, BoxSurface s) {
 struct Box {
   std::vector<std::string> tokens;
   int64_t x, y, width, height;
-  int lineHeight;
+  int64_t lineHeight;
   FontSpec font;  // its colour is the plain colour
   bool background;
   Colour backgroundColour = kWhite;
@@ -88,7 +88,7 @@ Box Prepare(TForm1& f, const Target& target, const BoxText& in) {
   b.height = in.height == 0 ? target.height - b.y : in.height;
   if (target.page && b.y + b.height > f.TelMod3.height) SetCanvas3Height(f, b.y + b.height);
   const int size = in.size == 0 ? f.message.fontSize : in.size;
-  b.lineHeight = size + size / 2;
+  b.lineHeight = int64_t{size} + size / 2;
   b.font.name = f.message.fontName;
   b.font.size = size;
   b.font.color = ColourFromText(in.colour.empty() ? f.message.text : in.colour);
@@ -200,7 +200,8 @@ void Draw(QImage& img, const Layout& layout, const Box& b, const TextMeter& mete
     pen.Draw(x, y, w.text, w.link ? link : b.font.color);
     if (!w.link || w.width <= 0) continue;
     pen.painter().setPen(QPen(QColor::fromRgb(visited), 1));
-    pen.painter().drawLine(x, y + b.lineHeight, x + w.width - 1, y + b.lineHeight);
+    const int under = ToInt(w.top + b.lineHeight);
+    pen.painter().drawLine(x, under, x + w.width - 1, under);
   }
 }
 
