@@ -8,6 +8,7 @@
 
 #include "core/script_error.h"
 #include "form/link_table.h"
+#include "script/run_script.h"
 #include "view/box_text.h"
 #include "view/canvas3.h"
 #include "view/surfaces.h"
@@ -227,6 +228,21 @@ TEST_F(BoxTextTest, ThePageGrowsWithTheTextUpToItsLimit) {
   ASSERT_EQ(links.size(), 2u);
   EXPECT_EQ(links[0]->top, kMaxCanvas3Height - 20);  // no empty line before it
   EXPECT_EQ(links[1]->top, kMaxCanvas3Height - 20 + 2 * 18);  // past the blank on its own line
+}
+
+// A new run gives the page its configured height again; what the last run
+// drew below it must not come back when the page grows once more.
+TEST_F(BoxTextTest, APageGrownAgainInANewRunStartsBlank) {
+  game.WriteScript("desce", {"lnfeed= 900"});
+  const int configured = s.f.TelMod3.height;
+  std::string text;
+  for (int i = 0; i < 60; ++i) text += "linha \xA7";
+  DrawBoxText(s.f, BoxSurface::TelMod3, Box(text, 0, 0));
+  ASSERT_FALSE(InkLines(configured).empty());
+  RunScript(s.f, "desce");
+  EXPECT_EQ(s.f.TelMod3.height, 900);
+  EXPECT_FALSE(InkLines(0).empty());  // what lay on the page's first screen stays
+  EXPECT_TRUE(InkLines(configured).empty());
 }
 
 TEST_F(BoxTextTest, TheTextBufferIsDrawnWithItsLinesApart) {
