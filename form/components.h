@@ -111,6 +111,6 @@ struct Timer {
 };
 
 // The component that holds the keyboard focus.
-enum class Focus { None, Form, Input, MsgMd0, WebB };
+enum class Focus { None, Form, Input, MsgMd0, WebB, Sbox2 };
 
 }  // namespace lumora

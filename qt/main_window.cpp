@@ -126,6 +126,8 @@ void MainWindow::BuildDisplayPages() {
   tela3_ = new ImageWidget(f_.Tela3, inner3);
   sbox2_->setWidget(inner3);
   sbox2_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Given the focus by "setmode= 3": the arrow and page keys scroll the page.
+  sbox2_->setFocusPolicy(Qt::StrongFocus);
   auto* pageDown = new QWidget;
   label2_ = new QLabel(pageDown);
   for (QWidget* p : {page1, page0, webPage_, pageMap, page3, pageDown}) {
@@ -274,6 +276,7 @@ void MainWindow::SyncFocus() {
     case Focus::MsgMd0: msgMd0_->setFocus(); break;
     case Focus::WebB: web_->Focus(); break;
     case Focus::Form: setFocus(); break;
+    case Focus::Sbox2: sbox2_->setFocus(); break;
     case Focus::None: break;
   }
 }

@@ -15,6 +15,7 @@
 #include "state/object_commands.h"
 #include "state/register_commands.h"
 #include "state/state_commands.h"
+#include "view/canvas_commands.h"
 #include "view/display_commands.h"
 #include "view/display_picture_commands.h"
 #include "view/grey_filter.h"
@@ -100,6 +101,8 @@ constexpr KeywordRow kTable[] = {
     {"postxt=", CmdPosTxt},
     {"postxt", CmdPosTxt},
     {"lnfeed=", CmdLnFeed},
+    {"btxt=", CmdBoxTexto},
+    {"boxtexto=", CmdBoxTexto},
     // the object grid
     {"dispobj=", CmdDispObj},
     {"displayobjetos=", CmdDispObj},

@@ -77,12 +77,14 @@ void ResetShownPage(TForm1& f) {
     f.Abok1.height = ConfigInt(f, kModel3Height);
     f.TelMod3.left = f.TelMod3.top = 5;
     f.TelMod3.width = ConfigInt(f, kModel3Width) - 21;
-    f.TelMod3.height = ConfigInt(f, kModel3Height) - 10;
     const FontSpec style = f.canvas3Font;  // the canvas keeps its style
     SetUpCanvas3Font(f);
     f.canvas3Font.bold = style.bold;
     f.canvas3Font.italic = style.italic;
     f.canvas3Font.underline = style.underline;
+    // Through the page's height routine: what the last run drew below the
+    // configured height goes, or growing the page again would bring it back.
+    SetCanvas3Height(f, ConfigInt(f, kModel3Height) - 10);
     f.textX = f.textY = 0;
     f.Memo3.text.clear();
   }

@@ -15,8 +15,11 @@ void EnsureCanvas3(TForm1& f) {
   const int w = std::max(1, f.TelMod3.width), h = std::max(1, f.TelMod3.height);
   QImage& pic = f.TelMod3.picture;
   if (!pic.isNull() && pic.width() == w && pic.height() >= h) return;
-  // Half as much again as asked for, up to the limit, when the page grows.
-  const int spare = pic.isNull() || pic.width() != w ? h : std::min(kMaxCanvas3Height, h + h / 2);
+  // A page growing line by line gets half as much again as it had, up to the
+  // limit; one that jumps further (a long text laid out at once) gets just
+  // what it asked for, so no memory is filled that nothing will use.
+  const int had = pic.isNull() || pic.width() != w ? 0 : pic.height();
+  const int spare = had == 0 ? h : std::min(kMaxCanvas3Height, had + had / 2);
   QImage grown = FilledImage(w, std::max(h, spare), f.canvas3Brush);
   if (!pic.isNull()) {
     QPainter p(&grown);

@@ -15,11 +15,6 @@
 namespace lumora {
 namespace {
 
-// A position argument: "$" or empty keeps the current value, not a number is 0.
-int PositionArgument(const std::string& argument, int current) {
-  return argument.empty() || argument == "$" ? current : IntOr(argument, 0);
-}
-
 Colour ClearColour(TForm3& t) {
   return ColourFromText(t.arg[0].empty() ? t.f.message.background : t.arg[0]);
 }
@@ -36,6 +31,10 @@ void ClearBuffer(TForm1& f, QImage& buffer, FontSpec& font, Colour& brush, Colou
 }
 
 }  // namespace
+
+int TextPositionArgument(const std::string& argument, int current) {
+  return argument.empty() || argument == "$" ? current : IntOr(argument, 0);
+}
 
 void CmdClearTxt(TForm3& t) { t.f.Memo3.text.clear(); }
 
@@ -61,8 +60,8 @@ void CmdPosTxt(TForm3& t) {
     t.traceLine += " <--- n\xE3o est\xE1 no modo 3";
     return;
   }
-  f.textX = PositionArgument(t.arg[0], f.textX);
-  f.textY = PositionArgument(t.arg[1], f.textY);
+  f.textX = TextPositionArgument(t.arg[0], f.textX);
+  f.textY = TextPositionArgument(t.arg[1], f.textY);
   t.traceLine += IntToStr(f.textX) + "," + IntToStr(f.textY);
 }
 

@@ -5,6 +5,10 @@
 
 namespace lumora {
 
+// A model-3 text position argument: "$" or empty keeps the current value, not
+// a number is 0.
+int TextPositionArgument(const std::string& argument, int current);
+
 void CmdClearTxt(TForm3& t);   // "cleartxt", "clear$"
 void CmdClearTela(TForm3& t);  // "cleartela"
 void CmdClearFunc(TForm3& t);  // "clearfunc"

@@ -64,7 +64,8 @@ void ShowModel3(TForm1& f) {
   f.TelMod3.picture = FilledImage(f.TelMod3.width, f.TelMod3.height, f.canvas3Brush);
   f.Memo3.text.clear();
   f.textX = f.textY = 0;
-  f.focus = Focus::None;
+  // The scroll box takes the keys: arrows and page keys scroll the page.
+  f.focus = Focus::Sbox2;
   f.platform.ProcessMessages();
 }
 

@@ -4,6 +4,7 @@
 #include "core/paths.h"
 #include "core/strings.h"
 #include "form/form1.h"
+#include "view/display_text.h"
 #include "view/picture_loader.h"
 
 namespace lumora {
@@ -70,6 +71,7 @@ void DisplayPicture(TForm3& t) {
 
 void CmdDisplay(TForm3& t) {
   if (IsPictureName(t.arg[0])) DisplayPicture(t);
+  else DisplayText(t);
 }
 
 }  // namespace lumora

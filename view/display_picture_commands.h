@@ -7,8 +7,7 @@ namespace lumora {
 
 // "display", "display=". A picture name (".gif", ".png", ".jpg" or ".bmp"
 // anywhere in it) is drawn on "tel", "fnc" or "pan" or, in model 2, written
-// to the page. Texts go to the box text renderer, which this player does not
-// have yet: a text does nothing.
+// to the page. Texts go to the box text renderer (view/display_text.h).
 void CmdDisplay(TForm3& t);
 void CmdShowObj(TForm3& t);  // "showobj="
 void CmdHud(TForm3& t);      // "hud="

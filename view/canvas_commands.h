@@ -1,0 +1,11 @@
+// Box texts on the model-3 page: "btxt=" and "boxtexto=".
+#pragma once
+#include "script/interp.h"
+
+namespace lumora {
+
+// "btxt=", "boxtexto=": text, x, y, width, height, colour, style, background,
+// size; drawn on the model-3 page in any display model.
+void CmdBoxTexto(TForm3& t);
+
+}  // namespace lumora
