@@ -39,11 +39,10 @@ const std::string& RegisterOrEmpty(const TForm1& f, int64_t n) {
   return f.state.registers[static_cast<size_t>(n)];
 }
 
-// Removes the next argument from the argument text into `out`. For "msg=" and
-// "msg+" (`whole`) the whole text is one argument, commas included. Works on
-// views and assigns in place, so a loop's lines allocate nothing here.
-void NextArgument(TForm3& t, bool whole, std::string_view& rest, std::string& out) {
-  const std::string_view item = NextArgumentItem(rest, whole);
+// One argument item into `out`, "#n" replaced by register n's value. For
+// "msg=" and "msg+" (`whole`) the whole text is one item, commas included.
+// Assigns in place, so a loop's lines allocate nothing here.
+void ResolveArgument(TForm3& t, bool whole, std::string_view item, std::string& out) {
   if (item.empty() || item[0] != '#') {
     out.assign(item);
     return;
@@ -58,16 +57,15 @@ void NextArgument(TForm3& t, bool whole, std::string_view& rest, std::string& ou
 // Splits the command line into keyword and arguments, the arguments as the
 // keyword's row takes them. Returns the row, or nullptr for no command.
 const KeywordRow* SplitArguments(TForm3& t) {
-  std::string_view rest;
-  t.keyword.assign(SplitKeyword(t.commandLine, rest));
+  const LineSplit& split = t.splits.For(t.f.run.lineIndex, t.commandLine);
+  t.keyword.assign(split.Keyword());
   t.traceLine.append(t.keyword).append(" ");
-  const KeywordRow* row = FindRow(t.keyword);
-  const bool whole = row && row->arguments == Arguments::WholeText;
+  const bool whole = split.row && split.row->arguments == Arguments::WholeText;
   for (auto& a : t.arg) a.clear();
-  for (size_t i = 0; i < t.arg.size() && !rest.empty(); ++i) NextArgument(t, whole, rest, t.arg[i]);
+  for (size_t i = 0; i < split.count; ++i) ResolveArgument(t, whole, split.Item(i), t.arg[i]);
   // What the arguments did not take stays in the command line.
-  t.commandLine.erase(0, t.commandLine.size() - rest.size());
-  return row;
+  t.commandLine.erase(0, split.restOffset);
+  return split.row;
 }
 
 // A text block from the apostrophe that opens it to the next one. Returns true

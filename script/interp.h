@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "script/label_index.h"
+#include "script/line_split.h"
 
 namespace lumora {
 
@@ -23,6 +24,7 @@ struct TForm3 {
   // ExecCommand then starts again with that line in the same call.
   bool restart = false;
   LabelIndex labels;  // the label lines of f.run.lines
+  LineSplits splits;  // the command lines' splits, by line index
 };
 
 // A command: a free function of its family, reading its arguments from TForm3.
