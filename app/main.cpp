@@ -13,6 +13,7 @@
 #include "app/command_line.h"
 #include "app/walkthrough.h"
 #include "core/text1252.h"
+#include "core/zoom.h"
 #include "core/trace.h"
 #include "platform/headless_platform.h"
 #include "platform/qt_platform.h"
@@ -20,6 +21,7 @@
 #include "script/interp.h"
 #include "shell/lifecycle.h"
 #include "shell/locate_game.h"
+#include "view/read_aloud.h"
 
 using namespace lumora;
 
@@ -36,6 +38,26 @@ void PrepareEnvironment(const Options& o) {
   // No OpenGL context is shared for QtWebEngine at start (under X, making one
   // costs more than the rest of the start-up together): the web view's module
   // makes it when the first model-2 page is shown.
+}
+
+// The zoom is Qt's scale factor, set before the application exists: every
+// widget, picture and mouse position then stays in design pixels for the
+// engine, while Qt draws text at the zoomed size and stretches pictures pixel
+// by pixel. It multiplies a factor the user set, and the screen's own ratio.
+void ApplyZoom(const Options& o, int argc, char** argv) {
+  int zoom = o.zoom;
+  if (zoom == 0 && !o.headless) {
+    // Asking the screen takes an application of its own, gone before the real one.
+    QGuiApplication probe(argc, argv);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      const QRect area = screen->availableGeometry();
+      zoom = ChooseZoom(area.width(), area.height(), 900, 420);
+    }
+  }
+  if (zoom <= 1) return;
+  bool set = false;
+  const double user = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
+  qputenv("QT_SCALE_FACTOR", QByteArray::number((set && user > 0 ? user : 1.0) * zoom));
 }
 
 std::string Absolute(const std::string& path) {
@@ -89,6 +111,7 @@ int RunGame(QApplication& app, const Options& options, const GameLocation& game,
   else web = std::make_unique<EngineWeb>();
   MainWindow window(form, std::move(web));
   platform->Attach(&form, &window);
+  if (options.speak) SetReadAloud(form, true);
   CentreOnScreen(window, form);
   bool destroyed = false;
   auto destroy = [&] {
@@ -126,8 +149,9 @@ int main(int argc, char** argv) {
   Options options = ParseCommandLine(argc, argv);
   if (!options.error.empty())
     return Fail(options.error +
-                "\nusage: lumora [--trace[=FILE]] [--play WALKTHROUGH [--json] [--headless] [--web]] [GAME]");
+                "\nusage: lumora [--trace[=FILE]] [--play WALKTHROUGH [--json] [--headless] [--web]] [--zoom N] [--speak] [GAME]");
   PrepareEnvironment(options);
+  ApplyZoom(options, argc, argv);
   QApplication app(argc, argv);
   const GameLocation game = LocateGame(options.game, argv[0]);
   if (!game.error.empty()) return Fail(game.error);

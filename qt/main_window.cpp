@@ -2,18 +2,22 @@
 // description, and the event entries into the engine.
 #include "qt/main_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 
 #include "core/text1252.h"
+#include "input/keyboard_focus.h"
 #include "input/quit_button.h"
 #include "input/typed_command.h"
 #include "input/web_navigation.h"
 #include "nav/map_page.h"
 #include "shell/entry.h"
 #include "shell/lifecycle.h"
+#include "view/read_aloud.h"
 
 namespace lumora {
 namespace {
@@ -51,6 +55,19 @@ class FocusWatch : public QObject {
   std::function<void()> onEvent_;
 };
 
+// The keys that click the area in the focus ring.
+bool IsClickKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space; }
+
+// Widgets drawn by us have no role of their own for a screen reader: the
+// property "lumoraRole" gives them one.
+QAccessibleInterface* RoleFactory(const QString&, QObject* object) {
+  auto* w = qobject_cast<QWidget*>(object);
+  if (!w) return nullptr;
+  const QVariant role = w->property("lumoraRole");
+  if (!role.isValid()) return nullptr;
+  return new QAccessibleWidget(w, static_cast<QAccessible::Role>(role.toInt()), w->accessibleName());
+}
+
 }  // namespace
 
 MainWindow::MainWindow(TForm1& form, std::unique_ptr<WebBackend> web) : f_(form), web_(std::move(web)) {
@@ -83,7 +100,42 @@ MainWindow::MainWindow(TForm1& form, std::unique_ptr<WebBackend> web) : f_(form)
   web_->onLink = [this](const std::string& reported) { FollowLink(reported); };
   openingClickTimer_.setSingleShot(true);
   connect(&openingClickTimer_, &QTimer::timeout, this, [this] { OpeningClickInterval(); });
+  notice_ = new QLabel(this);
+  notice_->setStyleSheet(QStringLiteral("background:#FFFFE0;color:black;border:1px solid black;padding:4px"));
+  notice_->hide();
+  noticeTimer_.setSingleShot(true);
+  connect(&noticeTimer_, &QTimer::timeout, notice_, &QWidget::hide);
+  // The ring goes out when the player clicks or tabs into another widget.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now && now != this && f_.keyFocusArea >= 0) {
+      f_.keyFocusArea = -1;
+      SyncFocusRing();
+    }
+  });
+  SetAccessibleNames();
   Sync();
+}
+
+void MainWindow::SetAccessibleNames() {
+  static const bool installed = (QAccessible::installFactory(RoleFactory), true);
+  (void)installed;
+  const struct {
+    QWidget* w;
+    const char* name;
+    QAccessible::Role role;
+  } names[] = {
+      {msg_, "Mensagem", QAccessible::StaticText}, {msgMd0_, "Texto", QAccessible::StaticText},
+      {input_, "Comando", QAccessible::EditableText}, {btFim_, "Sair", QAccessible::Button},
+      {webPage_, "P\xC3\xA1gina", QAccessible::Document}, {sbox2_, "P\xC3\xA1gina", QAccessible::Document},
+      {tela_, "Tela", QAccessible::Graphic}, {telCmd_, "Painel", QAccessible::Graphic},
+      {telAber_, "Abertura", QAccessible::Graphic}, {notice_, "Aviso", QAccessible::StaticText},
+  };
+  for (const auto& n : names) {
+    n.w->setAccessibleName(QString::fromUtf8(n.name));
+    // Qt's own widgets keep their richer interfaces (the edit's text, ...).
+    if (dynamic_cast<ImageWidget*>(n.w)) n.w->setProperty("lumoraRole", n.role);
+  }
+  setAccessibleName(windowTitle());
 }
 
 void MainWindow::BuildGamePage(QWidget* page) {
@@ -312,6 +364,74 @@ void MainWindow::Sync() {
   // The skin's outline, for painting and for clicks.
   if (f_.shaped && mask() != f_.shape) setMask(f_.shape);
   SyncFocus();
+  SyncFocusRing();
+  SyncReadAloud();
+}
+
+void MainWindow::SyncFocusRing() {
+  const int area = KeyFocusedArea(f_);
+  const MouseSurface on = area >= 0 ? SurfaceOfArea(f_, area) : MouseSurface::Tela;
+  const struct {
+    ImageWidget* w;
+    MouseSurface s;
+  } surfaces[] = {{tela_, MouseSurface::Tela}, {telCmd_, MouseSurface::TelCmd}, {imp_, MouseSurface::Imp},
+                  {telAber_, MouseSurface::TelAber}, {tela3_, MouseSurface::Tela3}};
+  for (const auto& [w, s] : surfaces) {
+    QRect ring;
+    if (area >= 0 && s == on) {
+      const LinkRecord& r = f_.links.records[static_cast<size_t>(area)];
+      ring = QRect(r.left, r.top, r.width + 1, r.height + 1);  // the area's bounds are inclusive
+    }
+    if (w->focusRing == ring) continue;
+    w->focusRing = ring;
+    w->update();
+  }
+}
+
+void MainWindow::SyncReadAloud() {
+  ReadNewTexts(f_);
+  if (f_.readAloud.notice.empty()) return;
+  notice_->setText(QStringFromCp1252(f_.readAloud.notice));
+  f_.readAloud.notice.clear();
+  notice_->adjustSize();
+  notice_->move(std::max(0, (width() - notice_->width()) / 2), 8);
+  notice_->raise();
+  notice_->show();
+  noticeTimer_.start(5000);
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+  int area = -1;
+  Enter([&] { area = MoveKeyFocus(f_, next); });
+  // Off the areas the input line takes the keys again.
+  if (area >= 0) setFocus();
+  else if (f_.Input.visible) input_->setFocus();
+  SyncFocusRing();
+  return true;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* e) {
+  if (e->isAutoRepeat()) return QWidget::keyPressEvent(e);
+  if (e->key() == Qt::Key_F6) {
+    Enter([this] { ToggleReadAloud(f_); });
+    return;
+  }
+  if (IsClickKey(e->key())) {
+    bool taken = false;
+    Enter([&] { taken = KeyFocusPress(f_); });
+    keyPressTaken_ = taken;
+    if (taken) return;
+  }
+  QWidget::keyPressEvent(e);
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* e) {
+  if (!e->isAutoRepeat() && IsClickKey(e->key()) && keyPressTaken_) {
+    keyPressTaken_ = false;
+    Enter([this] { KeyFocusRelease(f_); });
+    return;
+  }
+  QWidget::keyReleaseEvent(e);
 }
 
 // The display area and the command panel may overlap: the one raised last
