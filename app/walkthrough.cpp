@@ -196,6 +196,9 @@ QImage Walkthrough::Screenshot() {
   // A shaped window shows nothing outside its outline, whatever the platform.
   if (f_.shaped) {
     QImage cut(shot.size(), QImage::Format_ARGB32);
+    // Zoomed, the shot holds more pixels than the window's design ones: the
+    // outline, in design pixels, is cut at the shot's own ratio.
+    cut.setDevicePixelRatio(shot.devicePixelRatio());
     cut.fill(Qt::transparent);
     QPainter p(&cut);
     p.setClipRegion(f_.shape);
