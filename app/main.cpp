@@ -9,6 +9,7 @@
 #include <fstream>
 #include <memory>
 #include <unistd.h>
+#include <vector>
 
 #include "app/command_line.h"
 #include "app/walkthrough.h"
@@ -44,20 +45,32 @@ void PrepareEnvironment(const Options& o) {
 // widget, picture and mouse position then stays in design pixels for the
 // engine, while Qt draws text at the zoomed size and stretches pictures pixel
 // by pixel. It multiplies a factor the user set, and the screen's own ratio.
-void ApplyZoom(const Options& o, int argc, char** argv) {
-  int zoom = o.zoom;
-  if (zoom == 0 && !o.headless) {
-    // Asking the screen takes an application of its own, gone before the real one.
-    QGuiApplication probe(argc, argv);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-      const QRect area = screen->availableGeometry();
-      zoom = ChooseZoom(area.width(), area.height(), 900, 420);
-    }
-  }
+void ApplyZoom(int zoom) {
   if (zoom <= 1) return;
   bool set = false;
   const double user = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
   qputenv("QT_SCALE_FACTOR", QByteArray::number((set && user > 0 ? user : 1.0) * zoom));
+}
+
+// Qt reads its scale factor once, as the application starts, and the screen is
+// known only once it has started: when the screen asks for a zoom, the program
+// starts again with it. Only a screen large enough for a zoom pays for that;
+// the common start stays as it was. On failure the game plays unzoomed.
+void RestartZoomedIfTheScreenAsks(const Options& o, const std::vector<std::string>& args) {
+  if (o.zoom != 0 || o.headless) return;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const int zoom = ChooseZoom(area.width(), area.height(), 900, 420);
+  if (zoom <= 1) return;
+  std::vector<std::string> again = args;
+  again.insert(again.begin() + 1, {"--zoom", std::to_string(zoom)});
+  std::vector<char*> argv;
+  for (std::string& a : again) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  // The same file, under the name it was started by: a link named after the
+  // game still names it.
+  execv("/proc/self/exe", argv.data());
 }
 
 std::string Absolute(const std::string& path) {
@@ -151,8 +164,10 @@ int main(int argc, char** argv) {
     return Fail(options.error +
                 "\nusage: lumora [--trace[=FILE]] [--play WALKTHROUGH [--json] [--headless] [--web]] [--zoom N] [--speak] [GAME]");
   PrepareEnvironment(options);
-  ApplyZoom(options, argc, argv);
+  ApplyZoom(options.zoom);
+  const std::vector<std::string> args(argv, argv + argc);  // before Qt takes its own options out
   QApplication app(argc, argv);
+  RestartZoomedIfTheScreenAsks(options, args);
   const GameLocation game = LocateGame(options.game, argv[0]);
   if (!game.error.empty()) return Fail(game.error);
   // Files named on the command line are relative to where the program started.
