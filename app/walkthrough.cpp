@@ -224,9 +224,10 @@ void Walkthrough::Key(const std::string& name) {
       {"F6", Qt::Key_F6, Qt::NoModifier}};
   for (const auto& k : kKeys) {
     if (name != k.word) continue;
-    // The key goes where the keyboard's focus is: the window while the focus
-    // ring is on an area, the input line otherwise.
-    QWidget* target = f_.keyFocusArea >= 0 ? static_cast<QWidget*>(&window_) : window_.Surface("input");
+    // The key goes where the keyboard's focus is: the input line while it is
+    // shown and the focus ring is on no area, the window otherwise.
+    QWidget* input = window_.Surface("input");
+    QWidget* target = f_.keyFocusArea < 0 && input->isVisible() ? input : static_cast<QWidget*>(&window_);
     const QString text = k.key == Qt::Key_Space ? QStringLiteral(" ") : QString();
     QKeyEvent press(QEvent::KeyPress, k.key, k.modifiers, text);
     QKeyEvent release(QEvent::KeyRelease, k.key, k.modifiers, text);

@@ -106,4 +106,8 @@ bool KeyFocusRelease(TForm1& f) {
   return true;
 }
 
+bool KeyStartsGame(const TForm1& f) {
+  return f.Abok0.pageIndex == kOpeningPage && f.TelAber.visible && KeyFocusedArea(f) < 0;
+}
+
 }  // namespace lumora

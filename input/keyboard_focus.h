@@ -32,4 +32,9 @@ MouseSurface SurfaceOfArea(const TForm1& f, int area);
 bool KeyFocusPress(TForm1& f);
 bool KeyFocusRelease(TForm1& f);
 
+// Enter or Space with no area in the ring on the opening screen: the click on
+// the opening picture that starts the game, so a player without a mouse can
+// begin at all.
+bool KeyStartsGame(const TForm1& f);
+
 }  // namespace lumora

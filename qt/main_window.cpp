@@ -421,6 +421,12 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
     Enter([&] { taken = KeyFocusPress(f_); });
     keyPressTaken_ = taken;
     if (taken) return;
+    if (KeyStartsGame(f_)) {
+      // One click, its double-click interval over at once.
+      OpeningClick();
+      OpeningClickInterval();
+      return;
+    }
   }
   QWidget::keyPressEvent(e);
 }

@@ -152,5 +152,18 @@ TEST_F(KeyboardFocusTest, TheRingClicksItsOwnAreaUnderAnOverlapAndGoesOutWithThe
   EXPECT_FALSE(KeyFocusRelease(s.f));
 }
 
+TEST_F(KeyboardFocusTest, OnTheOpeningScreenEnterStartsTheGameUnlessTheRingIsOnAnArea) {
+  Run({"lnkpan= ,um,5,5,10,10"});
+  const struct {
+    int page, ring;
+    bool starts;
+  } cases[] = {{2, -1, true}, {2, 40, false}, {0, -1, false}};
+  for (const auto& c : cases) {
+    s.f.Abok0.pageIndex = c.page;
+    s.f.keyFocusArea = c.ring;
+    EXPECT_EQ(KeyStartsGame(s.f), c.starts) << c.page << "," << c.ring;
+  }
+}
+
 }  // namespace
 }  // namespace lumora
