@@ -2,8 +2,6 @@
 // description, and the event entries into the engine.
 #include "qt/main_window.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QScrollBar>
@@ -15,6 +13,7 @@
 #include "input/typed_command.h"
 #include "input/web_navigation.h"
 #include "nav/map_page.h"
+#include "qt/accessible_names.h"
 #include "shell/entry.h"
 #include "shell/lifecycle.h"
 #include "view/read_aloud.h"
@@ -57,16 +56,6 @@ class FocusWatch : public QObject {
 
 // The keys that click the area in the focus ring.
 bool IsClickKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space; }
-
-// Widgets drawn by us have no role of their own for a screen reader: the
-// property "lumoraRole" gives them one.
-QAccessibleInterface* RoleFactory(const QString&, QObject* object) {
-  auto* w = qobject_cast<QWidget*>(object);
-  if (!w) return nullptr;
-  const QVariant role = w->property("lumoraRole");
-  if (!role.isValid()) return nullptr;
-  return new QAccessibleWidget(w, static_cast<QAccessible::Role>(role.toInt()), w->accessibleName());
-}
 
 }  // namespace
 
@@ -117,8 +106,6 @@ MainWindow::MainWindow(TForm1& form, std::unique_ptr<WebBackend> web) : f_(form)
 }
 
 void MainWindow::SetAccessibleNames() {
-  static const bool installed = (QAccessible::installFactory(RoleFactory), true);
-  (void)installed;
   const struct {
     QWidget* w;
     const char* name;
@@ -130,11 +117,7 @@ void MainWindow::SetAccessibleNames() {
       {tela_, "Tela", QAccessible::Graphic}, {telCmd_, "Painel", QAccessible::Graphic},
       {telAber_, "Abertura", QAccessible::Graphic}, {notice_, "Aviso", QAccessible::StaticText},
   };
-  for (const auto& n : names) {
-    n.w->setAccessibleName(QString::fromUtf8(n.name));
-    // Qt's own widgets keep their richer interfaces (the edit's text, ...).
-    if (dynamic_cast<ImageWidget*>(n.w)) n.w->setProperty("lumoraRole", n.role);
-  }
+  for (const auto& n : names) NameForScreenReaders(n.w, n.name, n.role);
   setAccessibleName(windowTitle());
 }
 
