@@ -14,6 +14,12 @@ Options ParseCommandLine(int argc, char** argv) {
     else if (a == "--headless") o.headless = true;
     else if (a == "--web") o.web = true;
     else if (a == "--check") o.check = true;
+    else if (a == "--speak") o.speak = true;
+    else if (a == "--zoom" && i + 1 < argc) {
+      const std::string n = argv[++i];
+      if (n == "1" || n == "2" || n == "3") o.zoom = n[0] - '0';
+      else o.error = "--zoom takes 1, 2 or 3, not " + n;
+    }
     else if (!a.empty() && a[0] == '-') o.error = "unknown option " + a;
     else if (o.game.empty()) o.game = a;
     else o.error = "more than one game given: " + a;

@@ -5,6 +5,7 @@
 
 #include "core/text1252.h"
 #include "form/form1.h"
+#include "input/keyboard_focus.h"
 
 namespace lumora {
 namespace {
@@ -98,6 +99,7 @@ QJsonObject StateJson(const TForm1& f, bool exited) {
   s["map"] = QJsonObject{{"scroll", QJsonArray{f.Sbc1.scrollX, f.Sbc1.scrollY}},
                          {"marker", QJsonArray{f.Voce.left, f.Voce.top}}};
   s["canvasScroll"] = f.Sbox2.scrollY;  // the model-3 page's vertical scroll position
+  s["keyFocus"] = KeyFocusedArea(f);  // the area in the keyboard's focus ring, -1 for none
   s["exited"] = exited;
   return s;
 }

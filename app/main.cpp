@@ -9,11 +9,13 @@
 #include <fstream>
 #include <memory>
 #include <unistd.h>
+#include <vector>
 
 #include "app/check.h"
 #include "app/command_line.h"
 #include "app/walkthrough.h"
 #include "core/text1252.h"
+#include "core/zoom.h"
 #include "core/trace.h"
 #include "platform/headless_platform.h"
 #include "platform/qt_platform.h"
@@ -21,6 +23,7 @@
 #include "script/interp.h"
 #include "shell/lifecycle.h"
 #include "shell/locate_game.h"
+#include "view/read_aloud.h"
 
 using namespace lumora;
 
@@ -37,6 +40,38 @@ void PrepareEnvironment(const Options& o) {
   // No OpenGL context is shared for QtWebEngine at start (under X, making one
   // costs more than the rest of the start-up together): the web view's module
   // makes it when the first model-2 page is shown.
+}
+
+// The zoom is Qt's scale factor, set before the application exists: every
+// widget, picture and mouse position then stays in design pixels for the
+// engine, while Qt draws text at the zoomed size and stretches pictures pixel
+// by pixel. It multiplies a factor the user set, and the screen's own ratio.
+void ApplyZoom(int zoom) {
+  if (zoom <= 1) return;
+  bool set = false;
+  const double user = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
+  qputenv("QT_SCALE_FACTOR", QByteArray::number((set && user > 0 ? user : 1.0) * zoom));
+}
+
+// Qt reads its scale factor once, as the application starts, and the screen is
+// known only once it has started: when the screen asks for a zoom, the program
+// starts again with it. Only a screen large enough for a zoom pays for that;
+// the common start stays as it was. On failure the game plays unzoomed.
+void RestartZoomedIfTheScreenAsks(const Options& o, const std::vector<std::string>& args) {
+  if (o.zoom != 0 || o.headless) return;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const int zoom = ChooseZoom(area.width(), area.height(), 900, 420);
+  if (zoom <= 1) return;
+  std::vector<std::string> again = args;
+  again.insert(again.begin() + 1, {"--zoom", std::to_string(zoom)});
+  std::vector<char*> argv;
+  for (std::string& a : again) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  // The same file, under the name it was started by: a link named after the
+  // game still names it.
+  execv("/proc/self/exe", argv.data());
 }
 
 std::string Absolute(const std::string& path) {
@@ -101,6 +136,7 @@ int RunGame(QApplication& app, const Options& options, const GameLocation& game,
   else web = std::make_unique<EngineWeb>();
   MainWindow window(form, std::move(web));
   platform->Attach(&form, &window);
+  if (options.speak) SetReadAloud(form, true);
   CentreOnScreen(window, form);
   bool destroyed = false;
   auto destroy = [&] {
@@ -138,11 +174,14 @@ int main(int argc, char** argv) {
   Options options = ParseCommandLine(argc, argv);
   if (!options.error.empty())
     return Fail(options.error +
-                "\nusage: lumora [--trace[=FILE]] [--play WALKTHROUGH [--json] [--headless] [--web]] [GAME]"
+                "\nusage: lumora [--trace[=FILE]] [--play WALKTHROUGH [--json] [--headless] [--web]] [--zoom N] [--speak] [GAME]"
                 "\n       lumora --check [GAME]");
   if (options.check) return RunCheck(options.game, argv[0]);
   PrepareEnvironment(options);
+  ApplyZoom(options.zoom);
+  const std::vector<std::string> args(argv, argv + argc);  // before Qt takes its own options out
   QApplication app(argc, argv);
+  RestartZoomedIfTheScreenAsks(options, args);
   const GameLocation game = LocateGame(options.game, argv[0]);
   if (!game.error.empty()) return Fail(game.error);
   // Files named on the command line are relative to where the program started.

@@ -85,8 +85,12 @@ void Walkthrough::PrintStep(int step, const std::string& action) {
     QJsonArray opened;
     for (size_t i = openedSeen_; i < platform_.opened.size(); ++i)
       opened.append(QString::fromUtf8(Utf8FromCp1252(platform_.opened[i])));
+    QJsonArray spoken;
+    for (size_t i = spokenSeen_; i < platform_.spoken.size(); ++i)
+      spoken.append(QString::fromUtf8(Utf8FromCp1252(platform_.spoken[i])));
     QJsonObject state = StateJson(f_, exited_);
     state["opened"] = opened;
+    state["spoken"] = spoken;
     QJsonObject out{{"step", step},
                      {"action", QString::fromUtf8(action)},
                      {"trace", trace},
@@ -100,6 +104,7 @@ void Walkthrough::PrintStep(int step, const std::string& action) {
   trace_.clear();
   error_.clear();
   openedSeen_ = platform_.opened.size();
+  spokenSeen_ = platform_.spoken.size();
   f_.audio.events.clear();
 }
 
@@ -191,6 +196,9 @@ QImage Walkthrough::Screenshot() {
   // A shaped window shows nothing outside its outline, whatever the platform.
   if (f_.shaped) {
     QImage cut(shot.size(), QImage::Format_ARGB32);
+    // Zoomed, the shot holds more pixels than the window's design ones: the
+    // outline, in design pixels, is cut at the shot's own ratio.
+    cut.setDevicePixelRatio(shot.devicePixelRatio());
     cut.fill(Qt::transparent);
     QPainter p(&cut);
     p.setClipRegion(f_.shape);
@@ -202,17 +210,29 @@ QImage Walkthrough::Screenshot() {
 }
 
 void Walkthrough::Key(const std::string& name) {
-  static const std::pair<const char*, int> kKeys[] = {
-      {"Enter", Qt::Key_Return}, {"F1", Qt::Key_F1},     {"F2", Qt::Key_F2},       {"F3", Qt::Key_F3},
-      {"F4", Qt::Key_F4},        {"Up", Qt::Key_Up},     {"Down", Qt::Key_Down},   {"Left", Qt::Key_Left},
-      {"Right", Qt::Key_Right}};
-  for (const auto& [word, key] : kKeys) {
-    if (name != word) continue;
+  static const struct {
+    const char* word;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+  } kKeys[] = {
+      {"Enter", Qt::Key_Return, Qt::NoModifier}, {"F1", Qt::Key_F1, Qt::NoModifier},
+      {"F2", Qt::Key_F2, Qt::NoModifier},        {"F3", Qt::Key_F3, Qt::NoModifier},
+      {"F4", Qt::Key_F4, Qt::NoModifier},        {"Up", Qt::Key_Up, Qt::NoModifier},
+      {"Down", Qt::Key_Down, Qt::NoModifier},    {"Left", Qt::Key_Left, Qt::NoModifier},
+      {"Right", Qt::Key_Right, Qt::NoModifier},  {"Tab", Qt::Key_Tab, Qt::NoModifier},
+      {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier}, {"Space", Qt::Key_Space, Qt::NoModifier},
+      {"F6", Qt::Key_F6, Qt::NoModifier}};
+  for (const auto& k : kKeys) {
+    if (name != k.word) continue;
+    // The key goes where the keyboard's focus is: the input line while it is
+    // shown and the focus ring is on no area, the window otherwise.
     QWidget* input = window_.Surface("input");
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(input, &press);
-    QCoreApplication::sendEvent(input, &release);
+    QWidget* target = f_.keyFocusArea < 0 && input->isVisible() ? input : static_cast<QWidget*>(&window_);
+    const QString text = k.key == Qt::Key_Space ? QStringLiteral(" ") : QString();
+    QKeyEvent press(QEvent::KeyPress, k.key, k.modifiers, text);
+    QKeyEvent release(QEvent::KeyRelease, k.key, k.modifiers, text);
+    QCoreApplication::sendEvent(target, &press);
+    QCoreApplication::sendEvent(target, &release);
     return;
   }
   error_ = "walkthrough: unknown key " + name;

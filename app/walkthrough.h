@@ -62,6 +62,7 @@ class Walkthrough {
   std::vector<std::string> trace_;
   std::string error_;
   size_t openedSeen_ = 0;
+  size_t spokenSeen_ = 0;
   int traceId_ = 0;
 };
 

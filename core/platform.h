@@ -57,6 +57,11 @@ class Platform {
   // replaces the interval and the callback; stopping it ends the ticks.
   virtual void StartIdleTimer(int intervalMs, std::function<void()> tick) = 0;
   virtual void StopIdleTimer() = 0;
+
+  // Reading aloud. Whether a speech engine can speak; asking may load it.
+  virtual bool SpeechAvailable() = 0;
+  // Reads a Windows-1252 text aloud, cutting off the reading still going on.
+  virtual void Speak(const std::string& text) = 0;
 };
 
 }  // namespace lumora

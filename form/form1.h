@@ -121,6 +121,15 @@ struct TForm1 {
   // the press and the release act on it.
   int hoveredArea = -1;
   int pressX = 0, pressY = 0;  // where a window drag was grabbed (Imp, TelAber)
+  // The clickable area in the keyboard's focus ring (Tab), -1 for none.
+  int keyFocusArea = -1;
+  // Reading aloud: on or off, and the texts last read, so each is read once.
+  struct ReadAloud {
+    bool on = false;
+    bool toldUnavailable = false;  // the player was told there is no speech engine
+    std::string notice;            // what the window is to show the player once, then clears
+    std::string msg, memo0, memo3, page;
+  } readAloud;
 
   // Off-screen bitmaps: the screen and panel buffers and four work bitmaps.
   QImage screenBuffer, panelBuffer;

@@ -26,6 +26,9 @@ class HeadlessPlatform : public QtPlatform {
   // The walkthrough's own waits move the clock; the idle timer ticks at every
   // interval that ends within the wait.
   void Advance(int64_t ms);
+  // Readings are only recorded (QtPlatform::spoken), never spoken.
+  bool SpeechAvailable() override { return true; }
+  void Speak(const std::string& text) override { spoken.push_back(text); }
 
  private:
   int64_t now_ = 0;

@@ -106,6 +106,19 @@ void QtPlatform::StartIdleTimer(int intervalMs, std::function<void()> tick) {
   idleTimer_.start(std::max(1, intervalMs));
 }
 
+bool QtPlatform::SpeechAvailable() {
+  if (!speechLoaded_) {
+    speechLoaded_ = true;
+    speech_ = LoadSpeech();
+  }
+  return speech_ && speech_->Available();
+}
+
+void QtPlatform::Speak(const std::string& text) {
+  spoken.push_back(text);
+  if (SpeechAvailable()) speech_->Say(QStringFromCp1252(text));
+}
+
 void QtPlatform::StopIdleTimer() {
   idleTimer_.stop();
   idleTick_ = nullptr;

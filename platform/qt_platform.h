@@ -10,6 +10,7 @@
 
 #include "core/platform.h"
 #include "platform/audio.h"
+#include "platform/speech.h"
 
 namespace lumora {
 
@@ -43,6 +44,8 @@ class QtPlatform : public Platform {
   void BringToFront() override;
   void StartIdleTimer(int intervalMs, std::function<void()> tick) override;
   void StopIdleTimer() override;
+  bool SpeechAvailable() override;
+  void Speak(const std::string& text) override;
 
   // Called at every point where pending messages are processed: the walkthrough
   // delivers its "> " actions there.
@@ -52,6 +55,8 @@ class QtPlatform : public Platform {
   // Addresses handed to the browser, for the automation.
   std::vector<std::string> opened;
   bool openInBrowser = true;
+  // Texts read aloud (Windows-1252), for the automation.
+  std::vector<std::string> spoken;
 
  protected:
   TForm1* form_ = nullptr;
@@ -61,6 +66,10 @@ class QtPlatform : public Platform {
   // The sound device, made on the first request; headless sets a recording.
   std::unique_ptr<Audio> audio_;
   Audio& TheAudio();
+  // The speech engine, loaded with the first question about it; headless
+  // leaves it out and only records.
+  std::unique_ptr<Speech> speech_;
+  bool speechLoaded_ = false;
   // The idle timer: a Qt timer, so the program sleeps between ticks.
   QTimer idleTimer_;
   std::function<void()> idleTick_;

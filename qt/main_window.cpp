@@ -8,12 +8,15 @@
 #include <QWheelEvent>
 
 #include "core/text1252.h"
+#include "input/keyboard_focus.h"
 #include "input/quit_button.h"
 #include "input/typed_command.h"
 #include "input/web_navigation.h"
 #include "nav/map_page.h"
+#include "qt/accessible_names.h"
 #include "shell/entry.h"
 #include "shell/lifecycle.h"
+#include "view/read_aloud.h"
 
 namespace lumora {
 namespace {
@@ -51,6 +54,9 @@ class FocusWatch : public QObject {
   std::function<void()> onEvent_;
 };
 
+// The keys that click the area in the focus ring.
+bool IsClickKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space; }
+
 }  // namespace
 
 MainWindow::MainWindow(TForm1& form, std::unique_ptr<WebBackend> web) : f_(form), web_(std::move(web)) {
@@ -83,7 +89,36 @@ MainWindow::MainWindow(TForm1& form, std::unique_ptr<WebBackend> web) : f_(form)
   web_->onLink = [this](const std::string& reported) { FollowLink(reported); };
   openingClickTimer_.setSingleShot(true);
   connect(&openingClickTimer_, &QTimer::timeout, this, [this] { OpeningClickInterval(); });
+  notice_ = new QLabel(this);
+  notice_->setStyleSheet(QStringLiteral("background:#FFFFE0;color:black;border:1px solid black;padding:4px"));
+  notice_->hide();
+  noticeTimer_.setSingleShot(true);
+  connect(&noticeTimer_, &QTimer::timeout, notice_, &QWidget::hide);
+  // The ring goes out when the player clicks or tabs into another widget.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    if (now && now != this && f_.keyFocusArea >= 0) {
+      f_.keyFocusArea = -1;
+      SyncFocusRing();
+    }
+  });
+  SetAccessibleNames();
   Sync();
+}
+
+void MainWindow::SetAccessibleNames() {
+  const struct {
+    QWidget* w;
+    const char* name;
+    QAccessible::Role role;
+  } names[] = {
+      {msg_, "Mensagem", QAccessible::StaticText}, {msgMd0_, "Texto", QAccessible::StaticText},
+      {input_, "Comando", QAccessible::EditableText}, {btFim_, "Sair", QAccessible::Button},
+      {webPage_, "P\xC3\xA1gina", QAccessible::Document}, {sbox2_, "P\xC3\xA1gina", QAccessible::Document},
+      {tela_, "Tela", QAccessible::Graphic}, {telCmd_, "Painel", QAccessible::Graphic},
+      {telAber_, "Abertura", QAccessible::Graphic}, {notice_, "Aviso", QAccessible::StaticText},
+  };
+  for (const auto& n : names) NameForScreenReaders(n.w, n.name, n.role);
+  setAccessibleName(windowTitle());
 }
 
 void MainWindow::BuildGamePage(QWidget* page) {
@@ -293,6 +328,8 @@ void MainWindow::Sync() {
   // The skin's outline, for painting and for clicks.
   if (f_.shaped && mask() != f_.shape) setMask(f_.shape);
   SyncFocus();
+  SyncFocusRing();
+  SyncReadAloud();
 }
 
 void MainWindow::SyncGamePage() {
@@ -321,6 +358,78 @@ void MainWindow::SyncGamePage() {
   sbox2_->widget()->resize(f_.Sbox2.width, f_.Tela3.top + f_.Tela3.height);
   SyncScrollBox(sbox2_, f_.Sbox2);
   SyncLabel(label2_, f_.Label2);
+}
+
+void MainWindow::SyncFocusRing() {
+  const int area = KeyFocusedArea(f_);
+  const MouseSurface on = area >= 0 ? SurfaceOfArea(f_, area) : MouseSurface::Tela;
+  const struct {
+    ImageWidget* w;
+    MouseSurface s;
+  } surfaces[] = {{tela_, MouseSurface::Tela}, {telCmd_, MouseSurface::TelCmd}, {imp_, MouseSurface::Imp},
+                  {telAber_, MouseSurface::TelAber}, {tela3_, MouseSurface::Tela3}};
+  for (const auto& [w, s] : surfaces) {
+    QRect ring;
+    if (area >= 0 && s == on) {
+      const LinkRecord& r = f_.links.records[static_cast<size_t>(area)];
+      ring = QRect(r.left, r.top, r.width + 1, r.height + 1);  // the area's bounds are inclusive
+    }
+    if (w->focusRing == ring) continue;
+    w->focusRing = ring;
+    w->update();
+  }
+}
+
+void MainWindow::SyncReadAloud() {
+  ReadNewTexts(f_);
+  if (f_.readAloud.notice.empty()) return;
+  notice_->setText(QStringFromCp1252(f_.readAloud.notice));
+  f_.readAloud.notice.clear();
+  notice_->adjustSize();
+  notice_->move(std::max(0, (width() - notice_->width()) / 2), 8);
+  notice_->raise();
+  notice_->show();
+  noticeTimer_.start(5000);
+}
+
+bool MainWindow::focusNextPrevChild(bool next) {
+  int area = -1;
+  Enter([&] { area = MoveKeyFocus(f_, next); });
+  // Off the areas the input line takes the keys again.
+  if (area >= 0) setFocus();
+  else if (f_.Input.visible) input_->setFocus();
+  SyncFocusRing();
+  return true;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* e) {
+  if (e->isAutoRepeat()) return QWidget::keyPressEvent(e);
+  if (e->key() == Qt::Key_F6) {
+    Enter([this] { ToggleReadAloud(f_); });
+    return;
+  }
+  if (IsClickKey(e->key())) {
+    bool taken = false;
+    Enter([&] { taken = KeyFocusPress(f_); });
+    keyPressTaken_ = taken;
+    if (taken) return;
+    if (KeyStartsGame(f_)) {
+      // One click, its double-click interval over at once.
+      OpeningClick();
+      OpeningClickInterval();
+      return;
+    }
+  }
+  QWidget::keyPressEvent(e);
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent* e) {
+  if (!e->isAutoRepeat() && IsClickKey(e->key()) && keyPressTaken_) {
+    keyPressTaken_ = false;
+    Enter([this] { KeyFocusRelease(f_); });
+    return;
+  }
+  QWidget::keyReleaseEvent(e);
 }
 
 // The display area and the command panel may overlap: the one raised last

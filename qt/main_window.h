@@ -48,6 +48,11 @@ class MainWindow : public QWidget {
   void moveEvent(QMoveEvent*) override;
   void wheelEvent(QWheelEvent*) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
+  // Tab and Shift+Tab walk the focus ring over the clickable areas; Enter or
+  // Space clicks the area in it; F6 turns reading aloud on and off.
+  bool focusNextPrevChild(bool next) override;
+  void keyPressEvent(QKeyEvent*) override;
+  void keyReleaseEvent(QKeyEvent*) override;
 
  private:
   void BuildGamePage(QWidget* page);
@@ -72,6 +77,11 @@ class MainWindow : public QWidget {
   void SyncStacking();
   void SyncGamePage();
   void ExitNow();
+  // The focus ring drawn on the surface of the area in it, none on the others.
+  void SyncFocusRing();
+  // Reading aloud: what is new is read, and a notice for the player shown.
+  void SyncReadAloud();
+  void SetAccessibleNames();
 
   TForm1& f_;
   std::unique_ptr<WebBackend> web_;
@@ -89,6 +99,9 @@ class MainWindow : public QWidget {
   QTimer openingClickTimer_;
   bool applyingScroll_ = false;  // the model's scroll positions are being shown
   QPoint shownPos_;              // the window's position as last applied or reported
+  QLabel* notice_ = nullptr;     // a short word to the player over the window
+  QTimer noticeTimer_;
+  bool keyPressTaken_ = false;   // Enter or Space went down on an area in the ring
 };
 
 }  // namespace lumora

@@ -89,10 +89,18 @@ const QImage& ImageWidget::Shown() {
 void ImageWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
   shownKey = box.picture.cacheKey();
-  if (box.picture.isNull()) return;
-  const QImage& picture = Shown();
-  if (box.stretch) p.drawImage(rect(), picture);
-  else p.drawImage(0, 0, picture);
+  if (!box.picture.isNull()) {
+    const QImage& picture = Shown();
+    if (box.stretch) p.drawImage(rect(), picture);
+    else p.drawImage(0, 0, picture);
+  }
+  if (focusRing.isEmpty()) return;
+  // Black and white dashes: seen on any picture, dark or light.
+  const QRect ring = focusRing.adjusted(0, 0, -1, -1);
+  p.setPen(QPen(Qt::white, 2));
+  p.drawRect(ring);
+  p.setPen(QPen(Qt::black, 2, Qt::DashLine));
+  p.drawRect(ring);
 }
 
 void ImageWidget::mousePressEvent(QMouseEvent* e) {

@@ -28,6 +28,8 @@ class ImageWidget : public QWidget {
   const ImageBox& box;
   MouseHandlers handlers;
   qint64 shownKey = -1;  // the picture's cache key when last painted
+  // The keyboard's focus ring over a clickable area, in the box's pixels; empty for none.
+  QRect focusRing;
 
  protected:
   void paintEvent(QPaintEvent*) override;

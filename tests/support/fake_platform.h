@@ -34,6 +34,11 @@ class FakePlatform : public Platform {
   }
   void StopIdleTimer() override { timerTick = nullptr; }
   bool TimerRunning() const { return static_cast<bool>(timerTick); }
+  // Reading aloud: the texts read, in order; speechAvailable says whether an engine exists.
+  bool SpeechAvailable() override { return speechAvailable; }
+  void Speak(const std::string& text) override { spoken.push_back(text); }
+  bool speechAvailable = true;
+  std::vector<std::string> spoken;
 
   // Audio requests, one line each: "music PATH", "play", "volume N",
   // "sound PATH async", "sound PATH sync", "stop". A sound played to the end

@@ -1,0 +1,80 @@
+// Reading aloud: which texts are read, once each, and a page's words.
+#include <gtest/gtest.h>
+
+#include "script/run_script.h"
+#include "support/temp_game.h"
+#include "view/read_aloud.h"
+
+namespace lumora {
+namespace {
+
+TEST(PageWordsTest, APageReadsAsItsVisibleWords) {
+  const struct {
+    const char* html;
+    const char* words;
+  } cases[] = {
+      {"<head><title>Lumora: x</title></head><body bgcolor=#FFFFFF><font face=Arial>Uma sala<br>escura</font>",
+       "Uma sala escura"},
+      {"<p>Tom &amp; Jerry&nbsp;&lt;3&gt;</p>", "Tom & Jerry <3>"},
+      {"antes<script>var a = 1;</script> depois<STYLE>p{}</STYLE>!", "antes depois !"},
+      {"<a href=\"x?Scp=porta\">a porta</a>\r\n\r\n  aberta", "a porta aberta"},
+      {"<headline>fica</headline>", "fica"},  // only the head itself is left out
+      {"sem fim <b", "sem fim"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PageWords(c.html), c.words) << c.html;
+}
+
+class ReadAloudTest : public ::testing::Test {
+ protected:
+  void Run(const StringList& lines) {
+    game.WriteScript("start", lines);
+    RunScript(s.f, "start");
+    ReadNewTexts(s.f);
+  }
+  testing::TempGame game;
+  testing::Session s{game};
+};
+
+TEST_F(ReadAloudTest, EachNewMessageOfTheModelShownIsReadOnce) {
+  ASSERT_TRUE(SetReadAloud(s.f, true));
+  const struct {
+    StringList script;
+    std::vector<std::string> read;
+  } cases[] = {
+      {{"msg= Uma sala escura."}, {"Uma sala escura."}},
+      {{"msg= Uma sala escura."}, {}},  // the same text still shown: nothing new
+      {{"msg= Uma porta."}, {"Uma porta."}},
+      {{"modo= 0", "msg= Linha um.", "msg= Linha dois."}, {"Linha um.Linha dois."}},  // one reading, not cut off
+      {{"modo= 0", "msg= Linha tres."}, {"Linha tres."}},                             // the memo's new tail only
+  };
+  for (const auto& c : cases) {
+    s.platform.spoken.clear();
+    Run(c.script);
+    EXPECT_EQ(s.platform.spoken, c.read) << c.script.front();
+  }
+}
+
+TEST_F(ReadAloudTest, WithoutAnEngineReadingStaysOffAndThePlayerIsToldOnce) {
+  s.platform.speechAvailable = false;
+  EXPECT_FALSE(SetReadAloud(s.f, true));
+  EXPECT_FALSE(s.f.readAloud.notice.empty());
+  s.f.readAloud.notice.clear();  // the window showed it
+  EXPECT_FALSE(ToggleReadAloud(s.f));
+  EXPECT_TRUE(s.f.readAloud.notice.empty());
+  Run({"msg= Uma sala."});
+  EXPECT_TRUE(s.platform.spoken.empty());
+}
+
+TEST_F(ReadAloudTest, TurningReadingOnReadsWhatIsShownAndOffStopsIt) {
+  Run({"msg= Uma sala."});
+  EXPECT_TRUE(s.platform.spoken.empty());
+  ASSERT_TRUE(ToggleReadAloud(s.f));
+  ReadNewTexts(s.f);
+  EXPECT_EQ(s.platform.spoken, std::vector<std::string>{"Uma sala."});
+  EXPECT_FALSE(ToggleReadAloud(s.f));
+  Run({"msg= Outra sala."});
+  EXPECT_EQ(s.platform.spoken.size(), 1u);
+}
+
+}  // namespace
+}  // namespace lumora

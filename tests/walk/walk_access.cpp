@@ -1,0 +1,75 @@
+// Play for everyone on the test game "access": its three doors clicked from
+// the keyboard, the messages read aloud, and the window zoomed.
+#include <QImage>
+#include <QJsonArray>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "walk/walk_support.h"
+
+namespace lumora::testing {
+namespace {
+
+QJsonObject State(const WalkResult& r, int n) { return r.Step(n)["state"].toObject(); }
+
+TEST(WalkAccess, EnterStartsTabAndEnterClickTheSecondDoorEveryMessageIsReadUntilF6) {
+  const WalkResult r = PlayWalk("access", GameWalkthrough("access"), {"--speak"});
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  ASSERT_EQ(r.steps.size(), 11u);
+  for (const auto& step : r.steps) EXPECT_TRUE(step["error"].isNull()) << step["error"].toString().toStdString();
+  const struct {
+    int step, keyFocus;
+    const char* script;
+    QJsonArray spoken;
+  } cases[] = {
+      {1, -1, "start", {"Uma sala com tres portas."}},
+      {2, 0, "start", {}},
+      {3, 1, "start", {}},
+      {4, -1, "dois", {"A porta dois se abre."}},  // the new page's one area is not in the ring yet
+      {5, 0, "dois", {}},                          // Shift+Tab from the input line: the last area
+      {6, 0, "start", {"Uma sala com tres portas."}},
+      {7, -1, "start", {}},  // Shift+Tab before the first area: back to the input line
+      {8, -1, "start", {}},  // F6 in the input line: reading off
+      {9, 0, "start", {}},
+      {10, 0, "um", {}},  // the door opened (its page has an area in slot 0 again), nothing read
+  };
+  for (const auto& c : cases) {
+    const QJsonObject s = State(r, c.step);
+    EXPECT_EQ(s["keyFocus"].toInt(), c.keyFocus) << c.step;
+    EXPECT_EQ(s["script"].toString(), c.script) << c.step;
+    EXPECT_EQ(s["spoken"].toArray(), c.spoken) << c.step;
+  }
+  EXPECT_EQ(State(r, 4)["registers"].toArray()[1].toString(), "dois");
+}
+
+// The same walk at zoom 1 and 2: the picture screen's pixels doubled, nearest
+// neighbour; the message drawn anew at twice the size, not stretched; a click
+// at the same design point hitting the same door.
+TEST(WalkAccess, AtZoomTwoPicturesArePixelDoubledTextIsRedrawnAndClicksStayInDesignPixels) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  QImage shots[2];
+  for (int zoom : {1, 2}) {
+    const QString file = dir.filePath(QString("zoom%1.png").arg(zoom));
+    const WalkResult r = PlayWalk("access", "start\nshot " + file + "\nclick tel 140 35\n", {"--zoom", QString::number(zoom)});
+    ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+    EXPECT_EQ(State(r, 3)["registers"].toArray()[1].toString(), "dois") << zoom;
+    shots[zoom - 1] = QImage(file);
+    ASSERT_EQ(shots[zoom - 1].size(), QSize(900 * zoom, 420 * zoom));
+  }
+  // The screen's doors and the white around them (the screen lies at 39, 36).
+  int differ = 0;
+  for (int y = 40; y < 120; ++y)
+    for (int x = 45; x < 340; ++x)
+      for (const QPoint sub : {QPoint(0, 0), QPoint(1, 1), QPoint(1, 0)})
+        differ += shots[1].pixel(2 * x + sub.x(), 2 * y + sub.y()) != shots[0].pixel(x, y);
+  EXPECT_EQ(differ, 0);
+  // The message line: the zoomed text is not the small one stretched.
+  int redrawn = 0;
+  for (int y = 312; y < 332; ++y)
+    for (int x = 45; x < 235; ++x) redrawn += shots[1].pixel(2 * x + 1, 2 * y + 1) != shots[0].pixel(x, y);
+  EXPECT_GT(redrawn, 50);
+}
+
+}  // namespace
+}  // namespace lumora::testing
