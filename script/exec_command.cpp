@@ -59,12 +59,13 @@ void ResolveArgument(TForm3& t, bool whole, std::string_view item, std::string& 
 const KeywordRow* SplitArguments(TForm3& t) {
   const LineSplit& split = t.splits.For(t.f.run.lineIndex, t.commandLine);
   t.keyword.assign(split.Keyword());
-  t.traceLine.append(t.keyword).append(" ");
+  if (TraceListened()) t.traceLine.append(t.keyword).append(" ");
   const bool whole = split.row && split.row->arguments == Arguments::WholeText;
   for (auto& a : t.arg) a.clear();
   for (size_t i = 0; i < split.count; ++i) ResolveArgument(t, whole, split.Item(i), t.arg[i]);
   // What the arguments did not take stays in the command line.
-  t.commandLine.erase(0, split.restOffset);
+  if (split.restOffset >= t.commandLine.size()) t.commandLine.clear();
+  else t.commandLine.erase(0, split.restOffset);
   return split.row;
 }
 
