@@ -12,6 +12,7 @@
 
 #include "app/command_line.h"
 #include "app/walkthrough.h"
+#include "core/stop_request.h"
 #include "core/text1252.h"
 #include "core/trace.h"
 #include "platform/headless_platform.h"
@@ -102,6 +103,13 @@ int RunGame(QApplication& app, const Options& options, const GameLocation& game,
     else app.quit();
   };
   window.show();
+  // Ctrl+C and SIGTERM close the window as its close button does. A running
+  // script notices the request itself; this timer serves the idle program.
+  QTimer stopWatch;
+  QObject::connect(&stopWatch, &QTimer::timeout, [&] {
+    if (StopRequested()) window.close();
+  });
+  stopWatch.start(100);
 
   if (playing) {
     platform->onError = nullptr;
@@ -128,6 +136,7 @@ int main(int argc, char** argv) {
     return Fail(options.error +
                 "\nusage: lumora [--trace[=FILE]] [--play WALKTHROUGH [--json] [--headless] [--web]] [GAME]");
   PrepareEnvironment(options);
+  InstallStopSignals();
   QApplication app(argc, argv);
   const GameLocation game = LocateGame(options.game, argv[0]);
   if (!game.error.empty()) return Fail(game.error);

@@ -43,6 +43,8 @@ struct ScriptRun {
   int lineIndex = 0;
   int gosubLine = -1;
   std::string gosubScript;
+  // Lines left before the next look at whether the program is to end.
+  int stopCountdown = 0;
 };
 
 // The HTML page of display model 2 while a run composes it.
@@ -129,6 +131,9 @@ struct TForm1 {
   Colour screenBrush = kWhite, panelBrush = kWhite, canvas3Brush = kWhite;
 
   bool exitRequested = false;
+  // A run was cut short because the program is ending: shutdown then leaves the
+  // saved game as the last finished run wrote it.
+  bool runStopped = false;
   int runDepth = 0;  // RunScript calls in progress (nested runs count too)
   // Entries from the window system in progress (nested ones count too): the
   // program ends only when the outermost one has unwound.

@@ -1,6 +1,7 @@
 // The main window: Qt widgets that show TForm1's components and forward the
 // player's events to the engine's handlers.
 #pragma once
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -43,6 +44,11 @@ class MainWindow : public QWidget {
 
   std::function<void()> onExit;  // called when the program is to end
 
+  // While set, the event queue is being looked through only for a close
+  // request (a script runs without waiting): an entry that arrives then is put
+  // back in the queue for when the script has ended.
+  void SetCloseRequestsOnly(bool only) { closeRequestsOnly_ = only; }
+
  protected:
   void closeEvent(QCloseEvent*) override;
   void moveEvent(QMoveEvent*) override;
@@ -75,6 +81,8 @@ class MainWindow : public QWidget {
   TForm1& f_;
   std::unique_ptr<WebBackend> web_;
   bool closing_ = false;
+  bool closeRequestsOnly_ = false;
+  QElapsedTimer typedShown_;  // when the typed memo was last painted letter by letter
   Focus shownFocus_ = Focus::None;
   bool shownPanelOnTop_ = false;  // as built: the display area lies over the panel
 

@@ -121,6 +121,9 @@ MemoWidget::MemoWidget(const Memo& m, QWidget* parent) : QPlainTextEdit(parent),
   setReadOnly(true);
   setFrameShape(QFrame::NoFrame);
   setFocusPolicy(Qt::ClickFocus);
+  // A word longer than the line is broken anywhere, as a text box does: laying
+  // out a megabyte without blanks as one unbreakable line takes Qt a minute.
+  setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 void MemoWidget::SyncText() {

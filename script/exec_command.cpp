@@ -9,6 +9,7 @@
 #include "script/interp.h"
 #include "script/keyword_table.h"
 #include "script/labels.h"
+#include "script/stop_poll.h"
 #include "view/model_text.h"
 #include "view/text_codes.h"
 
@@ -176,8 +177,10 @@ void ExecCommand(TForm3& t) {
     }
     if (const KeywordRow* row = SplitArguments(t)) row->handler(t);
     if (t.restart) {
-      // A jump placed the line after its label in commandLine.
+      // A jump placed the line after its label in commandLine. A label followed
+      // by a jump to itself loops here without returning to the driver.
       t.restart = false;
+      CountLineForStop(t.f);
       continue;
     }
     return;

@@ -9,6 +9,7 @@
 #include "nav/map_page.h"
 #include "script/interp.h"
 #include "script/labels.h"
+#include "script/stop_poll.h"
 #include "state/state_files.h"
 #include "view/canvas3.h"
 #include "view/message_commands.h"
@@ -130,6 +131,7 @@ void ExecuteLines(TForm1& f) {
     t.commandLine = f.run.lines[static_cast<size_t>(f.run.lineIndex)];
     ExecCommand(t);
     if (!t.traceLine.empty()) Trace(t.traceLine);
+    CountLineForStop(f);
   }
 }
 
