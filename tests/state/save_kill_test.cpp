@@ -23,7 +23,7 @@ TEST(SaveUnderKill, EveryKillLeavesOneWholeSave) {
   game.WriteLines("aventura.obz", {"lamp"});
   game.WriteLines("aventura.obx", {"lamp", "lampada", "", "sala", "", "0", "", ""});
   std::mt19937 random(16);
-  std::uniform_int_distribution<int> moment(0, 20000);  // microseconds after the start
+  std::uniform_int_distribution<int> moment(0, 100000);  // microseconds after the start
   const int kKills = 200;
   int killed = 0, rolledForward = 0, consistent = 0;
   long lastCount = 0;
