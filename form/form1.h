@@ -43,8 +43,6 @@ struct ScriptRun {
   int lineIndex = 0;
   int gosubLine = -1;
   std::string gosubScript;
-  // Lines left before the next look at whether the program is to end.
-  int stopCountdown = 0;
 };
 
 // The HTML page of display model 2 while a run composes it.

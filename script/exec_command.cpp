@@ -153,6 +153,7 @@ void JumpToLabel(TForm3& t, std::string label) {
 
 void ExecCommand(TForm3& t) {
   t.restart = false;
+  int jumps = 0;
   for (;;) {
     AssignTrimmed(t.commandLine, t.commandLine);
     StartTraceLine(t.traceLine, t.f.run.lineIndex);
@@ -178,9 +179,13 @@ void ExecCommand(TForm3& t) {
     if (const KeywordRow* row = SplitArguments(t)) row->handler(t);
     if (t.restart) {
       // A jump placed the line after its label in commandLine. A label followed
-      // by a jump to itself loops here without returning to the driver.
+      // by a jump to itself loops here without returning to the driver, so
+      // this loop looks at whether the program is to end, as the driver does.
       t.restart = false;
-      CountLineForStop(t.f);
+      if (++jumps == kLinesBetweenStopChecks) {
+        jumps = 0;
+        PollStop(t.f);
+      }
       continue;
     }
     return;

@@ -15,7 +15,6 @@ constexpr auto kCloseCheckInterval = std::chrono::milliseconds(100);
 }  // namespace
 
 void PollStop(TForm1& f) {
-  f.run.stopCountdown = kLinesBetweenStopChecks;
   if (StopRequested()) f.exitRequested = true;
   static auto lastCloseCheck = std::chrono::steady_clock::now();
   const auto now = std::chrono::steady_clock::now();

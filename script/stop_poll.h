@@ -1,5 +1,6 @@
-// Letting the person out of a script that never ends: the interpreter counts its
-// lines and, every few thousand, looks whether the program is to end.
+// Letting the person out of a script that never ends: the driver counts its
+// lines, and ExecCommand its jumps within one call, and every few thousand they
+// look whether the program is to end.
 #pragma once
 #include "form/form1.h"
 
@@ -14,11 +15,6 @@ constexpr int kLinesBetweenStopChecks = 4096;
 // window system hand over a close request (and nothing else) every tenth of a
 // second, and throws RunStopped once the program is to end.
 void PollStop(TForm1& f);
-
-// Counts one executed line; looks every kLinesBetweenStopChecks lines.
-inline void CountLineForStop(TForm1& f) {
-  if (--f.run.stopCountdown <= 0) PollStop(f);
-}
 
 // At a point where the script waits (a pause): a program that is to end stops
 // the running scripts here, without their finishing steps.
