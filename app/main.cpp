@@ -14,6 +14,7 @@
 #include "app/check.h"
 #include "app/command_line.h"
 #include "app/walkthrough.h"
+#include "core/stop_request.h"
 #include "core/text1252.h"
 #include "core/zoom.h"
 #include "core/trace.h"
@@ -150,6 +151,13 @@ int RunGame(QApplication& app, const Options& options, const GameLocation& game,
     else app.quit();
   };
   window.show();
+  // Ctrl+C and SIGTERM close the window as its close button does. A running
+  // script notices the request itself; this timer serves the idle program.
+  QTimer stopWatch;
+  QObject::connect(&stopWatch, &QTimer::timeout, [&] {
+    if (StopRequested()) window.close();
+  });
+  stopWatch.start(100);
 
   if (playing) {
     platform->onError = nullptr;
@@ -180,6 +188,7 @@ int main(int argc, char** argv) {
   PrepareEnvironment(options);
   ApplyZoom(options.zoom);
   const std::vector<std::string> args(argv, argv + argc);  // before Qt takes its own options out
+  InstallStopSignals();
   QApplication app(argc, argv);
   RestartZoomedIfTheScreenAsks(options, args);
   const GameLocation game = LocateGame(options.game, argv[0]);

@@ -61,7 +61,13 @@ Walkthrough::Walkthrough(TForm1& form, MainWindow& window, QtPlatform& platform,
     : f_(form), window_(window), platform_(platform), json_(json), headless_(headless) {
   // Only the JSON prints the trace: without it nobody listens, and the
   // interpreter builds no trace text a plain walkthrough would throw away.
-  if (json_) traceId_ = AddTraceListener([this](std::string_view line) { trace_.push_back(Utf8FromCp1252(line)); });
+  // A step keeps its first kMaxStepTrace lines and counts the rest: a script
+  // looping a million times must not hold its whole trace in memory.
+  if (json_)
+    traceId_ = AddTraceListener([this](std::string_view line) {
+      if (trace_.size() < kMaxStepTrace) trace_.push_back(Utf8FromCp1252(line));
+      else ++traceLeftOut_;
+    });
   platform_.onError = [this](const std::string& text) {
     if (!error_.empty()) error_ += "\n";
     error_ += text;
@@ -96,12 +102,14 @@ void Walkthrough::PrintStep(int step, const std::string& action) {
                      {"trace", trace},
                      {"error", error_.empty() ? QJsonValue() : QJsonValue(QStringFromCp1252(error_))},
                      {"state", state}};
+    if (traceLeftOut_ > 0) out["traceLeftOut"] = static_cast<qint64>(traceLeftOut_);
     const QByteArray bytes = QJsonDocument(out).toJson(QJsonDocument::Compact);
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
   }
   trace_.clear();
+  traceLeftOut_ = 0;
   error_.clear();
   openedSeen_ = platform_.opened.size();
   spokenSeen_ = platform_.spoken.size();
@@ -134,14 +142,17 @@ void Walkthrough::DeliverDuring() {
   pending_.pop_front();
   // The outer step's trace and error so far stay with it.
   auto trace = std::move(trace_);
+  const size_t leftOut = traceLeftOut_;
   auto error = std::move(error_);
   auto audio = std::move(f_.audio.events);
   trace_.clear();
+  traceLeftOut_ = 0;
   error_.clear();
   f_.audio.events.clear();
   Deliver(a);
   PrintStep(a.step, a.text);
   trace_ = std::move(trace);
+  traceLeftOut_ = leftOut;
   error_ = std::move(error);
   f_.audio.events = std::move(audio);
 }

@@ -60,6 +60,8 @@ class Walkthrough {
   bool exited_ = false;
   std::deque<Action> pending_;  // "> " actions waiting for a running script
   std::vector<std::string> trace_;
+  size_t traceLeftOut_ = 0;  // lines of this step beyond kMaxStepTrace
+  static constexpr size_t kMaxStepTrace = 10000;
   std::string error_;
   size_t openedSeen_ = 0;
   size_t spokenSeen_ = 0;

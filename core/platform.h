@@ -17,6 +17,10 @@ class Platform {
   // in line with the form model and handles queued input, which may run a nested
   // script.
   virtual void ProcessMessages() = 0;
+  // While a script runs without waiting, fetches a request to close the window
+  // from the window system and handles only that: no queued click, key, link or
+  // timer runs. The close then requests the exit as usual.
+  virtual void NoticeCloseRequest() {}
   // Repaints one component now, without handling any other event.
   virtual void RepaintNow(const Control& control) = 0;
   virtual void Sleep(int ms) = 0;

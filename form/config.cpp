@@ -43,6 +43,14 @@ int ConfigInt(const TForm1& f, int n) {
   return *v;
 }
 
+int ConfigRegisterCount(const TForm1& f) {
+  const int count = ConfigInt(f, kRegisterCount);
+  if (count > kMaxRegisterCount)
+    LineError(f, kRegisterCount, "a register count of " + IntToStr(count) + " is above the limit of " +
+                                     IntToStr(kMaxRegisterCount));
+  return count;
+}
+
 Colour ConfigColour(const TForm1& f, int n) {
   const std::string& line = ConfigLine(f, n);
   try {

@@ -102,6 +102,12 @@ void LoadConfigFile(TForm1& f, const std::string& folder, const std::string& gam
 const std::string& ConfigLine(const TForm1& f, int n);
 // Line n as a whole number, unguarded: the error names the file and the line.
 int ConfigInt(const TForm1& f, int n);
+// Games keep a few hundred registers; a count beyond this is a mistake that
+// would ask for gigabytes before the first script runs.
+constexpr int kMaxRegisterCount = 1000000;
+// Line 5, the register count, unguarded; a count above kMaxRegisterCount raises
+// ScriptError naming the file and the line.
+int ConfigRegisterCount(const TForm1& f);
 // Line n as a colour text, unguarded.
 Colour ConfigColour(const TForm1& f, int n);
 

@@ -138,6 +138,9 @@ struct TForm1 {
   Colour screenBrush = kWhite, panelBrush = kWhite, canvas3Brush = kWhite;
 
   bool exitRequested = false;
+  // A run was cut short because the program is ending: shutdown then leaves the
+  // saved game as the last finished run wrote it.
+  bool runStopped = false;
   int runDepth = 0;  // RunScript calls in progress (nested runs count too)
   // Entries from the window system in progress (nested ones count too): the
   // program ends only when the outermost one has unwound.

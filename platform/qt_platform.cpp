@@ -21,6 +21,17 @@ void QtPlatform::ProcessMessages() {
   if (onMessages) onMessages();
 }
 
+// Input stays queued (ExcludeUserInputEvents) and no timer fires
+// (X11ExcludeTimers, honoured by Qt's Unix and GLib event dispatchers); a queued
+// entry that is delivered anyway is put back by the window. What is left is the
+// window system's own traffic: painting, and the close request we came for.
+void QtPlatform::NoticeCloseRequest() {
+  if (!window_) return;
+  window_->SetCloseRequestsOnly(true);
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers);
+  window_->SetCloseRequestsOnly(false);
+}
+
 void QtPlatform::RepaintNow(const Control& control) {
   if (window_) window_->RepaintNow(control);
 }

@@ -25,6 +25,7 @@ class QtPlatform : public Platform {
   }
 
   void ProcessMessages() override;
+  void NoticeCloseRequest() override;
   void RepaintNow(const Control& control) override;
   void Sleep(int ms) override;
   int64_t Milliseconds() override;

@@ -444,6 +444,12 @@ void MainWindow::SyncStacking() {
 
 void MainWindow::RepaintNow(const Control& control) {
   if (&control == &f_.MsgMd0) {
+    // Letter-by-letter typing asks after every letter; nobody sees more than a
+    // frame's worth, and each paint lays the paragraph out again. The rest is
+    // shown by the next frame or the next Sync, at the latest when the run ends.
+    constexpr qint64 kFrameMs = 15;
+    if (typedShown_.isValid() && typedShown_.elapsed() < kFrameMs) return;
+    typedShown_.start();
     SyncMemo(msgMd0_);
     msgMd0_->repaint();
   } else if (&control == &f_.Msg) {
@@ -474,6 +480,10 @@ QWidget* MainWindow::Surface(const std::string& word) {
 }
 
 void MainWindow::Enter(const std::function<void()>& handler) {
+  if (closeRequestsOnly_) {
+    QTimer::singleShot(0, this, [this, handler] { Enter(handler); });
+    return;
+  }
   const bool endNow = EnterEngine(f_, handler);
   Sync();
   if (endNow) ExitNow();

@@ -1,6 +1,7 @@
 // The main window: Qt widgets that show TForm1's components and forward the
 // player's events to the engine's handlers.
 #pragma once
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QScrollArea>
 #include <QStackedWidget>
@@ -42,6 +43,11 @@ class MainWindow : public QWidget {
   void FollowLink(const std::string& reported);
 
   std::function<void()> onExit;  // called when the program is to end
+
+  // While set, the event queue is being looked through only for a close
+  // request (a script runs without waiting): an entry that arrives then is put
+  // back in the queue for when the script has ended.
+  void SetCloseRequestsOnly(bool only) { closeRequestsOnly_ = only; }
 
  protected:
   void closeEvent(QCloseEvent*) override;
@@ -86,6 +92,8 @@ class MainWindow : public QWidget {
   TForm1& f_;
   std::unique_ptr<WebBackend> web_;
   bool closing_ = false;
+  bool closeRequestsOnly_ = false;
+  QElapsedTimer typedShown_;  // when the typed memo was last painted letter by letter
   Focus shownFocus_ = Focus::None;
   bool shownPanelOnTop_ = false;  // as built: the display area lies over the panel
 

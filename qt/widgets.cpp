@@ -129,7 +129,33 @@ MemoWidget::MemoWidget(const Memo& m, QWidget* parent) : QPlainTextEdit(parent),
   setReadOnly(true);
   setFrameShape(QFrame::NoFrame);
   setFocusPolicy(Qt::ClickFocus);
+  // A word longer than the line is broken anywhere, as a text box does.
+  setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
+
+namespace {
+
+// Qt lays out a word longer than the line again from its start for every line
+// it fills: a megabyte without blanks takes a minute. An invisible break
+// opportunity (zero-width space) every so many letters of such a run lets the
+// wrap find its place at once; the shown text is otherwise unchanged.
+QString WithBreakOpportunities(const QString& text) {
+  constexpr int kLongestRun = 64;
+  QString out;
+  out.reserve(text.size() + text.size() / kLongestRun);
+  int run = 0;
+  for (const QChar c : text) {
+    run = c.isSpace() ? 0 : run + 1;
+    if (run > kLongestRun) {
+      out += QChar(0x200B);
+      run = 1;
+    }
+    out += c;
+  }
+  return out;
+}
+
+}  // namespace
 
 void MemoWidget::SyncText() {
   if (memo.text == shown_) return;
@@ -137,7 +163,7 @@ void MemoWidget::SyncText() {
     QString s = QStringFromCp1252(bytes);
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     s.replace(QChar('\r'), QChar('\n'));
-    return s;
+    return WithBreakOpportunities(s);
   };
   // A CR LF split between two updates must not become two line breaks.
   const bool appended = memo.text.size() > shown_.size() && memo.text.compare(0, shown_.size(), shown_) == 0 &&

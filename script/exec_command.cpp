@@ -10,6 +10,7 @@
 #include "script/keyword_table.h"
 #include "script/labels.h"
 #include "script/line_syntax.h"
+#include "script/stop_poll.h"
 #include "view/model_text.h"
 #include "view/text_codes.h"
 
@@ -148,6 +149,7 @@ void JumpToLabel(TForm3& t, std::string label) {
 
 void ExecCommand(TForm3& t) {
   t.restart = false;
+  int jumps = 0;
   for (;;) {
     AssignTrimmed(t.commandLine, t.commandLine);
     StartTraceLine(t.traceLine, t.f.run.lineIndex);
@@ -173,8 +175,14 @@ void ExecCommand(TForm3& t) {
     }
     if (const KeywordRow* row = SplitArguments(t)) row->handler(t);
     if (t.restart) {
-      // A jump placed the line after its label in commandLine.
+      // A jump placed the line after its label in commandLine. A label followed
+      // by a jump to itself loops here without returning to the driver, so
+      // this loop looks at whether the program is to end, as the driver does.
       t.restart = false;
+      if (++jumps == kLinesBetweenStopChecks) {
+        jumps = 0;
+        PollStop(t.f);
+      }
       continue;
     }
     return;

@@ -10,6 +10,7 @@
 #include "core/text1252.h"
 #include "core/trace.h"
 #include "form/form1.h"
+#include "script/stop_poll.h"
 
 namespace lumora {
 namespace {
@@ -69,11 +70,13 @@ void CmdPausa(TForm3& t) {
   // trace line; this command's line is the one to send when it ends.
   const std::string trace = t.traceLine;
   // A request to end the program (the quit button, closing the window) ends the
-  // pause: nobody waits any more, and the run can unwind.
+  // pause and the run with it: a script looping on pauses would otherwise run
+  // on for ever, every pause returning at once.
   for (int32_t i = 0; i < tenths && !f.exitRequested; ++i) {
     f.platform.ProcessMessages();
     f.platform.Sleep(100);
   }
+  StopIfExitRequested(f);
   t.traceLine = trace;
 }
 

@@ -9,6 +9,7 @@
 #include "nav/map_page.h"
 #include "script/interp.h"
 #include "script/labels.h"
+#include "script/stop_poll.h"
 #include "state/state_files.h"
 #include "view/canvas3.h"
 #include "view/message_commands.h"
@@ -129,10 +130,17 @@ void LoadScript(TForm1& f, const std::string& reference) {
 
 void ExecuteLines(TForm1& f) {
   TForm3& t = *f.interp;
+  // Counted in a local, which stays in a register across the calls: the line
+  // loop must not pay for the look at whether the program is to end.
+  int linesToLook = kLinesBetweenStopChecks;
   for (f.run.lineIndex = 0; f.run.lineIndex < static_cast<int>(f.run.lines.size()); ++f.run.lineIndex) {
     t.commandLine = f.run.lines[static_cast<size_t>(f.run.lineIndex)];
     ExecCommand(t);
     if (!t.traceLine.empty()) Trace(t.traceLine);
+    if (--linesToLook == 0) {
+      linesToLook = kLinesBetweenStopChecks;
+      PollStop(f);
+    }
   }
 }
 

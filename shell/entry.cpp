@@ -1,6 +1,8 @@
 // Entries from the window system into the engine, counted on the form.
 #include "shell/entry.h"
 
+#include "core/strings.h"
+#include "core/trace.h"
 #include "form/guarded.h"
 
 namespace lumora {
@@ -22,6 +24,12 @@ class EntryScope {
 }  // namespace
 
 bool EnterEngine(TForm1& f, const std::function<void()>& handler) {
+  // Each nested entry sits on the stack of the one it interrupted: a player
+  // typing faster than the pauses end would otherwise overflow it.
+  if (f.entryDepth >= kMaxEntryDepth) {
+    Trace("Entrada ignorada: " + IntToStr(f.entryDepth) + " execu\xE7\xF5""es aninhadas");
+    return false;
+  }
   {
     EntryScope entry(f);
     Guarded(f, handler);

@@ -9,6 +9,10 @@ namespace lumora {
 
 struct TForm1;
 
+// Entries nested deeper than this are dropped, with a trace line: each level
+// holds a script run, its waiting command and the window system's frames.
+constexpr int kMaxEntryDepth = 64;
+
 // Runs handler as one entry: a ScriptError it raises goes to the message box.
 // True when this was the outermost entry and an exit has been requested, during
 // it or during an entry nested in it: the program is to end now.

@@ -15,7 +15,7 @@ void ReadConfiguredFields(TForm1& f) {
   // Line 13 names the opening picture; empty keeps the built-in one.
   if (!ConfigLine(f, kOpeningPicture).empty()) LoadPicture(f, ConfigLine(f, kOpeningPicture), f.TelAber);
   f.TelAber.enabled = true;
-  f.state.registerCount = ConfigInt(f, kRegisterCount);
+  f.state.registerCount = ConfigRegisterCount(f);
   f.IniScp = ConfigLine(f, kIniScpLine);
   f.Script = ConfigLine(f, kScriptLine);
   f.RetScp = ConfigLine(f, kRetScpLine);

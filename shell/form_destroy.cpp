@@ -1,6 +1,6 @@
 // Shutdown: the running values into the configuration, the configuration and
 // the saved game written back. Only what was loaded whole is written, so closing
-// on the opening screen or after a failed load never empties a saved game.
+// on the opening screen or after a failed creation or load never touches a saved game.
 #include <cerrno>
 
 #include "core/paths.h"
@@ -48,8 +48,12 @@ void FormDestroy(TForm1& f) {
       if (f.gameFolder != f.programFolder) SaveConfig(f, f.gameFolder);
     }
     if (f.gameFolder.empty()) return;  // the game was never loaded
-    SaveRegistersAndObjects(f.state, f.gameFolder, f.gameName);
-    SaveObjectKeys(f.state, f.gameFolder, f.gameName);
+    // After a creation or a load that failed half-way, the lists may be sized
+    // by defaults rather than by the game; after a run cut short by the exit
+    // they hold a moment no run finished. Either way the saved game on disk,
+    // written at the end of the last finished run, is the better one.
+    if (!f.configLoaded || !f.loaderFinished || f.runStopped) return;
+    SaveGameTogether(f.state, f.gameFolder, f.gameName);
   });
 }
 

@@ -19,12 +19,13 @@ void LoadConfigAndState(TForm1& f, const std::string& game) {
   f.gameFolder = f.programFolder;
   f.gameFolderUrl = GameFolderUrl(f.gameFolder);
   LoadConfigFile(f, f.gameFolder, game);
+  RecoverInterruptedSave(f.gameFolder, game);
   LoadGameState(f.state, f.gameFolder, game);
 }
 
 void ApplyNamesAndSizes(TForm1& f) {
   f.Abok0.pageIndex = 0;
-  f.state.registerCount = ConfigInt(f, kRegisterCount);
+  f.state.registerCount = ConfigRegisterCount(f);
   PadRegisters(f.state);
   f.IniScp = ConfigLine(f, kIniScpLine);
   f.Script = ConfigLine(f, kScriptLine);
@@ -104,8 +105,7 @@ void ApplyOtherSurfaces(TForm1& f) {
   f.Sbc1.barColor = bg;
   f.MapJog.width = f.Sbc1.width;
   f.MapJog.height = f.Sbc1.height;
-  f.MapJog.picture = QImage(std::max(1, f.MapJog.width), std::max(1, f.MapJog.height), QImage::Format_RGB32);
-  f.MapJog.picture.fill(Qt::white);
+  f.MapJog.picture = FilledImage(f.MapJog.width, f.MapJog.height, kWhite);
   ApplyInputLine(f);
   ApplyStyle(f.Input.font, StyleFromText(ConfigLine(f, kInputStyle)));
   f.Input.visible = VisibleFromText(ConfigLine(f, kInputVisible));

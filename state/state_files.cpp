@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #include "core/paths.h"
+#include "core/save_together.h"
 #include "core/script_error.h"
 #include "core/text1252.h"
 #include "state/object_keys.h"
@@ -45,8 +46,9 @@ StringList WithStoredLineBreaks(const StringList& values) {
 }  // namespace
 
 void LoadGameState(GameState& state, const std::string& folder, const std::string& game) {
+  // Padded by the loader once it has read the game's own register count: the
+  // count now may be a default left by a creation that failed early.
   LoadList(state.registers, folder, game + ".rgs");
-  PadRegisters(state);
   state.registersLoaded = true;
   LoadList(state.objs, folder, game + ".obz");
   SortObjectKeys(state.objs);  // the list box sorts the keys as they are added
@@ -63,9 +65,40 @@ void SaveObjectTable(const GameState& state, const std::string& folder, const st
   if (state.objectTableLoaded) SaveList(WithStoredLineBreaks(state.objectTable), folder, game + ".obx");
 }
 
+namespace {
+
+std::string CommitRecordPath(const std::string& folder, const std::string& game) {
+  return ResolvePath(folder, game + ".commit~");
+}
+
+// The loaded lists among registers, object table and (with keys) object keys,
+// written as one moment.
+void SaveLoadedTogether(const GameState& state, const std::string& folder, const std::string& game, bool keys) {
+  const StringList registers = WithStoredLineBreaks(state.registers);
+  const StringList table = WithStoredLineBreaks(state.objectTable);
+  std::vector<FileToSave> files;
+  if (state.registersLoaded) files.push_back({ResolvePath(folder, game + ".rgs"), &registers});
+  if (state.objectTableLoaded) files.push_back({ResolvePath(folder, game + ".obx"), &table});
+  if (keys && state.objsLoaded) files.push_back({ResolvePath(folder, game + ".obz"), &state.objs});
+  if (files.empty()) return;
+  if (!SaveLinesTogether(CommitRecordPath(folder, game), files))
+    throw FileError(FileAction::Create, Cp1252FromUtf8(files.front().path), errno);
+}
+
+}  // namespace
+
 void SaveRegistersAndObjects(const GameState& state, const std::string& folder, const std::string& game) {
-  SaveRegisters(state, folder, game);
-  SaveObjectTable(state, folder, game);
+  SaveLoadedTogether(state, folder, game, false);
+}
+
+void SaveGameTogether(const GameState& state, const std::string& folder, const std::string& game) {
+  SaveLoadedTogether(state, folder, game, true);
+}
+
+bool RecoverInterruptedSave(const std::string& folder, const std::string& game) {
+  std::vector<std::string> targets;
+  for (const char* ext : {".rgs", ".obx", ".obz"}) targets.push_back(ResolvePath(folder, game + ext));
+  return RecoverSavedTogether(CommitRecordPath(folder, game), targets);
 }
 
 void SaveObjectKeys(const GameState& state, const std::string& folder, const std::string& game) {

@@ -1,6 +1,8 @@
 // The configured look of the display surfaces.
 #include "view/surfaces.h"
 
+#include "view/picture_decoders.h"
+
 #include <algorithm>
 
 #include "form/config.h"
@@ -9,7 +11,15 @@
 namespace lumora {
 
 QImage FilledImage(int width, int height, Colour c) {
-  QImage img(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+  // A configured surface is held to the size a picture may have: a line asking
+  // for 30000 by 30000 pixels would otherwise want gigabytes per surface.
+  // The model-3 canvas grows tall (up to 65,535 lines); the pixel count is
+  // what must stay within a picture's.
+  constexpr int kMaxSide = 65535;
+  const int64_t maxPixels = PictureLimits{}.maxPixels;
+  const int w = std::clamp(width, 1, kMaxSide);
+  const int h = std::clamp(height, 1, static_cast<int>(std::min<int64_t>(kMaxSide, maxPixels / w)));
+  QImage img(w, h, QImage::Format_RGB32);
   img.fill(QColor::fromRgb(c));
   return img;
 }

@@ -26,7 +26,8 @@ void ApplyInputLine(TForm1& f);
 // sized to it and filled with the background colour, visibility of line 53.
 void ResetPanel(TForm1& f);
 
-// An image of at least 1 by 1 pixels in 24-bit colour filled with c.
+// An image of at least 1 by 1 pixels in 24-bit colour filled with c, and no
+// larger than a picture may be (PictureLimits).
 QImage FilledImage(int width, int height, Colour c);
 
 }  // namespace lumora

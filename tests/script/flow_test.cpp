@@ -2,6 +2,8 @@
 // variables, "goto" into the same call, subroutines and the label index.
 #include <gtest/gtest.h>
 
+#include "core/stop_request.h"
+
 #include <algorithm>
 
 #include "script/label_index.h"
@@ -96,10 +98,12 @@ TEST_F(FlowTest, AClickDuringAPauseRunsANestedScriptAndEndsTheOuterLoop) {
 
 TEST_F(FlowTest, ARequestToEndTheProgramEndsThePause) {
   game.WriteScript("a", {"pausa= 600", "param= 1,prm"});
+  const std::string saved = game.Read("aventura.rgs");
   s.platform.OnceDuringProcessMessages([&] { s.f.exitRequested = true; });
-  RunScript(s.f, "a&Prm=x");
+  EXPECT_THROW(RunScript(s.f, "a&Prm=x"), RunStopped);
   EXPECT_EQ(s.platform.clock, 100);
-  EXPECT_EQ(Reg(1), "x");  // the script goes on and the run unwinds
+  EXPECT_EQ(Reg(1), "");  // the run stops at the pause, without its finishing steps
+  EXPECT_EQ(game.Read("aventura.rgs"), saved);
 }
 
 TEST_F(FlowTest, RetScpAndSetPosSetTheFieldEvenWithoutTheScript) {

@@ -2,9 +2,12 @@
 // the outermost entry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "core/script_error.h"
+#include "core/strings.h"
+#include "script/run_script.h"
 #include "shell/entry.h"
 #include "support/temp_game.h"
 
@@ -71,6 +74,40 @@ TEST(CloseRequested, OutsideAnyEntryTheProgramMayEndNow) {
   testing::Session s{game, false};
   EXPECT_TRUE(CloseRequested(s.f));
   EXPECT_FALSE(s.f.exitRequested);  // nothing is left to end it later
+}
+
+}  // namespace
+}  // namespace lumora
+
+namespace lumora {
+namespace {
+
+TEST(EnterEngine, InputThatWouldNestTooDeepIsDroppedWithATraceLine) {
+  testing::TempGame game;
+  game.WriteScript("p", {"reg+ 1,1", "pausa= 1"});
+  game.WriteRegisters({"", "0"});
+  testing::Session s{game};
+  // Each pause lets the next typed command through, as a player typing faster
+  // than the pauses end: 500 of them, far deeper than the limit.
+  const int kTyped = 500;
+  int typed = 0, deepest = 0;
+  s.platform.onProcessMessages = [&] {
+    if (typed >= kTyped) return;
+    ++typed;
+    EnterEngine(s.f, [&] {
+      deepest = std::max(deepest, s.f.entryDepth);
+      RunScript(s.f, "p");
+    });
+  };
+  EnterEngine(s.f, [&] { RunScript(s.f, "p"); });
+  s.platform.onProcessMessages = nullptr;
+  EXPECT_EQ(typed, kTyped);
+  EXPECT_EQ(deepest, kMaxEntryDepth);
+  const size_t dropped = s.TraceStartingWith("Entrada ignorada").size();
+  EXPECT_GT(dropped, 0u);
+  // Every command was either run (the first one too) or dropped.
+  EXPECT_EQ(s.f.state.registers.at(1), IntToStr(1 + kTyped - static_cast<int64_t>(dropped)));
+  EXPECT_EQ(s.f.entryDepth, 0);
 }
 
 }  // namespace

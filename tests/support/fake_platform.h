@@ -14,6 +14,11 @@ namespace lumora::testing {
 class FakePlatform : public Platform {
  public:
   void ProcessMessages() override;
+  // The interpreter looking for a close request during a long run.
+  void NoticeCloseRequest() override {
+    if (onNoticeClose) onNoticeClose();
+  }
+  std::function<void()> onNoticeClose;
   void RepaintNow(const Control&) override { ++repaintCount; }
   void Sleep(int ms) override { clock += ms; }
   int64_t Milliseconds() override { return clock; }

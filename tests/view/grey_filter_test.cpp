@@ -55,8 +55,12 @@ TEST(GreyFilter, TintsWithAndWithoutAnAmount) {
 }
 
 TEST(GreyFilter, RectanglesOffTheSurfaceAreClipped) {
+  // Not a QRect: making one from the last case's numbers overflows (x + width).
+  struct Given {
+    int x, y, w, h;
+  };
   const struct {
-    QRect rect;   // x, y, width, height as given
+    Given rect;   // x, y, width, height as given
     QRect greyed; // the pixels of a 10 by 10 picture that turn grey
   } cases[] = {
       {{2, 3, 4, 2}, {2, 3, 4, 2}},
@@ -71,11 +75,11 @@ TEST(GreyFilter, RectanglesOffTheSurfaceAreClipped) {
   };
   for (const auto& c : cases) {
     QImage img = FilledImage(10, 10, 0xFF0000);
-    GreyFilter(img, 0, c.rect.x(), c.rect.y(), c.rect.width(), c.rect.height(), 0);
+    GreyFilter(img, 0, c.rect.x, c.rect.y, c.rect.w, c.rect.h, 0);
     for (int y = 0; y < 10; ++y)
       for (int x = 0; x < 10; ++x)
         ASSERT_EQ(At(img, x, y), c.greyed.contains(x, y) ? 0x4C4C4Cu : 0xFF0000u)
-            << "rect " << c.rect.x() << "," << c.rect.y() << " at " << x << "," << y;
+            << "rect " << c.rect.x << "," << c.rect.y << " at " << x << "," << y;
   }
 }
 

@@ -1,0 +1,25 @@
+// Ending the program while a script runs: the request to stop, and the unwinding
+// it causes. A script has no way out of an endless loop, so the person must have
+// one: the window's close button, Ctrl+C and SIGTERM all end up here.
+#pragma once
+
+namespace lumora {
+
+// Thrown where a running script notices that the program is to end: it leaves
+// every command and run at once, without their finishing steps (no state is
+// saved for the unfinished run), and is caught silently at each entry from the
+// window system. Not a ScriptError: nothing is shown to the player.
+class RunStopped {};
+
+// Set from a signal handler (async-signal-safe: one lock-free atomic store) or
+// from any thread; the interpreter polls it every few thousand lines.
+void RequestStop();
+bool StopRequested();
+// Forgets an earlier request (tests; a fresh program start).
+void ClearStopRequest();
+
+// Makes SIGINT and SIGTERM request the stop instead of killing the program at
+// once, so the configuration is still written on the way out.
+void InstallStopSignals();
+
+}  // namespace lumora
