@@ -82,28 +82,23 @@ void BM_HitTestOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_HitTestOnly);
 
-// The commonest event: the pointer moves within one area.
-void BM_MoveChangingNothing(benchmark::State& state) {
+// The pointer moving to and fro between x = 10 and `otherX` over the panel.
+void MoveBetween(benchmark::State& state, int otherX) {
   Window& w = Shared();
   FillAreas(w.loaded->f);
   int x = 10;
   for (auto _ : state) {
     w.Send(QEvent::MouseMove, QPoint(x, 10), Qt::NoButton, Qt::NoButton);
-    x = x == 10 ? 11 : 10;
+    x = x == 10 ? otherX : 10;
   }
 }
+
+// The commonest event: the pointer moves within one area.
+void BM_MoveChangingNothing(benchmark::State& state) { MoveBetween(state, 11); }
 BENCHMARK(BM_MoveChangingNothing);
 
 // From one area to the other: the hovered area and the cursor change.
-void BM_MoveChangingTheCursor(benchmark::State& state) {
-  Window& w = Shared();
-  FillAreas(w.loaded->f);
-  int x = 10;
-  for (auto _ : state) {
-    w.Send(QEvent::MouseMove, QPoint(x, 10), Qt::NoButton, Qt::NoButton);
-    x = x == 10 ? 150 : 10;
-  }
-}
+void BM_MoveChangingTheCursor(benchmark::State& state) { MoveBetween(state, 150); }
 BENCHMARK(BM_MoveChangingTheCursor);
 
 // Press and release on a panel area whose script is `place`: the script runs to
