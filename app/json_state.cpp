@@ -99,6 +99,7 @@ QJsonObject StateJson(const TForm1& f, bool exited) {
   s["map"] = QJsonObject{{"scroll", QJsonArray{f.Sbc1.scrollX, f.Sbc1.scrollY}},
                          {"marker", QJsonArray{f.Voce.left, f.Voce.top}}};
   s["canvasScroll"] = f.Sbox2.scrollY;  // the model-3 page's vertical scroll position
+  s["zoom"] = f.zoom;  // screen pixels a design pixel takes
   s["keyFocus"] = KeyFocusedArea(f);  // the area in the keyboard's focus ring, -1 for none
   s["exited"] = exited;
   return s;

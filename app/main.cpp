@@ -43,36 +43,15 @@ void PrepareEnvironment(const Options& o) {
   // makes it when the first model-2 page is shown.
 }
 
-// The zoom is Qt's scale factor, set before the application exists: every
-// widget, picture and mouse position then stays in design pixels for the
-// engine, while Qt draws text at the zoomed size and stretches pictures pixel
-// by pixel. It multiplies a factor the user set, and the screen's own ratio.
-void ApplyZoom(int zoom) {
-  if (zoom <= 1) return;
-  bool set = false;
-  const double user = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
-  qputenv("QT_SCALE_FACTOR", QByteArray::number((set && user > 0 ? user : 1.0) * zoom));
-}
-
-// Qt reads its scale factor once, as the application starts, and the screen is
-// known only once it has started: when the screen asks for a zoom, the program
-// starts again with it. Only a screen large enough for a zoom pays for that;
-// the common start stays as it was. On failure the game plays unzoomed.
-void RestartZoomedIfTheScreenAsks(const Options& o, const std::vector<std::string>& args) {
-  if (o.zoom != 0 || o.headless) return;
+// The zoom the window starts with: the one asked for, or the largest the
+// screen has room for (on top of the screen's own pixel ratio, which Qt
+// applies). Headless runs stay at 1 unless asked.
+int StartZoom(const Options& o) {
+  if (o.zoom != 0) return o.zoom;
   const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen) return;
+  if (o.headless || !screen) return 1;
   const QRect area = screen->availableGeometry();
-  const int zoom = ChooseZoom(area.width(), area.height(), 900, 420);
-  if (zoom <= 1) return;
-  std::vector<std::string> again = args;
-  again.insert(again.begin() + 1, {"--zoom", std::to_string(zoom)});
-  std::vector<char*> argv;
-  for (std::string& a : again) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  // The same file, under the name it was started by: a link named after the
-  // game still names it.
-  execv("/proc/self/exe", argv.data());
+  return ChooseZoom(area.width(), area.height(), 900, 420);
 }
 
 std::string Absolute(const std::string& path) {
@@ -109,10 +88,10 @@ int Fail(const std::string& text) {
   return 2;
 }
 
-void CentreOnScreen(MainWindow& window, const TForm1& form) {
+void CentreOnScreen(MainWindow& window) {
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
-    window.move(area.center() - QPoint(form.Abok0.width / 2, form.Abok0.height / 2));
+    window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
   }
 }
 
@@ -138,7 +117,9 @@ int RunGame(QApplication& app, const Options& options, const GameLocation& game,
   MainWindow window(form, std::move(web));
   platform->Attach(&form, &window);
   if (options.speak) SetReadAloud(form, true);
-  CentreOnScreen(window, form);
+  window.startZoom = StartZoom(options);
+  window.SetZoom(window.startZoom);
+  CentreOnScreen(window);
   bool destroyed = false;
   auto destroy = [&] {
     if (!destroyed) FormDestroy(form);
@@ -186,11 +167,8 @@ int main(int argc, char** argv) {
                 "\n       lumora --check [GAME]");
   if (options.check) return RunCheck(options.game, argv[0]);
   PrepareEnvironment(options);
-  ApplyZoom(options.zoom);
-  const std::vector<std::string> args(argv, argv + argc);  // before Qt takes its own options out
   InstallStopSignals();
   QApplication app(argc, argv);
-  RestartZoomedIfTheScreenAsks(options, args);
   const GameLocation game = LocateGame(options.game, argv[0]);
   if (!game.error.empty()) return Fail(game.error);
   // Files named on the command line are relative to where the program started.

@@ -207,12 +207,11 @@ QImage Walkthrough::Screenshot() {
   // A shaped window shows nothing outside its outline, whatever the platform.
   if (f_.shaped) {
     QImage cut(shot.size(), QImage::Format_ARGB32);
-    // Zoomed, the shot holds more pixels than the window's design ones: the
-    // outline, in design pixels, is cut at the shot's own ratio.
+    // The window's own mask: the outline as shown, at the window's zoom.
     cut.setDevicePixelRatio(shot.devicePixelRatio());
     cut.fill(Qt::transparent);
     QPainter p(&cut);
-    p.setClipRegion(f_.shape);
+    p.setClipRegion(window_.mask());
     p.drawImage(0, 0, shot);
     p.end();
     shot = cut;
@@ -232,7 +231,8 @@ void Walkthrough::Key(const std::string& name) {
       {"Down", Qt::Key_Down, Qt::NoModifier},    {"Left", Qt::Key_Left, Qt::NoModifier},
       {"Right", Qt::Key_Right, Qt::NoModifier},  {"Tab", Qt::Key_Tab, Qt::NoModifier},
       {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier}, {"Space", Qt::Key_Space, Qt::NoModifier},
-      {"F6", Qt::Key_F6, Qt::NoModifier}};
+      {"F6", Qt::Key_F6, Qt::NoModifier},        {"Ctrl+plus", Qt::Key_Plus, Qt::ControlModifier},
+      {"Ctrl+minus", Qt::Key_Minus, Qt::ControlModifier}, {"Ctrl+0", Qt::Key_0, Qt::ControlModifier}};
   for (const auto& k : kKeys) {
     if (name != k.word) continue;
     // The key goes where the keyboard's focus is: the input line while it is
@@ -270,7 +270,9 @@ bool Walkthrough::Mouse(const Action& a) {
   if (a.words[0] == "web") return a.verb == "click" && window_.Web().ClickAt(IntOr(a.words[1], 0), IntOr(a.words[2], 0));
   QWidget* target = window_.Surface(a.words[0]);
   if (!target) return false;
-  auto point = [&](size_t i) { return QPointF(IntOr(a.words[i], 0), IntOr(a.words[i + 1], 0)); };
+  // Design pixels, at any zoom.
+  const int zoom = window_.Zoom();
+  auto point = [&](size_t i) { return QPointF(IntOr(a.words[i], 0) * zoom, IntOr(a.words[i + 1], 0) * zoom); };
   auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons) {
     QMouseEvent e(type, at, target->mapToGlobal(at), button, buttons, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &e);
@@ -288,13 +290,13 @@ bool Walkthrough::Mouse(const Action& a) {
   return true;
 }
 
-// The wheel turned at (X, Y) of the window, by default the middle of the model-3
+// The wheel turned at (X, Y) of the window in design pixels, by default the middle of the model-3
 // page's scroll box: the event goes to the widget there, with that global
 // position, as the window system would deliver it.
 void Walkthrough::Wheel(const Action& a) {
   QPoint at;
   if (a.words.size() == 3) {
-    at = QPoint(IntOr(a.words[1], 0), IntOr(a.words[2], 0));
+    at = QPoint(IntOr(a.words[1], 0), IntOr(a.words[2], 0)) * window_.Zoom();
   } else {
     QWidget* box = window_.Surface("sbox2");
     at = box->mapTo(&window_, box->rect().center());

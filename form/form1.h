@@ -70,6 +70,10 @@ struct TForm1 {
 
   // The window: its position on the screen; its client size is that of Abok0.
   int windowLeft = 0, windowTop = 0;
+  // How many screen pixels a design pixel takes, as the front end shows the
+  // window. Everything else stays in design pixels; only the window drag,
+  // which moves a screen object, multiplies by it.
+  int zoom = 1;
   bool shaped = false;
   QRegion shape;  // the window's outline once shaped, in window pixels
   Focus focus = Focus::None;

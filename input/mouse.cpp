@@ -137,9 +137,10 @@ MoveEffect SurfaceMouseMove(TForm1& f, MouseSurface s, int x, int y) {
   effect.cursor = shape != before;
   const bool background = s == MouseSurface::Imp || s == MouseSurface::TelAber;
   if (background && f.dragging && f.hoveredArea < 0 && (x != f.pressX || y != f.pressY)) {
-    // The surface moves with the window, so the grabbed point stays under the pointer.
-    f.windowLeft += x - f.pressX;
-    f.windowTop += y - f.pressY;
+    // The surface moves with the window, so the grabbed point stays under the
+    // pointer: the design offset, in screen pixels.
+    f.windowLeft += (x - f.pressX) * f.zoom;
+    f.windowTop += (y - f.pressY) * f.zoom;
     effect.window = true;
   }
   return effect;

@@ -54,8 +54,6 @@ class FocusWatch : public QObject {
   std::function<void()> onEvent_;
 };
 
-// The keys that click the area in the focus ring.
-bool IsClickKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space; }
 
 }  // namespace
 
@@ -102,24 +100,10 @@ MainWindow::MainWindow(TForm1& form, std::unique_ptr<WebBackend> web) : f_(form)
     }
   });
   SetAccessibleNames();
+  WatchZoomKeys();
   Sync();
 }
 
-void MainWindow::SetAccessibleNames() {
-  const struct {
-    QWidget* w;
-    const char* name;
-    QAccessible::Role role;
-  } names[] = {
-      {msg_, "Mensagem", QAccessible::StaticText}, {msgMd0_, "Texto", QAccessible::StaticText},
-      {input_, "Comando", QAccessible::EditableText}, {btFim_, "Sair", QAccessible::Button},
-      {webPage_, "P\xC3\xA1gina", QAccessible::Document}, {sbox2_, "P\xC3\xA1gina", QAccessible::Document},
-      {tela_, "Tela", QAccessible::Graphic}, {telCmd_, "Painel", QAccessible::Graphic},
-      {telAber_, "Abertura", QAccessible::Graphic}, {notice_, "Aviso", QAccessible::StaticText},
-  };
-  for (const auto& n : names) NameForScreenReaders(n.w, n.name, n.role);
-  setAccessibleName(windowTitle());
-}
 
 void MainWindow::BuildGamePage(QWidget* page) {
   imp_ = new ImageWidget(f_.Imp, page);
@@ -192,7 +176,7 @@ void MainWindow::BuildDisplayPages() {
 }
 
 void MainWindow::SyncControl(QWidget* w, const Control& c) {
-  const QRect r(c.left, c.top, std::max(0, c.width), std::max(0, c.height));
+  const QRect r = Zoomed(QRect(c.left, c.top, std::max(0, c.width), std::max(0, c.height)));
   if (w->geometry() != r) w->setGeometry(r);
   if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
   const QColor color = QColor::fromRgb(c.color);
@@ -223,20 +207,21 @@ void MainWindow::SyncScrollBox(QScrollArea* w, const ScrollBox& box) {
                             "QScrollBar:horizontal{height:%1px;background:%2;margin:0}"
                             "QScrollBar::handle{background:%3;min-width:%1px;min-height:%1px}"
                             "QScrollBar::add-line,QScrollBar::sub-line{width:0;height:0}")
-                            .arg(box.barSize)
+                            .arg(box.barSize * zoom_)
                             .arg(QColor::fromRgb(box.barColor).name())
                             .arg(QColor::fromRgb(box.barColor).darker(150).name());
   if (w->styleSheet() != sheet) w->setStyleSheet(sheet);
   applyingScroll_ = true;
-  if (w->horizontalScrollBar()->value() != box.scrollX) w->horizontalScrollBar()->setValue(box.scrollX);
-  if (w->verticalScrollBar()->value() != box.scrollY) w->verticalScrollBar()->setValue(box.scrollY);
+  const int x = box.scrollX * zoom_, y = box.scrollY * zoom_;
+  if (w->horizontalScrollBar()->value() != x) w->horizontalScrollBar()->setValue(x);
+  if (w->verticalScrollBar()->value() != y) w->verticalScrollBar()->setValue(y);
   applyingScroll_ = false;
 }
 
 // The player's own scrolling (bars, keys) goes back into the model.
 void MainWindow::ReadBackScrolling(QScrollArea* w) {
   if (applyingScroll_) return;
-  const int h = w->horizontalScrollBar()->value(), v = w->verticalScrollBar()->value();
+  const int h = w->horizontalScrollBar()->value() / zoom_, v = w->verticalScrollBar()->value() / zoom_;
   if (w == sbc1_) {
     SetMapScroll(f_, h, v);
   } else {
@@ -246,7 +231,12 @@ void MainWindow::ReadBackScrolling(QScrollArea* w) {
 
 // The font and its colour, in the palette role the widget paints its text with.
 void MainWindow::SyncFont(QWidget* w, const FontSpec& spec, QPalette::ColorRole role) {
-  const QFont font = ToQFont(spec);
+  QFont font = ToQFont(spec);
+  // Drawn anew at the zoomed size, never a small text enlarged.
+  if (zoom_ > 1) {
+    if (font.pixelSize() > 0) font.setPixelSize(font.pixelSize() * zoom_);
+    else font.setPointSizeF(font.pointSizeF() * zoom_);
+  }
   if (w->font() != font) w->setFont(font);
   QPalette pal = w->palette();
   if (pal.color(role) != QColor::fromRgb(spec.color)) {
@@ -300,7 +290,7 @@ void MainWindow::SyncWeb() {
     web_->Realize(webPage_);
     f_.WebB.created = web_->Widget() != nullptr;
   }
-  if (QWidget* view = web_->Widget()) view->setGeometry(0, 0, f_.WebB.width, f_.WebB.height);
+  if (QWidget* view = web_->Widget()) view->setGeometry(Zoomed(QRect(0, 0, f_.WebB.width, f_.WebB.height)));
 }
 
 void MainWindow::SyncFocus() {
@@ -317,7 +307,8 @@ void MainWindow::SyncFocus() {
 }
 
 void MainWindow::Sync() {
-  if (width() != f_.Abok0.width || height() != f_.Abok0.height) resize(f_.Abok0.width, f_.Abok0.height);
+  const QSize size = QSize(f_.Abok0.width, f_.Abok0.height) * zoom_;
+  if (this->size() != size) resize(size);
   MoveToModel();
   SyncControl(abok0_, f_.Abok0);
   abok0_->setCurrentIndex(f_.Abok0.pageIndex);
@@ -326,7 +317,10 @@ void MainWindow::Sync() {
   if (f_.Abok0.pageIndex == 0) SyncGamePage();
   SyncImage(telAber_);
   // The skin's outline, for painting and for clicks.
-  if (f_.shaped && mask() != f_.shape) setMask(f_.shape);
+  if (f_.shaped && shownShape_ != f_.shape) {
+    shownShape_ = f_.shape;
+    setMask(zoom_ == 1 ? f_.shape : QTransform::fromScale(zoom_, zoom_).map(f_.shape));
+  }
   SyncFocus();
   SyncFocusRing();
   SyncReadAloud();
@@ -352,84 +346,12 @@ void MainWindow::SyncGamePage() {
   SyncImage(mapJog_);
   // The marker stands in the scroll box's visible coordinates; it scrolls with the map.
   SyncImage(voce_, QPoint(f_.Sbc1.scrollX, f_.Sbc1.scrollY));
-  sbc1_->widget()->resize(f_.MapJog.left + f_.MapJog.width, f_.MapJog.top + f_.MapJog.height);
+  sbc1_->widget()->resize(QSize(f_.MapJog.left + f_.MapJog.width, f_.MapJog.top + f_.MapJog.height) * zoom_);
   SyncScrollBox(sbc1_, f_.Sbc1);
   SyncImage(tela3_);
-  sbox2_->widget()->resize(f_.Sbox2.width, f_.Tela3.top + f_.Tela3.height);
+  sbox2_->widget()->resize(QSize(f_.Sbox2.width, f_.Tela3.top + f_.Tela3.height) * zoom_);
   SyncScrollBox(sbox2_, f_.Sbox2);
   SyncLabel(label2_, f_.Label2);
-}
-
-void MainWindow::SyncFocusRing() {
-  const int area = KeyFocusedArea(f_);
-  const MouseSurface on = area >= 0 ? SurfaceOfArea(f_, area) : MouseSurface::Tela;
-  const struct {
-    ImageWidget* w;
-    MouseSurface s;
-  } surfaces[] = {{tela_, MouseSurface::Tela}, {telCmd_, MouseSurface::TelCmd}, {imp_, MouseSurface::Imp},
-                  {telAber_, MouseSurface::TelAber}, {tela3_, MouseSurface::Tela3}};
-  for (const auto& [w, s] : surfaces) {
-    QRect ring;
-    if (area >= 0 && s == on) {
-      const LinkRecord& r = f_.links.records[static_cast<size_t>(area)];
-      ring = QRect(r.left, r.top, r.width + 1, r.height + 1);  // the area's bounds are inclusive
-    }
-    if (w->focusRing == ring) continue;
-    w->focusRing = ring;
-    w->update();
-  }
-}
-
-void MainWindow::SyncReadAloud() {
-  ReadNewTexts(f_);
-  if (f_.readAloud.notice.empty()) return;
-  notice_->setText(QStringFromCp1252(f_.readAloud.notice));
-  f_.readAloud.notice.clear();
-  notice_->adjustSize();
-  notice_->move(std::max(0, (width() - notice_->width()) / 2), 8);
-  notice_->raise();
-  notice_->show();
-  noticeTimer_.start(5000);
-}
-
-bool MainWindow::focusNextPrevChild(bool next) {
-  int area = -1;
-  Enter([&] { area = MoveKeyFocus(f_, next); });
-  // Off the areas the input line takes the keys again.
-  if (area >= 0) setFocus();
-  else if (f_.Input.visible) input_->setFocus();
-  SyncFocusRing();
-  return true;
-}
-
-void MainWindow::keyPressEvent(QKeyEvent* e) {
-  if (e->isAutoRepeat()) return QWidget::keyPressEvent(e);
-  if (e->key() == Qt::Key_F6) {
-    Enter([this] { ToggleReadAloud(f_); });
-    return;
-  }
-  if (IsClickKey(e->key())) {
-    bool taken = false;
-    Enter([&] { taken = KeyFocusPress(f_); });
-    keyPressTaken_ = taken;
-    if (taken) return;
-    if (KeyStartsGame(f_)) {
-      // One click, its double-click interval over at once.
-      OpeningClick();
-      OpeningClickInterval();
-      return;
-    }
-  }
-  QWidget::keyPressEvent(e);
-}
-
-void MainWindow::keyReleaseEvent(QKeyEvent* e) {
-  if (!e->isAutoRepeat() && IsClickKey(e->key()) && keyPressTaken_) {
-    keyPressTaken_ = false;
-    Enter([this] { KeyFocusRelease(f_); });
-    return;
-  }
-  QWidget::keyReleaseEvent(e);
 }
 
 // The display area and the command panel may overlap: the one raised last
@@ -547,7 +469,7 @@ void MainWindow::WireMap() {
 }
 
 bool MainWindow::Wheel(QWheelEvent* e) {
-  const QRect box(sbox2_->mapToGlobal(QPoint(0, 0)), QSize(f_.Sbox2.width, f_.Sbox2.height));
+  const QRect box(sbox2_->mapToGlobal(QPoint(0, 0)), QSize(f_.Sbox2.width, f_.Sbox2.height) * zoom_);
   const QPoint at = e->globalPosition().toPoint();
   bool used = false;
   Enter([&] { used = Sbox2MouseWheel(f_, at, box, e->angleDelta().y()); });

@@ -49,6 +49,13 @@ class MainWindow : public QWidget {
   // back in the queue for when the script has ended.
   void SetCloseRequestsOnly(bool only) { closeRequestsOnly_ = only; }
 
+  // The window drawn zoom times larger (1 to kMaxZoom): geometry, fonts and the
+  // web page are zoomed, pictures enlarged pixel by pixel. The engine, the
+  // mouse handlers and the automation keep design pixels.
+  void SetZoom(int zoom);
+  int Zoom() const { return zoom_; }
+  int startZoom = 1;  // where Ctrl+0 goes back to
+
  protected:
   void closeEvent(QCloseEvent*) override;
   void moveEvent(QMoveEvent*) override;
@@ -88,6 +95,8 @@ class MainWindow : public QWidget {
   // Reading aloud: what is new is read, and a notice for the player shown.
   void SyncReadAloud();
   void SetAccessibleNames();
+  void WatchZoomKeys();
+  QRect Zoomed(const QRect& r) const { return lumora::Zoomed(r, zoom_); }
 
   TForm1& f_;
   std::unique_ptr<WebBackend> web_;
@@ -110,6 +119,8 @@ class MainWindow : public QWidget {
   QLabel* notice_ = nullptr;     // a short word to the player over the window
   QTimer noticeTimer_;
   bool keyPressTaken_ = false;   // Enter or Space went down on an area in the ring
+  int zoom_ = 1;
+  QRegion shownShape_;  // the outline last applied, in design pixels
 };
 
 }  // namespace lumora

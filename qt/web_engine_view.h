@@ -31,6 +31,8 @@ class WebEngineView {
   virtual void SetUrl(const QUrl& url) = 0;
   virtual void Focus() = 0;
   virtual void RunJavaScript(const QString& script) = 0;
+  // The page drawn that many times larger, its layout in the same CSS pixels.
+  virtual void SetZoomFactor(double factor) = 0;
 };
 
 // Loads the module (once) and creates a view inside parent; nullptr, with the

@@ -35,7 +35,13 @@ void EngineWeb::Navigate(const std::string& target) {
   lastTarget = target;
   pending_ = true;
   pendingIsHtml_ = false;
+  view_->SetZoomFactor(zoom_);
   Apply();
+}
+
+void EngineWeb::SetZoom(int zoom) {
+  zoom_ = zoom;
+  if (view_) view_->SetZoomFactor(zoom);
 }
 
 void EngineWeb::LoadHtml(const std::string& html, const QUrl& baseUrl) {

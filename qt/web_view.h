@@ -27,6 +27,8 @@ class WebBackend {
   virtual QWidget* Widget() = 0;
   // A click at (x, y) of the page, given to the element there (automation).
   virtual bool ClickAt(int x, int y) { return false; }
+  // The window's zoom: the page is drawn larger, its coordinates unchanged.
+  virtual void SetZoom(int) {}
 
   std::string lastTarget, lastHtml;  // what the view was last given
   // A followed link ("Scp=" in its address), as the engine reports it: percent-
@@ -58,6 +60,7 @@ class EngineWeb : public WebBackend {
   void Realize(QWidget* parent) override;
   QWidget* Widget() override;
   bool ClickAt(int x, int y) override;
+  void SetZoom(int zoom) override;
 
  private:
   void Apply();
@@ -67,6 +70,7 @@ class EngineWeb : public WebBackend {
   bool pending_ = false;
   bool pendingIsHtml_ = false;
   QUrl baseUrl_;
+  int zoom_ = 1;
 };
 
 }  // namespace lumora

@@ -86,14 +86,22 @@ const QImage& ImageWidget::Shown() {
   return keyed_;
 }
 
-void ImageWidget::paintEvent(QPaintEvent*) {
+void ImageWidget::paintEvent(QPaintEvent* e) {
   QPainter p(this);
   shownKey = box.picture.cacheKey();
   if (!box.picture.isNull()) {
     const QImage& picture = Shown();
-    if (box.stretch) p.drawImage(rect(), picture);
-    else p.drawImage(0, 0, picture);
+    if (box.stretch) {
+      p.drawImage(rect(), picture);
+    } else {
+      // Only the part to be painted is enlarged: a rain tick repaints the
+      // whole screen, a hover only its corner.
+      const QRect dirty = e->rect();
+      const QRect source = QRect(Unzoomed(dirty.topLeft(), zoom), Unzoomed(dirty.bottomRight(), zoom)) & picture.rect();
+      p.drawImage(Zoomed(source, zoom), picture, source);
+    }
   }
+  p.scale(zoom, zoom);
   if (focusRing.isEmpty()) return;
   // Black and white dashes: seen on any picture, dark or light.
   const QRect ring = focusRing.adjusted(0, 0, -1, -1);
@@ -105,19 +113,21 @@ void ImageWidget::paintEvent(QPaintEvent*) {
 
 void ImageWidget::mousePressEvent(QMouseEvent* e) {
   pressedInside_ = true;
-  if (handlers.press) handlers.press(e->position().toPoint().x(), e->position().toPoint().y(), e->button());
+  const QPoint at = Unzoomed(e->position(), zoom);
+  if (handlers.press) handlers.press(at.x(), at.y(), e->button());
 }
 
 void ImageWidget::mouseReleaseEvent(QMouseEvent* e) {
-  const QPoint at = e->position().toPoint();
-  const bool click = pressedInside_ && rect().contains(at);
+  const bool click = pressedInside_ && rect().contains(e->position().toPoint());
+  const QPoint at = Unzoomed(e->position(), zoom);
   pressedInside_ = false;
   if (handlers.release) handlers.release(at.x(), at.y(), e->button());
   if (click && handlers.click) handlers.click();
 }
 
 void ImageWidget::mouseMoveEvent(QMouseEvent* e) {
-  if (handlers.move) handlers.move(e->position().toPoint().x(), e->position().toPoint().y(), Qt::NoButton);
+  const QPoint at = Unzoomed(e->position(), zoom);
+  if (handlers.move) handlers.move(at.x(), at.y(), Qt::NoButton);
 }
 
 void ImageWidget::mouseDoubleClickEvent(QMouseEvent* e) {

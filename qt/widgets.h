@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QWidget>
+#include <cmath>
 #include <functional>
 #include <string>
 
@@ -15,13 +16,22 @@ QFont ToQFont(const FontSpec& font);
 // The pointer shapes of the cursor kinds, each distinguishable from the others.
 QCursor ToQCursor(Cursor cursor);
 
-// Mouse events a surface forwards to the engine, in that surface's pixels.
+// A design rectangle or length as shown at a zoom.
+inline QRect Zoomed(const QRect& r, int zoom) { return QRect(r.topLeft() * zoom, r.size() * zoom); }
+// A point of a zoomed widget in design pixels: the design pixel it lies on.
+inline QPoint Unzoomed(QPointF at, int zoom) {
+  return QPoint(static_cast<int>(std::floor(at.x() / zoom)), static_cast<int>(std::floor(at.y() / zoom)));
+}
+
+// Mouse events a surface forwards to the engine, in that surface's design pixels.
 struct MouseHandlers {
   std::function<void(int x, int y, Qt::MouseButton)> press, release, move;
   std::function<void()> click, doubleClick;
 };
 
-// Paints the picture of an ImageBox, stretched to the widget or at its origin.
+// Paints the picture of an ImageBox, stretched to the widget or at its origin,
+// each design pixel as zoom by zoom screen pixels (no smoothing: pixel art
+// stays crisp).
 class ImageWidget : public QWidget {
  public:
   ImageWidget(const ImageBox& box, QWidget* parent);
@@ -30,6 +40,7 @@ class ImageWidget : public QWidget {
   qint64 shownKey = -1;  // the picture's cache key when last painted
   // The keyboard's focus ring over a clickable area, in the box's pixels; empty for none.
   QRect focusRing;
+  int zoom = 1;
 
  protected:
   void paintEvent(QPaintEvent*) override;

@@ -86,6 +86,9 @@ class EngineView : public WebEngineView {
   void RunJavaScript(const QString& script) override {
     if (view_) view_->page()->runJavaScript(script);
   }
+  void SetZoomFactor(double factor) override {
+    if (view_) view_->setZoomFactor(factor);
+  }
 
  private:
   // The context of the view's signals and queued links: once the front end lets

@@ -71,5 +71,29 @@ TEST(WalkAccess, AtZoomTwoPicturesArePixelDoubledTextIsRedrawnAndClicksStayInDes
   EXPECT_GT(redrawn, 50);
 }
 
+// Ctrl+plus while playing zooms as --zoom does, to the same pixels; Ctrl+minus
+// and Ctrl+0 go back; the zoom stays within 1 to 3. The input line has the
+// keyboard's focus throughout: the keys are the window's wherever they land.
+TEST(WalkAccess, TheZoomKeysZoomWhilePlayingToTheSamePixelsAsTheCommandLine) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString keyed = dir.filePath("keyed.png"), asked = dir.filePath("asked.png");
+  const WalkResult r = PlayWalk("access",
+                                "start\nkey Ctrl+plus\nshot " + keyed +
+                                    "\nclick tel 140 35\nkey Ctrl+plus\nkey Ctrl+plus\nkey Ctrl+minus\nkey Ctrl+0\n"
+                                    "key Ctrl+minus\n",
+                                {"--zoom", "1"});
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  const int zooms[] = {1, 1, 2, 2, 2, 3, 3, 2, 1, 1};
+  ASSERT_EQ(r.steps.size(), std::size(zooms));
+  for (size_t i = 0; i < std::size(zooms); ++i) EXPECT_EQ(State(r, static_cast<int>(i))["zoom"].toInt(), zooms[i]) << i;
+  EXPECT_EQ(State(r, 4)["registers"].toArray()[1].toString(), "dois");
+  const WalkResult byLine = PlayWalk("access", "start\nshot " + asked + "\n", {"--zoom", "2"});
+  ASSERT_EQ(byLine.exitCode, 0) << byLine.stderrText.toStdString();
+  const QImage a(keyed), b(asked);
+  ASSERT_EQ(a.size(), QSize(1800, 840));
+  EXPECT_TRUE(a == b);
+}
+
 }  // namespace
 }  // namespace lumora::testing
