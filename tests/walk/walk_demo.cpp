@@ -1,5 +1,5 @@
-// The demo game stays playable from start to end: typed commands, the three
-// display models it uses, page links, objects and registers.
+// The demo game's first part: typed commands and clicks, the key and the door,
+// three display models, page links, objects, registers and the growing map.
 #include <QImage>
 #include <QJsonArray>
 #include <gtest/gtest.h>
@@ -9,30 +9,35 @@
 namespace lumora::testing {
 namespace {
 
-TEST(WalkDemo, PlaysFromTheEntranceToTheDoor) {
+TEST(WalkDemo, TheKeyFromTheGardenOpensTheDoorToTheHouse) {
   const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO),
-                                "start\ntype jardim\ntype pegar chave\ntype sala\ntype biblioteca\n"
-                                "link pegar&Prm=lanterna\nlink entrada\ntype inventario\ntype abrir porta\nquit\n");
+                                "start\ntype jardim\ntype pegar chave\ntype entrada\ntype abrir porta\ntype sala\n"
+                                "type biblioteca\nlink pegar&Prm=lanterna\nlink entrada\ntype inventario\nquit\n");
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
-  ASSERT_EQ(r.steps.size(), 11u);
+  ASSERT_EQ(r.steps.size(), 12u);
   for (const auto& step : r.steps) EXPECT_TRUE(step["error"].isNull()) << step["error"].toString().toStdString();
   auto state = [&](int n) { return r.Step(n)["state"].toObject(); };
   EXPECT_TRUE(state(1)["msg"].toString().startsWith(QString::fromUtf8("Você está na entrada")));
+  EXPECT_EQ(state(1)["exits"].toObject()["norte"].toString(), "");  // the door is locked
   EXPECT_EQ(state(3)["msg"].toString(), QString::fromUtf8("Agora você tem:\r\numa chave de ferro"));
-  EXPECT_EQ(state(4)["model"].toString(), "0");
-  EXPECT_TRUE(state(4)["memo0"].toString().endsWith("uma chave de ferro."));
-  EXPECT_EQ(state(5)["page"].toString(), "2");
-  EXPECT_TRUE(state(5)["html"].toString().contains("<a href=Scp=pegar&Prm=lanterna>"));
-  EXPECT_EQ(state(8)["msg"].toString(), QString::fromUtf8("Você carrega:\r\numa lanterna velha e uma chave de ferro."));
-  EXPECT_EQ(state(9)["msg"].toString(), QString::fromUtf8("A porta abre: o demo termina aqui. Obrigado por jogar!"));
-  // The visits to the entrance are counted in register 1 and saved.
-  EXPECT_EQ(state(9)["registers"].toArray()[1].toString(), "2");
-  EXPECT_TRUE(r.File("demo.rgs").startsWith("\r\n2\r\n"));
+  EXPECT_EQ(state(5)["msg"].toString(),
+            QString::fromUtf8("A chave de ferro gira com esforço e a porta se abre com um rangido. Ao norte, a sala escura espera."));
+  EXPECT_EQ(state(5)["exits"].toObject()["norte"].toString(), "sala");
+  EXPECT_EQ(state(6)["model"].toString(), "0");
+  EXPECT_TRUE(state(6)["memo0"].toString().endsWith("uma chave de ferro."));
+  EXPECT_EQ(state(7)["page"].toString(), "2");
+  EXPECT_TRUE(state(7)["html"].toString().contains("<a href=Scp=pegar&Prm=lanterna>"));
+  EXPECT_EQ(state(9)["script"].toString(), "entrada");
+  EXPECT_EQ(state(10)["msg"].toString(), QString::fromUtf8("Você carrega:\r\numa lanterna velha e uma chave de ferro."));
+  // The entrance is counted each time it is shown (the door opening shows it
+  // again) in register 1, and saved.
+  EXPECT_EQ(state(10)["registers"].toArray()[1].toString(), "4");
+  EXPECT_TRUE(r.File("demo.rgs").startsWith("\r\n4\r\naberta\r\n"));
 }
 
 // The same game by the mouse alone: the panel's arrows follow the exits, the
-// key is picked up from the screen, the map grows room by room, the web
-// button hands its address to the browser, the marker leads back.
+// key is picked up from the screen and opens the door, the map grows room by
+// room, the web button hands its address to the browser, the marker leads back.
 TEST(WalkDemo, PlaysByClicksAndTheMapGrowsAsThePlayerExplores) {
   const char* walk =
       "start\n"
@@ -41,32 +46,34 @@ TEST(WalkDemo, PlaysByClicksAndTheMapGrowsAsThePlayerExplores) {
       "click fnc 105 20\n"     // 4: north, the gate
       "click fnc 105 90\n"     // 5: south, the garden
       "click fnc 60 60\n"      // 6: west, the entrance
-      "click fnc 105 20\n"     // 7: north, the living room (model 0)
-      "click fnc 150 60\n"     // 8: east, the library (model 2)
-      "click fnc 100 240\n"    // 9: the web button
-      "click fnc 100 170\n"    // 10: the map window
+      "click tel 290 170\n"    // 7: the door, opened with the key
+      "click fnc 105 20\n"     // 8: north, the living room (model 0)
+      "click fnc 60 60\n"      // 9: west, the library (model 2)
+      "click fnc 100 240\n"    // 10: the web button
+      "click fnc 100 170\n"    // 11: the map window
       "drag map 300 200 250 180\n"
-      "click marker 10 10\n"   // 12: back to the library
-      "click fnc 60 60\n"      // 13: west, the living room
-      "click fnc 105 90\n"     // 14: south, the entrance
-      "click tel 290 170\n"    // 15: the door, opened with the key
+      "click marker 10 10\n"   // 13: back to the library
+      "click fnc 150 60\n"     // 14: east, the living room
+      "click fnc 105 90\n"     // 15: south, the entrance
+      "click tel 290 170\n"    // 16: through the open door
       "quit\n";
   const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO), walk);
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
-  ASSERT_EQ(r.steps.size(), 17u);
+  ASSERT_EQ(r.steps.size(), 18u);
   for (const auto& step : r.steps) EXPECT_TRUE(step["error"].isNull()) << step["error"].toString().toStdString();
   auto state = [&](int n) { return r.Step(n)["state"].toObject(); };
-  const char* places[] = {nullptr, "entrada", "jardim", "pegar", "portao", "jardim", "entrada", "sala", "biblioteca"};
-  for (int n = 1; n <= 8; ++n) EXPECT_EQ(state(n)["script"].toString(), places[n]) << "step " << n;
+  const char* places[] = {nullptr, "entrada", "jardim", "pegar", "portao", "jardim", "entrada", "entrada", "sala", "biblioteca"};
+  for (int n = 1; n <= 9; ++n) EXPECT_EQ(state(n)["script"].toString(), places[n]) << "step " << n;
   EXPECT_EQ(state(3)["msg"].toString(), QString::fromUtf8("Agora você tem:\r\numa chave de ferro"));
   EXPECT_EQ(state(4)["exits"].toObject()["sul"].toString(), "jardim");
-  EXPECT_EQ(state(9)["opened"].toArray(), QJsonArray{"http://www.example.org/lumora"});
-  EXPECT_EQ(state(10)["page"].toString(), "Mapa");
-  EXPECT_EQ(state(10)["map"].toObject()["scroll"].toArray(), (QJsonArray{6, 73}));
-  EXPECT_EQ(state(11)["map"].toObject()["scroll"].toArray(), (QJsonArray{56, 93}));
-  EXPECT_EQ(state(12)["page"].toString(), "2");
-  EXPECT_EQ(state(14)["script"].toString(), "entrada");
-  EXPECT_EQ(state(15)["msg"].toString(), QString::fromUtf8("A porta abre: o demo termina aqui. Obrigado por jogar!"));
+  EXPECT_TRUE(state(7)["msg"].toString().contains(QString::fromUtf8("a porta se abre")));
+  EXPECT_EQ(state(10)["opened"].toArray(), QJsonArray{"http://www.example.org/lumora"});
+  EXPECT_EQ(state(11)["page"].toString(), "Mapa");
+  EXPECT_EQ(state(11)["map"].toObject()["scroll"].toArray(), (QJsonArray{6, 73}));
+  EXPECT_EQ(state(12)["map"].toObject()["scroll"].toArray(), (QJsonArray{56, 93}));
+  EXPECT_EQ(state(13)["page"].toString(), "2");
+  EXPECT_EQ(state(15)["script"].toString(), "entrada");
+  EXPECT_EQ(state(16)["script"].toString(), "sala");
   // Every room visited is on the saved map, each in its own colour; the rest is parchment.
   const QImage map = QImage::fromData(r.File("mapa.bmp"), "BMP");
   ASSERT_EQ(map.size(), QSize(800, 500));
