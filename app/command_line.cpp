@@ -1,32 +1,138 @@
-// The command line and how it names the game.
+// The command line and how it names the game. One table describes every
+// option, for the parser and for the help alike.
 #include "app/command_line.h"
 
-namespace lumora {
+#include <QCommandLineParser>
 
-Options ParseCommandLine(int argc, char** argv) {
-  Options o;
-  for (int i = 1; i < argc; ++i) {
-    const std::string a = argv[i];
-    if (a == "--trace") o.trace = true;
-    else if (a.rfind("--trace=", 0) == 0) o.trace = true, o.traceFile = a.substr(8);
-    else if (a == "--play" && i + 1 < argc) o.play = argv[++i];
-    else if (a == "--json") o.json = true;
-    else if (a == "--headless") o.headless = true;
-    else if (a == "--web") o.web = true;
-    else if (a == "--check") o.check = true;
-    else if (a == "--speak") o.speak = true;
-    else if (a == "--zoom" && i + 1 < argc) {
-      const std::string n = argv[++i];
-      if (n == "1" || n == "2" || n == "3") o.zoom = n[0] - '0';
-      else o.error = "--zoom takes 1, 2 or 3, not " + n;
+namespace lumora {
+namespace {
+
+struct OptionSpec {
+  QStringList names;   // one letter: -x; longer: --name
+  QString value;       // the value's name; empty: a switch
+  QString optional;    // a value that may follow as =VALUE, for a switch
+  const char* help;
+};
+
+const std::vector<OptionSpec>& Specs() {
+  static const std::vector<OptionSpec> specs = {
+      {{"h", "help"}, {}, {}, "show this help and end"},
+      {{"v", "version"}, {}, {}, "show the version and end"},
+      {{"trace"}, {}, "FILE", "write every trace line to standard error (or FILE)"},
+      {{"play"}, "WALKTHROUGH", {}, "play a walkthrough, printing every step, then quit"},
+      {{"json"}, {}, {}, "with --play: print the state as JSON after every step"},
+      {{"headless"}, {}, {}, "with --play: no window, a virtual clock"},
+      {{"web"}, {}, {}, "with --play: the real web view, also headless"},
+      {{"check"}, {}, {}, "check the game instead of playing; changes nothing"},
+      {{"zoom"}, "N", {}, "draw the window N times larger (1, 2 or 3)"},
+      {{"speak"}, {}, {}, "read the messages aloud from the start (F6 toggles)"},
+      {{"demo"}, {}, {}, "without GAME: play the demo installed with lumora"},
+  };
+  return specs;
+}
+
+QString Shown(const OptionSpec& s) {
+  QStringList names;
+  for (const QString& n : s.names) names << (n.size() == 1 ? "-" : "--") + n;
+  QString text = names.join(", ");
+  if (!s.value.isEmpty()) text += " " + s.value;
+  if (!s.optional.isEmpty()) text += "[=" + s.optional + "]";
+  return text;
+}
+
+// "--trace=FILE" names the file of a switch, which the parser does not know:
+// the file is taken out here and the switch left.
+QStringList WithoutTraceFile(const std::vector<std::string>& args, Options& o) {
+  QStringList list;
+  bool optionsEnded = false;
+  for (size_t i = 0; i < args.size(); ++i) {
+    QString a = QString::fromStdString(args[i]);
+    if (i > 0 && !optionsEnded && a == "--") optionsEnded = true;
+    if (i > 0 && !optionsEnded && a.startsWith("--trace=")) {
+      o.traceFile = args[i].substr(8);
+      a = "--trace";
     }
-    else if (!a.empty() && a[0] == '-') o.error = "unknown option " + a;
-    else if (o.game.empty()) o.game = a;
-    else o.error = "more than one game given: " + a;
+    list << a;
   }
-  if ((o.json || o.headless || o.web) && o.play.empty()) o.error = "--json, --headless and --web go with --play";
-  if (o.check && (o.trace || !o.play.empty())) o.error = "--check goes alone, with the game to check";
+  return list;
+}
+
+std::string CombinationError(const Options& o) {
+  if ((o.json || o.headless || o.web) && o.play.empty()) return "--json, --headless and --web go with --play";
+  if (o.check && (o.trace || !o.play.empty())) return "--check goes alone, with the game to check";
+  return "";
+}
+
+}  // namespace
+
+Options ParseCommandLine(const std::vector<std::string>& args) {
+  Options o;
+  QCommandLineParser parser;
+  // "-zoom 2" reads as "--zoom 2", as people type it.
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  for (const OptionSpec& s : Specs()) parser.addOption(QCommandLineOption(s.names, s.help, s.value));
+  if (!parser.parse(WithoutTraceFile(args, o))) {
+    o.error = parser.errorText().toStdString();
+    return o;
+  }
+  o.help = parser.isSet("help");
+  o.version = parser.isSet("version");
+  o.trace = parser.isSet("trace");
+  o.play = parser.value("play").toStdString();
+  o.json = parser.isSet("json");
+  o.headless = parser.isSet("headless");
+  o.web = parser.isSet("web");
+  o.check = parser.isSet("check");
+  o.speak = parser.isSet("speak");
+  o.demo = parser.isSet("demo");
+  if (parser.isSet("zoom")) {
+    const QString n = parser.value("zoom");
+    if (n == "1" || n == "2" || n == "3") o.zoom = n.toInt();
+    else o.error = "--zoom takes 1, 2 or 3, not " + n.toStdString();
+  }
+  const QStringList games = parser.positionalArguments();
+  if (!games.isEmpty()) o.game = games[0].toStdString();
+  if (games.size() > 1) o.error = "more than one game given: " + games[1].toStdString();
+  if (o.error.empty() && !o.help && !o.version) o.error = CombinationError(o);
   return o;
 }
+
+Options ParseCommandLine(int argc, char** argv) { return ParseCommandLine(std::vector<std::string>(argv, argv + argc)); }
+
+std::string HelpText() {
+  QString text =
+      "Usage: lumora [OPTION]... [GAME]\n"
+      "       lumora --check [GAME]\n"
+      "Plays an adventure game written as plain-text scripts.\n"
+      "\n"
+      "Options:\n";
+  for (const OptionSpec& s : Specs()) text += QString("  %1 %2\n").arg(Shown(s), -22).arg(s.help);
+  text +=
+      "\n"
+      "GAME is one of:\n"
+      "  path/to/game.ini       a game's configuration file\n"
+      "  path/to/game-folder    a folder holding one game (.ini)\n"
+      "  (nothing)              the game named after the program: a symbolic link to\n"
+      "                         lumora named after the game (aventura), placed in the\n"
+      "                         game's folder, plays aventura.ini from that folder\n"
+      "\n"
+      "A game's .ini opened from a file manager plays through the desktop entry.\n"
+      "\n"
+      "The saved game (registers, objects, configuration, map) is written in the\n"
+      "game's folder. When that folder is not writable, it goes to the user's data\n"
+      "folder, ~/.local/share/lumora/GAME, which is read first when present.\n"
+      "\n"
+      "Exit status: 0 done; 1 the game's configuration could not be read (--check:\n"
+      "findings); 2 a usage error or no game found.\n"
+      "\n"
+      "Examples:\n"
+      "  lumora ~/jogos/aventura/aventura.ini\n"
+      "  lumora --headless --json --play walk.txt ~/jogos/aventura\n";
+  return text.toStdString();
+}
+
+std::string VersionText() { return "lumora " LUMORA_VERSION "\n"; }
+
+std::string UsageHint() { return "Try 'lumora --help' for more information."; }
 
 }  // namespace lumora

@@ -1,10 +1,12 @@
 // The command line.
 #pragma once
 #include <string>
+#include <vector>
 
 namespace lumora {
 
 struct Options {
+  bool help = false, version = false;  // print that and end
   bool trace = false;
   std::string traceFile;  // empty: standard error
   std::string play;       // the walkthrough file
@@ -13,9 +15,25 @@ struct Options {
   bool speak = false;     // read the messages aloud from the start
   int zoom = 0;           // 1 to 3; 0: chosen from the screen
   std::string game;       // a game's .ini or its folder; empty: the executable's own
+  bool demo = false;      // without a game: the demo installed with the program
   std::string error;      // what was wrong with the command line
 };
 
+// The program's exit statuses.
+constexpr int kExitDone = 0;
+constexpr int kExitGameUnreadable = 1;  // the configuration could not be read at creation
+constexpr int kExitUsage = 2;           // a usage error, or no game found
+
+// Reads the command line (argv[0] is the program) without needing the
+// application object, so that what it says can shape the application's start.
+Options ParseCommandLine(const std::vector<std::string>& args);
 Options ParseCommandLine(int argc, char** argv);
+
+// What --help and --version print.
+std::string HelpText();
+std::string VersionText();
+
+// The line that follows a usage error on standard error.
+std::string UsageHint();
 
 }  // namespace lumora

@@ -20,6 +20,7 @@
 #include "core/trace.h"
 #include "platform/headless_platform.h"
 #include "platform/qt_platform.h"
+#include "qt/installed_files.h"
 #include "qt/main_window.h"
 #include "script/interp.h"
 #include "shell/lifecycle.h"
@@ -85,7 +86,7 @@ void InstallTrace(const Options& o, std::unique_ptr<std::ofstream>& file) {
 
 int Fail(const std::string& text) {
   std::fprintf(stderr, "lumora: %s\n", text.c_str());
-  return 2;
+  return kExitUsage;
 }
 
 void CentreOnScreen(MainWindow& window) {
@@ -154,23 +155,31 @@ int RunGame(QApplication& app, const Options& options, const GameLocation& game,
   }
   const int code = app.exec();
   destroy();
-  return code;
+  // The game went on as far as it could; the status still tells a script or a
+  // desktop that its configuration was not read.
+  return form.configLoaded ? code : kExitGameUnreadable;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   Options options = ParseCommandLine(argc, argv);
-  if (!options.error.empty())
-    return Fail(options.error +
-                "\nusage: lumora [--trace[=FILE]] [--play WALKTHROUGH [--json] [--headless] [--web]] [--zoom N] [--speak] [GAME]"
-                "\n       lumora --check [GAME]");
+  if (!options.error.empty()) return Fail(options.error + "\n" + UsageHint());
+  if (options.help || options.version) {
+    std::fputs((options.help ? HelpText() : VersionText()).c_str(), stdout);
+    return kExitDone;
+  }
+  if (options.demo && options.game.empty()) options.game = InstalledDemoFolder().toStdString();
   if (options.check) return RunCheck(options.game, argv[0]);
+  // Before the application opens the display: without a game there is nothing to show.
+  const GameLocation game = LocateGame(options.game, argv[0]);
+  if (!game.error.empty()) return Fail(game.error);
   PrepareEnvironment(options);
   InstallStopSignals();
   QApplication app(argc, argv);
-  const GameLocation game = LocateGame(options.game, argv[0]);
-  if (!game.error.empty()) return Fail(game.error);
+  // Named after the program, not after a link that started it.
+  QCoreApplication::setApplicationName(QStringLiteral("lumora"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
   // Files named on the command line are relative to where the program started.
   options.play = Absolute(options.play);
   options.traceFile = Absolute(options.traceFile);

@@ -1,14 +1,14 @@
-// The sound device lives in a module of its own (liblumora_sdlaudio.so beside
-// the program), loaded with the first sound: linked into the program,
+// The sound device lives in a module of its own (liblumora_sdlaudio.so, found
+// by ModuleFile), loaded with the first sound: linked into the program,
 // SDL2_mixer and the FluidSynth it brings made every start-up load them, also
 // for games that never play a note.
 #include "platform/audio_module.h"
 
-#include <QCoreApplication>
 #include <QLibrary>
 #include <cstdio>
 
 #include "platform/silent_audio.h"
+#include "qt/installed_files.h"
 
 namespace lumora {
 
@@ -26,9 +26,7 @@ std::unique_ptr<Audio> LoadAudioModule(const QString& file, QString& error) {
 
 std::unique_ptr<Audio> MakeDeviceAudio() {
   QString error;
-  // Beside the real program file, also when it was started through a link.
-  std::unique_ptr<Audio> audio =
-      LoadAudioModule(QCoreApplication::applicationDirPath() + QStringLiteral("/" LUMORA_AUDIO_MODULE), error);
+  std::unique_ptr<Audio> audio = LoadAudioModule(ModuleFile(QStringLiteral(LUMORA_AUDIO_MODULE)), error);
   if (audio) return audio;
   // The game goes on without sound rather than stopping on it.
   std::fprintf(stderr, "lumora: no sound: %s\n", error.toLocal8Bit().constData());

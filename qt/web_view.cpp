@@ -2,19 +2,17 @@
 // QtWebEngine view.
 #include "qt/web_view.h"
 
-#include <QCoreApplication>
 #include <QLibrary>
 #include <cstdio>
 
 #include "core/text1252.h"
+#include "qt/installed_files.h"
 
 namespace lumora {
 
 std::unique_ptr<WebEngineView> CreateWebEngineView(QWidget* parent, WebEngineEvents events, QString& error) {
-  // The module lies beside the program (the real file, also when the program
-  // was started through a link named after a game). It is never unloaded: the
-  // view's page is its code.
-  static QLibrary module(QCoreApplication::applicationDirPath() + QStringLiteral("/" LUMORA_WEBENGINE_MODULE));
+  // Never unloaded: the view's page is its code.
+  static QLibrary module(ModuleFile(QStringLiteral(LUMORA_WEBENGINE_MODULE)));
   const auto create = reinterpret_cast<CreateWebEngineViewEntry>(module.resolve("LumoraCreateWebEngineView"));
   if (!create) {
     error = module.errorString();

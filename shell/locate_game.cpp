@@ -5,6 +5,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "core/paths.h"
+#include "core/text1252.h"
+
 namespace lumora {
 namespace {
 
@@ -38,7 +41,16 @@ GameLocation LocateGame(const std::string& game, const std::string& argv0) {
   QString path = QString::fromStdString(argv0);
   if (!path.contains('/')) path = QStandardPaths::findExecutable(path);
   const QFileInfo exe(QDir::current().absoluteFilePath(path));
-  return {WithSlash(exe.absolutePath()), exe.completeBaseName().toStdString(), ""};
+  GameLocation own{WithSlash(exe.absolutePath()), exe.completeBaseName().toStdString(), ""};
+  // The program started by its own name, or through a link beside no game, has
+  // nothing to play: say how to name a game.
+  if (!FileExists(own.folder, Cp1252FromUtf8(own.name) + ".ini"))
+    return {"", "",
+            "no game to play: no " + own.name + ".ini beside " + own.folder + own.name +
+                "\nName a game: lumora path/to/game.ini, or its folder (lumora path/to/game),"
+                "\nor place a symbolic link to lumora named after the game in the game's folder"
+                " (aventura beside aventura.ini) and start that."};
+  return own;
 }
 
 }  // namespace lumora

@@ -13,7 +13,8 @@ struct GameLocation {
 // exactly one ".ini" besides "desktop.ini". Without it (empty) the game is the
 // executable's: its folder and its file name without the extension, as given by
 // argv[0] and not followed through a symbolic link, so a link named after a game
-// and placed in that game's folder plays that game.
+// and placed in that game's folder plays that game. The game's ".ini" is there
+// whenever no error is given; the error without one says how to name a game.
 GameLocation LocateGame(const std::string& game, const std::string& argv0);
 
 }  // namespace lumora

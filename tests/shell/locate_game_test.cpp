@@ -58,8 +58,16 @@ TEST(LocateGame, WithoutAGameTheExecutableNamesItThroughItsLink) {
   EXPECT_EQ(at.error, "");
   EXPECT_EQ(at.name, "aventura");
   EXPECT_EQ(QDir(QString::fromStdString(at.folder)), QDir(QString::fromStdString(game.folder())));
-  // The program itself plays the game named after it, beside it.
+  // The program beside no game of its name has none to play, and says how to
+  // name one; beside one, it plays it.
+  const GameLocation none = LocateGame("", program);
+  EXPECT_TRUE(none.name.empty());
+  EXPECT_NE(none.error.find("no lumora.ini beside " + elsewhere.folder()), std::string::npos) << none.error;
+  for (const char* form : {"lumora path/to/game.ini", "its folder", "symbolic link"})
+    EXPECT_NE(none.error.find(form), std::string::npos) << form;
+  elsewhere.WriteLines("lumora.ini", {"x"});
   const GameLocation own = LocateGame("", program);
+  EXPECT_EQ(own.error, "");
   EXPECT_EQ(own.name, "lumora");
   EXPECT_EQ(QDir(QString::fromStdString(own.folder)), QDir(QString::fromStdString(elsewhere.folder())));
 }

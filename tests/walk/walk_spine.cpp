@@ -125,15 +125,29 @@ TEST(WalkSpine, ResumeRunsThePositionScriptAndTheSaveSurvivesARestart) {
   EXPECT_EQ(Strings(second.Step(1)["state"].toObject()["registers"])[10], "dez");
 }
 
-TEST(WalkSpine, AMissingConfigurationIsReportedAtCreation) {
+TEST(WalkSpine, AMissingConfigurationIsNoGameToPlay) {
   // The game is named by a link to the player, as a game folder holds it.
   WalkResult r = PlayWalk("spine", "close\n");
   QFile::remove(r.folder + "/spine.ini");
   ASSERT_TRUE(QFile::link(QStringLiteral(LUMORA_BIN), r.folder + "/spine"));
   r = PlayAgain(r.folder, "start\nclose\n", {}, r.folder + "/spine");
-  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
-  EXPECT_TRUE(r.Step(0)["error"].toString().contains("spine.ini")) << r.Step(0)["error"].toString().toStdString();
+  EXPECT_EQ(r.exitCode, 2);
+  EXPECT_TRUE(r.steps.empty());
+  EXPECT_TRUE(r.stderrText.contains("no spine.ini beside")) << r.stderrText.toStdString();
   EXPECT_FALSE(QFile::exists(r.folder + "/spine.ini"));  // nothing was invented
+}
+
+TEST(WalkSpine, AnUnreadableConfigurationPlaysEveryStepAndEndsWithStatusOne) {
+  WalkResult r = PlayWalk("spine", "close\n");
+  QFile ini(r.folder + "/spine.ini");
+  ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+  ini.write("3\r\nstart\r\n");  // far too few lines
+  ini.close();
+  r = PlayAgain(r.folder, "start\ntype OLHAR\nclose\n");
+  EXPECT_EQ(r.exitCode, 1) << r.stderrText.toStdString();
+  ASSERT_EQ(r.steps.size(), 4u);
+  EXPECT_TRUE(r.Step(0)["error"].toString().contains("spine.ini")) << r.Step(0)["error"].toString().toStdString();
+  EXPECT_TRUE(r.Step(3)["state"].toObject()["exited"].toBool());
 }
 
 TEST(WalkSpine, ALinkClickedInTheRealWebViewRunsItsScript) {

@@ -1,0 +1,39 @@
+# What `cmake --install` puts where, and the Debian package `cpack -G DEB`
+# makes of it. The program finds its modules and its demo relative to its own
+# folder (LUMORA_MODULE_FROM_BIN, LUMORA_DEMO_FROM_BIN), whatever the prefix.
+set(LUMORA_APP_ID io.github.lumora.Lumora)
+
+install(TARGETS lumora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+foreach(module lumora_webengine lumora_sdlaudio lumora_speech)
+  if(TARGET ${module})
+    install(TARGETS ${module} LIBRARY DESTINATION ${LUMORA_INSTALL_MODULEDIR})
+  endif()
+endforeach()
+install(DIRECTORY games/demo/ DESTINATION ${LUMORA_INSTALL_DEMODIR})
+
+install(FILES data/${LUMORA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+configure_file(data/${LUMORA_APP_ID}.metainfo.xml ${LUMORA_APP_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${LUMORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 48x48 128x128 256x256)
+  install(FILES data/icons/${size}/lumora.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
+endforeach()
+install(FILES data/icons/lumora.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+configure_file(data/lumora.6.in lumora.6 @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lumora.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+set(CPACK_PACKAGE_NAME lumora)
+set(CPACK_PACKAGE_CONTACT "Lumora developers <lumora@localhost>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "player for adventure games written as plain-text scripts")
+set(CPACK_PACKAGE_DESCRIPTION "Lumora plays point-and-click adventure games whose scenes are plain-text
+scripts with Portuguese keywords, with pictures, a map, web pages, music and
+sounds. A small demo adventure is included.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# The libraries the program and its modules link come from dpkg-shlibdeps; what
+# Qt loads by name at run time (the platform plugins) is named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont, fonts-liberation2, qt6-speech-speechd-plugin")
+include(CPack)

@@ -1,0 +1,21 @@
+// Where the files installed with the program lie: its run-time modules (web
+// view, sound, speech) and its demo game.
+#pragma once
+#include <QString>
+
+namespace lumora {
+
+// The folder of the program's real file, also when it was started through a
+// link named after a game. Known before the application object exists.
+QString ProgramFolder();
+
+// The module file NAME: in the installed module folder (lib/lumora beside the
+// program's bin/) when it is there, else beside the program, as in the build
+// tree.
+QString ModuleFile(const QString& name);
+
+// The demo game's folder where it is installed with the program (it may not be
+// there, as in the build tree).
+QString InstalledDemoFolder();
+
+}  // namespace lumora

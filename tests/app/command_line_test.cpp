@@ -1,0 +1,96 @@
+// The command line: what each form of it asks for, what it rejects, and the
+// help that lists every option.
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <tuple>
+
+namespace lumora {
+namespace {
+
+struct ParseCase {
+  const char* what;
+  std::vector<std::string> args;  // after the program's name
+  Options want;                   // error: the text it contains; empty: none
+};
+
+Options With(void (*set)(Options&)) {
+  Options o;
+  set(o);
+  return o;
+}
+
+// Everything the command line asks for, to compare at once.
+auto Fields(const Options& o) {
+  return std::tie(o.help, o.version, o.trace, o.traceFile, o.play, o.json, o.headless, o.web, o.check, o.speak, o.zoom,
+                  o.demo, o.game);
+}
+
+TEST(CommandLine, ReadsEveryFormAndRejectsUsageErrors) {
+  const ParseCase cases[] = {
+      {"nothing: the program's own game", {}, {}},
+      {"-h", {"-h"}, With([](Options& o) { o.help = true; })},
+      {"--help", {"--help"}, With([](Options& o) { o.help = true; })},
+      {"-v", {"-v"}, With([](Options& o) { o.version = true; })},
+      {"--version", {"--version"}, With([](Options& o) { o.version = true; })},
+      {"help beside a lone --json", {"--json", "--help"}, With([](Options& o) { o.json = o.help = true; })},
+      {"trace to standard error", {"--trace"}, With([](Options& o) { o.trace = true; })},
+      {"trace to a file", {"--trace=t.txt", "g.ini"},
+       With([](Options& o) { o.trace = true, o.traceFile = "t.txt", o.game = "g.ini"; })},
+      {"a walkthrough with all its switches", {"--play", "w.txt", "--json", "--headless", "--web", "jogo"},
+       With([](Options& o) { o.play = "w.txt", o.json = o.headless = o.web = true, o.game = "jogo"; })},
+      {"the value after =", {"--play=w.txt", "--zoom=3"}, With([](Options& o) { o.play = "w.txt", o.zoom = 3; })},
+      {"a single dash reads as two", {"-zoom", "2", "-speak"}, With([](Options& o) { o.zoom = 2, o.speak = true; })},
+      {"check a folder", {"--check", "jogos/aventura"}, With([](Options& o) { o.check = true, o.game = "jogos/aventura"; })},
+      {"the demo", {"--demo"}, With([](Options& o) { o.demo = true; })},
+      {"a game named like an option, after --", {"--", "--trace=x"}, With([](Options& o) { o.game = "--trace=x"; })},
+      {"an unknown option", {"--bogus"}, With([](Options& o) { o.error = "bogus"; })},
+      {"a value for a switch", {"--json=1", "--play", "w"}, With([](Options& o) { o.error = "json"; })},
+      {"a missing value", {"--play"}, With([](Options& o) { o.error = "play"; })},
+      {"a zoom out of range", {"--zoom", "4"}, With([](Options& o) { o.error = "--zoom takes 1, 2 or 3, not 4"; })},
+      {"two games", {"a.ini", "b.ini"}, With([](Options& o) { o.error = "more than one game given: b.ini"; })},
+      {"--headless without --play", {"--headless"}, With([](Options& o) { o.error = "go with --play"; })},
+      {"--check with a walkthrough", {"--check", "--play", "w"}, With([](Options& o) { o.error = "--check goes alone"; })},
+  };
+  for (const ParseCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> args = {"lumora"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const Options o = ParseCommandLine(args);
+    if (!c.want.error.empty()) {
+      EXPECT_NE(o.error.find(c.want.error), std::string::npos) << o.error;
+      continue;
+    }
+    EXPECT_EQ(o.error, "");
+    EXPECT_EQ(Fields(o), Fields(c.want));
+  }
+}
+
+TEST(CommandLine, TheHelpShowsEveryOptionTheGameFormsAndWhereStateGoes) {
+  const QString help = QString::fromStdString(HelpText());
+  // Each option is accepted, and has its line in the help.
+  const std::vector<std::vector<std::string>> options = {
+      {"-h"}, {"--help"}, {"-v"}, {"--version"}, {"--trace[=FILE]", "--trace"}, {"--play WALKTHROUGH", "--play", "w"},
+      {"--json", "--play", "w"}, {"--headless", "--play", "w"}, {"--web", "--play", "w"}, {"--check"},
+      {"--zoom N", "--zoom", "1"}, {"--speak"}, {"--demo"}};
+  for (const auto& o : options) {
+    SCOPED_TRACE(o[0]);
+    EXPECT_TRUE(help.contains(QRegularExpression("^  (\\S+, )?" + QRegularExpression::escape(QString::fromStdString(o[0])) + "[ ,]",
+                                                 QRegularExpression::MultilineOption)));
+    std::vector<std::string> args = {"lumora"};
+    args.insert(args.end(), o.size() > 1 ? o.begin() + 1 : o.begin(), o.end());
+    EXPECT_EQ(ParseCommandLine(args).error, "");
+  }
+  for (const char* text : {"GAME", "game.ini", "folder", "symbolic link", "~/.local/share/lumora/GAME", "Exit status",
+                           "Examples:\n  lumora "})
+    EXPECT_TRUE(help.contains(text)) << text;
+  for (const QString& line : help.split('\n')) EXPECT_LE(line.size(), 80) << line.toStdString();
+  EXPECT_TRUE(QString::fromStdString(VersionText()).contains(QRegularExpression("^lumora \\d+\\.\\d+\\.\\d+\n$")));
+}
+
+}  // namespace
+}  // namespace lumora

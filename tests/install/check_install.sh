@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what a desktop needs:
+# the files in place, the desktop entry and the metainfo valid, the man page
+# rendering without warnings, and the installed program finding its demo (as
+# the desktop entry starts it) and its modules (the sound's is loaded with the
+# demo's first click).
+# Usage: check_install.sh BUILD_DIR VERSION
+set -uo pipefail
+build=$1 version=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
+
+id=io.github.lumora.Lumora
+desktop=$prefix/share/applications/$id.desktop
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+man=$prefix/share/man/man6/lumora.6
+files=(bin/lumora lib/lumora/liblumora_webengine.so share/games/lumora/demo/demo.ini
+  share/icons/hicolor/scalable/apps/lumora.svg)
+for size in 48 128 256; do files+=("share/icons/hicolor/${size}x${size}/apps/lumora.png"); done
+# The optional modules install when the build has them.
+for module in liblumora_sdlaudio.so liblumora_speech.so; do
+  [ -e "$build/$module" ] && files+=("lib/lumora/$module")
+done
+for f in "${files[@]}" "${desktop#$prefix/}" "${metainfo#$prefix/}" "${man#$prefix/}"; do
+  [ -f "$prefix/$f" ] || fail "not installed: $f"
+done
+for size in 48 128 256; do
+  file "$prefix/share/icons/hicolor/${size}x${size}/apps/lumora.png" | grep -q "$size x $size" || fail "icon not $size px"
+done
+
+out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ] || fail "desktop-file-validate: $out"
+out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $out"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo without release $version"
+out=$(groff -ww -z -man "$man" 2>&1) && [ -z "$out" ] || fail "groff warnings: $out"
+MANWIDTH=80 man -l "$man" >/dev/null 2>&1 || fail "man -l $man"
+MANWIDTH=80 man -l "$man" 2>/dev/null | grep -q "lumora $version" || fail "man page without version $version"
+
+exe=$prefix/bin/lumora
+[ "$("$exe" --version)" = "lumora $version" ] || fail "lumora --version: $("$exe" --version 2>&1)"
+# The desktop entry's command, with and without a file, checks the installed demo.
+exec_line=$(sed -n 's/^Exec=//p' "$desktop")
+read -r -a command <<<"$exec_line"
+[ "${command[0]}" = lumora ] || fail "Exec runs ${command[0]}"
+for file in "" "$prefix/share/games/lumora/demo/demo.ini"; do
+  args=()
+  for a in "${command[@]:1}"; do
+    if [ "$a" = %f ]; then [ -n "$file" ] && args+=("$file"); else args+=("$a"); fi
+  done
+  out=$("$exe" --check "${args[@]}" 2>&1) || fail "Exec with '$file': $out"
+done
+
+if [ -e "$build/liblumora_sdlaudio.so" ]; then
+  walk=$prefix/walk.txt
+  printf 'start\nquit\n' >"$walk"
+  out=$(QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$exe" --play "$walk" --demo 2>&1) || fail "playing the demo: $out"
+  if grep -q "no sound" <<<"$out"; then fail "the installed sound module was not found: $out"; fi
+fi
+
+[ "$failures" -eq 0 ] && echo "installed and checked in $prefix"
+exit $((failures > 0))
