@@ -11,6 +11,7 @@
 
 #include "core/text1252.h"
 #include "form/form1.h"
+#include "qt/input_hold.h"
 #include "qt/main_window.h"
 
 namespace lumora {
@@ -21,14 +22,18 @@ void QtPlatform::ProcessMessages() {
   if (onMessages) onMessages();
 }
 
-// Input stays queued (ExcludeUserInputEvents) and no timer fires
-// (X11ExcludeTimers, honoured by Qt's Unix and GLib event dispatchers); a queued
-// entry that is delivered anyway is put back by the window. What is left is the
-// window system's own traffic: painting, and the close request we came for.
+// The player's input is held back for later (the window system counts the close
+// button as input, so the event loop cannot leave input out for us) and no timer
+// fires (X11ExcludeTimers, honoured by Qt's Unix and GLib event dispatchers); a
+// queued entry that is delivered anyway is put back by the window. What is left
+// is the window system's own traffic: painting, and the close request we came for.
 void QtPlatform::NoticeCloseRequest() {
   if (!window_) return;
   window_->SetCloseRequestsOnly(true);
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::X11ExcludeTimers);
+  {
+    InputHold hold;
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::X11ExcludeTimers);
+  }
   window_->SetCloseRequestsOnly(false);
 }
 

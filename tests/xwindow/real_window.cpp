@@ -1,0 +1,92 @@
+// The player in a real window on an X server of its own (Xvfb): the window's
+// close button, pressed as a window manager does, ends a script that never
+// waits and one that loops on pauses, and the unfinished run saves nothing.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Read(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(bytes);
+}
+
+// An X server for one test, on the first free display.
+class Xvfb {
+ public:
+  Xvfb() {
+    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+    if (server_.waitForReadyRead(30000)) display_ = ":" + QString::fromLatin1(server_.readLine()).trimmed();
+  }
+  ~Xvfb() {
+    server_.terminate();
+    server_.waitForFinished(5000);
+  }
+  QString display() const { return display_; }
+  QProcessEnvironment Environment() const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("DISPLAY", display_);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    return env;
+  }
+
+ private:
+  QProcess server_;
+  QString display_;
+};
+
+TEST(RealWindow, TheCloseButtonEndsAScriptThatNeverEndsAndTheSaveIsKept) {
+  Xvfb x;
+  ASSERT_FALSE(x.display().isEmpty()) << "Xvfb did not start";
+  const struct {
+    const char* what;
+    QByteArray start;
+  } cases[] = {
+      {"a jump to itself", "reg= 1,antes\r\n:a\r\ngoto a\r\n"},
+      {"a loop on pauses", "reg= 1,antes\r\n:a\r\npausa= 1\r\nreg+ 3,1\r\ngoto a\r\n"},
+  };
+  for (const auto& c : cases) {
+    QTemporaryDir dir;
+    QDir source(QStringLiteral(LUMORA_GAMES) + "/logic");
+    for (const QString& name : source.entryList(QDir::Files)) QFile::copy(source.filePath(name), dir.filePath(name));
+    Write(dir.filePath("start.scp"), c.start);
+    Write(dir.filePath("w.walk"), "start\n");
+    const QByteArray saved = Read(dir.filePath("logic.rgs"));
+    QProcess player;
+    player.setProcessEnvironment(x.Environment());
+    const QString trace = dir.filePath("trace.txt");
+    player.start(QStringLiteral(LUMORA_BIN), {"--trace=" + trace, "--play", dir.filePath("w.walk"), dir.path()});
+    // The button is pressed once the script runs: its first line is traced.
+    QElapsedTimer waited;
+    waited.start();
+    while (!Read(trace).contains("reg= 1,antes") && waited.elapsed() < 60000) QThread::msleep(10);
+    ASSERT_TRUE(Read(trace).contains("reg= 1,antes")) << c.what << ": the script did not start";
+    QProcess closer;
+    closer.setProcessEnvironment(x.Environment());
+    closer.start(QStringLiteral(LUMORA_X_CLOSE), QStringList());
+    ASSERT_TRUE(closer.waitForFinished(60000)) << c.what;
+    EXPECT_EQ(closer.exitCode(), 0) << c.what << ": " << closer.readAllStandardError().toStdString();
+    const bool ended = player.waitForFinished(20000);
+    if (!ended) {
+      player.kill();
+      player.waitForFinished();
+    }
+    ASSERT_TRUE(ended) << c.what << ": the program did not end";
+    EXPECT_EQ(player.exitStatus(), QProcess::NormalExit) << c.what;
+    EXPECT_EQ(player.exitCode(), 0) << c.what << ": " << player.readAllStandardError().toStdString();
+    EXPECT_EQ(Read(dir.filePath("logic.rgs")), saved) << c.what;
+  }
+}
+
+}  // namespace
