@@ -1,7 +1,8 @@
 // The pointer over clickable areas, through the real widgets on the offscreen
 // platform: a movement that changes nothing, one that changes the cursor, the
 // hit test alone, and a click on a panel area to the end of the run it starts
-// (a place with its picture, arrows, a map window and a message).
+// (a place with its picture, arrows, a map window and a message); the whole
+// window painted again at each zoom.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -123,6 +124,26 @@ void BM_ClickToTheEndOfTheRun(benchmark::State& state) { ClickRunning(state, "sa
 BENCHMARK(BM_ClickToTheEndOfTheRun)->Unit(benchmark::kMillisecond);
 void BM_ClickToALongPlace(benchmark::State& state) { ClickRunning(state, "salao"); }
 BENCHMARK(BM_ClickToALongPlace)->Unit(benchmark::kMillisecond);
+
+// The whole window painted again (into a picture, as a screenshot takes it) at
+// zoom 1, 2 and 3 with the place "sala" shown,
+// and the picture screen alone as a rain tick paints it.
+void Repainting(benchmark::State& state, bool screenOnly) {
+  Window& w = Shared();
+  RunScript(w.loaded->f, "sala");
+  w.window->SetZoom(static_cast<int>(state.range(0)));
+  w.window->Sync();
+  QCoreApplication::processEvents();
+  for (auto _ : state) {
+    if (screenOnly) w.window->RepaintNow(w.loaded->f.Tela);
+    else benchmark::DoNotOptimize(w.window->grab());
+  }
+  w.window->SetZoom(1);
+}
+void BM_FullFrameAtZoom(benchmark::State& state) { Repainting(state, false); }
+BENCHMARK(BM_FullFrameAtZoom)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
+void BM_ScreenAtZoom(benchmark::State& state) { Repainting(state, true); }
+BENCHMARK(BM_ScreenAtZoom)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
