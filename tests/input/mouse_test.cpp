@@ -221,6 +221,14 @@ TEST_F(MouseTest, TheWindowMovesWithTheBackgroundOutsideItsAreasOnly) {
   SurfaceMouseMove(s.f, MouseSurface::TelAber, 110, 110);
   EXPECT_EQ(s.f.Imp.cursor, Cursor::Link);
   EXPECT_EQ(s.f.TelAber.cursor, Cursor::MultiDrag);
+  // Zoomed, the design offset is that many screen pixels: the grabbed point
+  // stays under the pointer.
+  SurfaceMouseUp(s.f, MouseSurface::TelAber, 110, 110);
+  s.f.zoom = 3;
+  SurfaceMouseDown(s.f, MouseSurface::Imp, 10, 10);
+  SurfaceMouseMove(s.f, MouseSurface::Imp, 14, 8);
+  EXPECT_EQ(s.f.windowLeft, 237);
+  EXPECT_EQ(s.f.windowTop, 159);
 }
 
 TEST_F(MouseTest, TheWheelScrollsThePageOnlyInsideItsBox) {
