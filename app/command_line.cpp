@@ -24,7 +24,7 @@ const std::vector<OptionSpec>& Specs() {
       {{"headless"}, {}, {}, "with --play: no window, a virtual clock"},
       {{"web"}, {}, {}, "with --play: the real web view, also headless"},
       {{"check"}, {}, {}, "check the game instead of playing; changes nothing"},
-      {{"zoom"}, "N", {}, "draw the window N times larger (1, 2 or 3)"},
+      {{"zoom"}, "N", {}, "draw the window N times larger (1-3; Ctrl+plus/minus/0)"},
       {{"speak"}, {}, {}, "read the messages aloud from the start (F6 toggles)"},
       {{"demo"}, {}, {}, "without GAME: play the demo installed with lumora"},
   };
