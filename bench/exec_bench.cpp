@@ -103,7 +103,7 @@ BENCHMARK(BM_RunScript10k)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_SaveRegistersAndObjects(benchmark::State& state) {
   Game g;
   bench::LoadedGame s(g.game);
-  for (auto _ : state) SaveRegistersAndObjects(s.f.state, s.f.gameFolder, s.f.gameName);
+  for (auto _ : state) SaveRegistersAndObjects(s.f.state, s.f.stateFolder, s.f.gameName);
 }
 BENCHMARK(BM_SaveRegistersAndObjects)->Unit(benchmark::kMicrosecond)->UseRealTime();
 

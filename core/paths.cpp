@@ -3,6 +3,7 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QString>
 
@@ -89,6 +90,18 @@ bool InsideFolder(std::string_view name) {
 
 bool FileExists(const std::string& folder, std::string_view name) {
   return IsRegularFile(ResolvePath(folder, name));
+}
+
+bool FolderWritable(const std::string& folder) {
+  // Creating and renaming a file needs both the right to write the folder and
+  // the right to search it; a read-only file system answers no as well.
+  return ::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) == 0;
+}
+
+const std::string& StateReadFolder(const std::string& gameFolder, const std::string& stateFolder,
+                                   std::string_view name) {
+  if (stateFolder.empty() || stateFolder == gameFolder) return gameFolder;
+  return FileExists(stateFolder, name) ? stateFolder : gameFolder;
 }
 
 std::string FolderOf(const std::string& path) {

@@ -21,6 +21,18 @@ bool FileExists(const std::string& folder, std::string_view name);
 // player's other files.
 bool InsideFolder(std::string_view name);
 
+// Whether the program may create, replace and remove files in the folder.
+bool FolderWritable(const std::string& folder);
+
+// A game's state (its saved game, its configuration as shutdown writes it, the
+// map it draws, the page it shows) is written to its state folder: the game
+// folder itself when that can be written, else a folder of the player's own.
+// Reading, the player's copy there comes first and the game's original after.
+// Returns the folder to read `name` from: stateFolder when it is another folder
+// holding the file, else gameFolder.
+const std::string& StateReadFolder(const std::string& gameFolder, const std::string& stateFolder,
+                                   std::string_view name);
+
 // The folder part of a path, ending with "/" ("" when it has none).
 std::string FolderOf(const std::string& path);
 

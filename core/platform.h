@@ -62,6 +62,13 @@ class Platform {
   virtual void StartIdleTimer(int intervalMs, std::function<void()> tick) = 0;
   virtual void StopIdleTimer() = 0;
 
+  // The player's own folder for the program's files, a native path ending with
+  // "/" (on Linux under XDG_DATA_HOME, ~/.local/share/lumora/), or "" when the
+  // system names none. It need not exist yet.
+  virtual std::string UserDataFolder() = 0;
+  // Whether the program may create and replace files in a folder (native path).
+  virtual bool CanWriteFolder(const std::string& folder) = 0;
+
   // Reading aloud. Whether a speech engine can speak; asking may load it.
   virtual bool SpeechAvailable() = 0;
   // Reads a Windows-1252 text aloud, cutting off the reading still going on.

@@ -62,6 +62,12 @@ struct TForm1 {
   // Names and folders. Folders are native paths ending with "/"; the game name
   // is Windows-1252 like every script text.
   std::string gameName, programFolder, gameFolder, gameFolderUrl;
+  // Where the game's state is written (see StateReadFolder): the game folder
+  // when it can be written, else the player's data folder for the game. Chosen
+  // once at creation. Temporary: nowhere lasting could be written, so this
+  // session's state goes to a temporary folder removed at shutdown.
+  std::string stateFolder;
+  bool stateFolderTemporary = false;
 
   StringList config;       // the configuration lines
   std::string configName;  // the file they came from, for error messages

@@ -1,8 +1,9 @@
 // The map commands. The map is MapJog's picture; "addmap=" pastes pieces onto
-// it and writes it to a file of the game folder, which "loadmap=" reads back,
+// it and writes it to a file of the state folder, which "loadmap=" reads back,
 // so the map grows across program runs.
 #include "nav/map_commands.h"
 
+#include <QDir>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
@@ -61,8 +62,9 @@ const SlotGroup& MapWindowGroup(const std::string& surface) {
 void CmdLoadMap(TForm3& t) {
   TForm1& f = t.f;
   LoadPicture(f, t.arg[0], f.MapJog);
-  if (!t.arg[1].empty() && FileExists(f.gameFolder, t.arg[1])) {
-    QImageReader reader(QString::fromStdString(ResolvePath(f.gameFolder, t.arg[1])));
+  const std::string& savedFolder = StateReadFolder(f.gameFolder, f.stateFolder, t.arg[1]);
+  if (!t.arg[1].empty() && FileExists(savedFolder, t.arg[1])) {
+    QImageReader reader(QString::fromStdString(ResolvePath(savedFolder, t.arg[1])));
     QImage saved = reader.read();
     if (!saved.isNull()) f.MapJog.picture = saved.convertToFormat(QImage::Format_RGB32);
   }
@@ -89,7 +91,10 @@ void CmdAddMap(TForm3& t) {
     // The piece's bottom-left pixel gives the colour that is not drawn.
     DrawTransparent(f.MapJog.picture, img, x, y, img.width(), img.height(), img.pixel(0, img.height() - 1));
   }
-  const std::string path = ResolvePath(f.gameFolder, saved);
+  const std::string path = ResolvePath(f.stateFolder, saved);
+  // A map kept in a subfolder of the game has no such subfolder yet in the
+  // player's own state folder.
+  if (f.stateFolder != f.gameFolder) QDir().mkpath(QString::fromStdString(FolderOf(path)));
   if (!SaveMapBmp(f.MapJog.picture, path)) throw ScriptError("addmap=: cannot write the map " + saved);
   t.traceLine += "," + saved;
 }

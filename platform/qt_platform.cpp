@@ -5,10 +5,12 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QThread>
 #include <QUrl>
 #include <algorithm>
 
+#include "core/paths.h"
 #include "core/text1252.h"
 #include "form/form1.h"
 #include "qt/input_hold.h"
@@ -105,6 +107,17 @@ void QtPlatform::BringToFront() {
   window_->raise();
   window_->activateWindow();
 }
+
+// The generic data folder (XDG_DATA_HOME) plus the program's own name, not the
+// application's: started through a link named after a game, the application is
+// named after the game, and every game's state belongs under one "lumora".
+std::string QtPlatform::UserDataFolder() {
+  const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  if (base.isEmpty()) return {};
+  return (base + QStringLiteral("/lumora/")).toStdString();
+}
+
+bool QtPlatform::CanWriteFolder(const std::string& folder) { return FolderWritable(folder); }
 
 void QtPlatform::StartIdleTimer(int intervalMs, std::function<void()> tick) {
   idleTick_ = std::move(tick);

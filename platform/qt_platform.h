@@ -45,6 +45,8 @@ class QtPlatform : public Platform {
   void BringToFront() override;
   void StartIdleTimer(int intervalMs, std::function<void()> tick) override;
   void StopIdleTimer() override;
+  std::string UserDataFolder() override;
+  bool CanWriteFolder(const std::string& folder) override;
   bool SpeechAvailable() override;
   void Speak(const std::string& text) override;
 

@@ -147,7 +147,7 @@ void ExecuteLines(TForm1& f) {
 void Finish(TForm1& f) {
   DrawHud(f);
   CopyBuffersToScreen(f);
-  SaveRegistersAndObjects(f.state, f.gameFolder, f.gameName);
+  SaveRegistersAndObjects(f.state, f.stateFolder, f.gameName);
   f.platform.ProcessMessages();
   if (f.Abok1.ActivePage() == "Mapa") MapPageRefresh(f);
   switch (f.Model()) {

@@ -6,6 +6,7 @@
 #include "form/builtin_pictures.h"
 #include "form/config.h"
 #include "shell/lifecycle.h"
+#include "shell/state_folder.h"
 #include "view/picture_loader.h"
 
 namespace lumora {
@@ -34,8 +35,9 @@ void FormCreate(TForm1& f, const std::string& programFolder, const std::string& 
   f.Abok1.ShowPage("1");
   f.Script = f.IniScp = f.RetScp = "start";
   f.typingDelay = 7;
+  ChooseStateFolder(f);
   Guarded(f, [&] {
-    LoadConfigFile(f, programFolder, gameName);
+    LoadConfigFile(f, StateReadFolder(programFolder, f.stateFolder, gameName + ".ini"), gameName);
     ReadConfiguredFields(f);
   });
   // The lists are created whatever happened above.

@@ -9,6 +9,7 @@
 #include "core/text1252.h"
 #include "form/config.h"
 #include "shell/lifecycle.h"
+#include "shell/state_folder.h"
 #include "state/state_files.h"
 #include "view/rain.h"
 
@@ -44,8 +45,7 @@ void FormDestroy(TForm1& f) {
   Guarded(f, [&] {
     if (f.loaderFinished && f.config.size() >= static_cast<size_t>(kConfigLineCount)) {
       StoreRunningValues(f);
-      SaveConfig(f, f.programFolder);
-      if (f.gameFolder != f.programFolder) SaveConfig(f, f.gameFolder);
+      SaveConfig(f, f.stateFolder);
     }
     if (f.gameFolder.empty()) return;  // the game was never loaded
     // After a creation or a load that failed half-way, the lists may be sized
@@ -53,8 +53,9 @@ void FormDestroy(TForm1& f) {
     // they hold a moment no run finished. Either way the saved game on disk,
     // written at the end of the last finished run, is the better one.
     if (!f.configLoaded || !f.loaderFinished || f.runStopped) return;
-    SaveGameTogether(f.state, f.gameFolder, f.gameName);
+    SaveGameTogether(f.state, f.stateFolder, f.gameName);
   });
+  RemoveSessionStateFolder(f);
 }
 
 }  // namespace lumora

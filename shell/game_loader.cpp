@@ -18,9 +18,10 @@ namespace {
 void LoadConfigAndState(TForm1& f, const std::string& game) {
   f.gameFolder = f.programFolder;
   f.gameFolderUrl = GameFolderUrl(f.gameFolder);
-  LoadConfigFile(f, f.gameFolder, game);
-  RecoverInterruptedSave(f.gameFolder, game);
-  LoadGameState(f.state, f.gameFolder, game);
+  LoadConfigFile(f, StateReadFolder(f.gameFolder, f.stateFolder, game + ".ini"), game);
+  // A save cut short is finished where it was being written, before reading.
+  RecoverInterruptedSave(f.stateFolder, game);
+  LoadGameState(f.state, f.gameFolder, f.stateFolder, game);
 }
 
 void ApplyNamesAndSizes(TForm1& f) {

@@ -6,9 +6,10 @@ namespace lumora {
 
 struct TForm1;
 
-// Reads programFolder + gameName + ".ini" and sets the fields from it; shows the
-// opening screen. An error ends the reading there and goes to the message box;
-// the program goes on with the fields set so far.
+// Chooses the state folder (shell/state_folder.h), reads gameName + ".ini"
+// (the player's copy there, else programFolder's) and sets the fields from it;
+// shows the opening screen. An error ends the reading there and goes to the
+// message box; the program goes on with the fields set so far.
 void FormCreate(TForm1& f, const std::string& programFolder, const std::string& gameName);
 
 // Loads and applies the configuration and the saved state of game G. Raises
@@ -29,7 +30,7 @@ void OpeningClickIntervalPassed(TForm1& f);
 void OpeningDoubleClickArrived(TForm1& f);
 
 // Writes the running values into the configuration and saves it, with the state
-// files, into the game's folders. Only what was loaded whole is written back.
+// files, into the game's state folder. Only what was loaded whole is written back.
 void FormDestroy(TForm1& f);
 
 // Runs fn and shows a ScriptError it raises in the message box, as every entry

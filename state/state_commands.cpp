@@ -26,20 +26,22 @@ void DeleteSavedMap(TForm3& t, const std::string& name) {
     t.traceLine += " <--- fora da pasta do jogo";
     return;
   }
-  if (FileExists(t.f.gameFolder, name)) std::remove(ResolvePath(t.f.gameFolder, name).c_str());
+  // Only the player's map goes: a game's own map of that name (one beside a
+  // game that cannot be written) is what loading falls back to.
+  if (FileExists(t.f.stateFolder, name)) std::remove(ResolvePath(t.f.stateFolder, name).c_str());
 }
 
 }  // namespace
 
-void CmdSaveRegs(TForm3& t) { SaveRegisters(t.f.state, t.f.gameFolder, t.f.gameName); }
+void CmdSaveRegs(TForm3& t) { SaveRegisters(t.f.state, t.f.stateFolder, t.f.gameName); }
 
-void CmdSaveObjs(TForm3& t) { SaveObjectTable(t.f.state, t.f.gameFolder, t.f.gameName); }
+void CmdSaveObjs(TForm3& t) { SaveObjectTable(t.f.state, t.f.stateFolder, t.f.gameName); }
 
 void CmdReset(TForm3& t) {
   const std::string& what = t.arg[0];
   t.traceLine += what;
   if (what == "objs")
-    RebuildObjectRecords(t.f.state, t.f.gameFolder, t.f.gameName, t.arg[1]);
+    RebuildObjectRecords(t.f.state, t.f.gameFolder, t.f.stateFolder, t.f.gameName, t.arg[1]);
   else if (what == "regs")
     ResetRegisterValues(t.f.state);
   else if (what == "mapa")

@@ -13,7 +13,9 @@
 namespace lumora {
 namespace {
 
-void LoadList(StringList& list, const std::string& folder, const std::string& name) {
+void LoadList(StringList& list, const std::string& gameFolder, const std::string& stateFolder,
+              const std::string& name) {
+  const std::string& folder = StateReadFolder(gameFolder, stateFolder, name);
   StringList lines;
   if (!LoadLines(ResolvePath(folder, name), lines))
     throw FileError(FileAction::Open, Cp1252FromUtf8(folder) + name, errno);
@@ -45,15 +47,16 @@ StringList WithStoredLineBreaks(const StringList& values) {
 
 }  // namespace
 
-void LoadGameState(GameState& state, const std::string& folder, const std::string& game) {
+void LoadGameState(GameState& state, const std::string& gameFolder, const std::string& stateFolder,
+                   const std::string& game) {
   // Padded by the loader once it has read the game's own register count: the
   // count now may be a default left by a creation that failed early.
-  LoadList(state.registers, folder, game + ".rgs");
+  LoadList(state.registers, gameFolder, stateFolder, game + ".rgs");
   state.registersLoaded = true;
-  LoadList(state.objs, folder, game + ".obz");
+  LoadList(state.objs, gameFolder, stateFolder, game + ".obz");
   SortObjectKeys(state.objs);  // the list box sorts the keys as they are added
   state.objsLoaded = true;
-  LoadList(state.objectTable, folder, game + ".obx");
+  LoadList(state.objectTable, gameFolder, stateFolder, game + ".obx");
   state.objectTableLoaded = true;
 }
 

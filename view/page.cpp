@@ -17,6 +17,13 @@ void PageStart(TForm1& f) {
   lines.clear();
   lines.push_back("<!DOCTYPE html>");
   lines.push_back("<head>");
+  // The page is written to the state folder; away from the game's folder its
+  // relative links and pictures would miss the game's files.
+  if (f.stateFolder != f.gameFolder) {
+    std::string base = f.gameFolderUrl;
+    for (size_t at = base.find('"'); at != std::string::npos; at = base.find('"', at)) base.replace(at, 1, "%22");
+    lines.push_back("<base href=\"" + base + "\">");
+  }
   lines.push_back("<title>Lumora: " + f.gameName + "</title>");
   lines.push_back("<meta http-equiv=\"X-UA-Compatible\" content=\"ie=edge\">");
   lines.push_back("</head>");
@@ -65,7 +72,7 @@ void FinishPage(TForm1& f) {
   lines.push_back("</font></div>");
   lines.push_back("</html>");
   lines.push_back("</body>");
-  const std::string path = ResolvePath(f.programFolder, "tmp.htm");
+  const std::string path = ResolvePath(f.stateFolder, "tmp.htm");
   if (!SaveLinesAtomic(path, lines)) throw FileError(FileAction::Create, Cp1252FromUtf8(path), errno);
   f.page.lastWritten = lines;
   f.page.written = true;

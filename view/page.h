@@ -18,7 +18,7 @@ void ShowBlankPage(TForm1& f, const std::string& colour);
 void PageFocus(TForm1& f);
 
 // The end of a model-2 run: the tail appended, the page saved as "tmp.htm" in
-// the program folder, shown in the web view and focused.
+// the state folder, shown in the web view and focused.
 void FinishPage(TForm1& f);
 
 }  // namespace lumora

@@ -39,6 +39,31 @@ TEST(ResolvePath, FolderAndFileNameParts) {
   EXPECT_EQ(FileNameOf("c.scp"), "c.scp");
 }
 
+TEST(StateReadFolder, ThePlayersCopyFirstThenTheGamesOriginal) {
+  testing::TempGame game, own("copia");
+  game.WriteLines("mapa.bmp", {"original"});
+  own.WriteLines("mapa.bmp", {"copia"});
+  std::filesystem::create_directories(own.folder() + "Mapas");
+  own.WriteLines("Mapas/Norte.BMP", {"copia"});
+  const std::string &g = game.folder(), &o = own.folder();
+  const struct {
+    const char* what;
+    std::string stateFolder;
+    const char* name;
+    const std::string& want;
+  } cases[] = {
+      {"writable game, file there", g, "mapa.bmp", g},
+      {"writable game, no file", g, "nada.bmp", g},
+      {"state folder not chosen", "", "mapa.bmp", g},
+      {"player's copy present", o, "mapa.bmp", o},
+      {"player's copy in another case", o, "MAPA.BMP", o},
+      {"player's copy in a subfolder", o, "mapas\\norte.bmp", o},
+      {"no copy: the original", o, "aventura.rgs", g},
+      {"neither: the game folder", o, "nada.bmp", g},
+  };
+  for (const auto& c : cases) EXPECT_EQ(StateReadFolder(g, c.stateFolder, c.name), c.want) << c.what;
+}
+
 TEST(InsideFolder, RefusesNamesThatLeaveTheFolder) {
   const struct {
     const char* name;

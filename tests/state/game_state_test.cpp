@@ -29,7 +29,7 @@ TEST(GameState, LoadsTheThreeFilesAndNamesAMissingOne) {
   game.WriteLines("aventura.obx", {"lamp", "nom"});
   GameState st;
   st.registerCount = 10;
-  LoadGameState(st, game.folder(), "aventura");
+  LoadGameState(st, game.folder(), game.folder(), "aventura");
   EXPECT_EQ(st.registers.size(), 2u);  // as the file has them: the loader pads to its own count
   EXPECT_EQ(st.registers[0], "r0");
   EXPECT_EQ(st.objs, (StringList{"chave", "lamp"}));
@@ -41,7 +41,7 @@ TEST(GameState, LoadsTheThreeFilesAndNamesAMissingOne) {
     g.Remove(missing);
     GameState fresh;
     try {
-      LoadGameState(fresh, g.folder(), "aventura");
+      LoadGameState(fresh, g.folder(), g.folder(), "aventura");
       ADD_FAILURE() << missing << ": no error";
     } catch (const ScriptError& e) {
       EXPECT_NE(std::string(e.what()).find(missing), std::string::npos) << e.what();

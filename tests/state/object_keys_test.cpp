@@ -75,11 +75,11 @@ TEST(ObjectKeys, TheLoaderPutsTheKeysInListBoxOrder) {
   testing::TempGame game;
   game.WriteLines("aventura.obz", {"mapa", "chave-mestra", "ma\xE7\xE3", "chaveiro", "Lanterna", "lampi\xE3o"});
   GameState st;
-  LoadGameState(st, game.folder(), "aventura");
+  LoadGameState(st, game.folder(), game.folder(), "aventura");
   EXPECT_EQ(st.objs, (StringList{"chaveiro", "chave-mestra", "lampi\xE3o", "Lanterna", "ma\xE7\xE3", "mapa"}));
   // A file saved in that order comes back unchanged, also where keys tie.
   game.WriteLines("aventura.obz", {"Chave", "chave", "chaveiro"});
-  LoadGameState(st, game.folder(), "aventura");
+  LoadGameState(st, game.folder(), game.folder(), "aventura");
   EXPECT_EQ(st.objs, (StringList{"Chave", "chave", "chaveiro"}));
 }
 

@@ -82,7 +82,7 @@ TEST_F(StateFilesTest, LineBreaksInsideValuesAreStoredAsTheTextCode) {
     // Read back, the files have as many entries as the lists.
     GameState back;
     back.registerCount = 10;
-    LoadGameState(back, game.folder(), "aventura");
+    LoadGameState(back, game.folder(), game.folder(), "aventura");
     EXPECT_EQ(back.registers.size(), 11u);
     EXPECT_EQ(back.registers[1], c.stored);
     EXPECT_EQ(back.objectTable, want);

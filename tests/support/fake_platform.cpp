@@ -1,6 +1,9 @@
 // The recording test platform.
 #include "support/fake_platform.h"
 
+#include <algorithm>
+
+#include "core/paths.h"
 #include "media/wave_length.h"
 
 namespace lumora::testing {
@@ -16,6 +19,11 @@ void FakePlatform::ProcessMessages() {
     auto fn = onProcessMessages;  // the hook may replace itself
     fn();
   }
+}
+
+bool FakePlatform::CanWriteFolder(const std::string& folder) {
+  return std::find(readOnlyFolders.begin(), readOnlyFolders.end(), folder) == readOnlyFolders.end() &&
+         FolderWritable(folder);
 }
 
 std::string FakePlatform::MusicOpen(const std::string& path) {

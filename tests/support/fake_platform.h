@@ -39,6 +39,14 @@ class FakePlatform : public Platform {
   }
   void StopIdleTimer() override { timerTick = nullptr; }
   bool TimerRunning() const { return static_cast<bool>(timerTick); }
+  // The player's data folder: "" stands for a system that names none. A folder
+  // in readOnlyFolders counts as not writable whatever its permissions say
+  // (the tests may run as root, whom permissions do not stop).
+  std::string UserDataFolder() override { return userDataFolder; }
+  bool CanWriteFolder(const std::string& folder) override;
+  std::string userDataFolder;
+  std::vector<std::string> readOnlyFolders;
+
   // Reading aloud: the texts read, in order; speechAvailable says whether an engine exists.
   bool SpeechAvailable() override { return speechAvailable; }
   void Speak(const std::string& text) override { spoken.push_back(text); }
