@@ -13,6 +13,7 @@
 #include "qt/main_window.h"
 #include "qt/web_view.h"
 #include "script/run_script.h"
+#include "view/typing.h"
 
 namespace {
 
@@ -144,6 +145,44 @@ void BM_FullFrameAtZoom(benchmark::State& state) { Repainting(state, false); }
 BENCHMARK(BM_FullFrameAtZoom)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
 void BM_ScreenAtZoom(benchmark::State& state) { Repainting(state, true); }
 BENCHMARK(BM_ScreenAtZoom)->DenseRange(1, 3)->Unit(benchmark::kMillisecond);
+
+// What was slow before: a megabyte without a blank shown in the message line,
+// and 25,000 letters typed one by one into the model-0 memo (virtual clock;
+// the window paints at most once a frame).
+void BM_MegabyteWordInTheMessageLine(benchmark::State& state) {
+  Window& w = Shared();
+  TForm1& f = w.loaded->f;
+  RunScript(f, "sala");
+  const std::string word(1 << 20, 'b');
+  for (auto _ : state) {
+    f.Msg.text = word;
+    w.window->RepaintNow(f.Msg);
+    state.PauseTiming();
+    f.Msg.text.clear();
+    w.window->RepaintNow(f.Msg);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_MegabyteWordInTheMessageLine)->Unit(benchmark::kMillisecond);
+
+void BM_TypingLetterByLetter(benchmark::State& state) {
+  Window& w = Shared();
+  TForm1& f = w.loaded->f;
+  w.game.WriteScript("modelo0", {"setmode= 0"});
+  RunScript(f, "modelo0");
+  w.loaded->platform.onRepaint = [&w](const Control& c) { w.window->RepaintNow(c); };
+  const std::string text(static_cast<size_t>(state.range(0)), 'a');
+  for (auto _ : state) {
+    TypeText(f, text);
+    w.window->Sync();  // the rest shown, as the end of the run does
+    state.PauseTiming();
+    RunScript(f, "modelo0");  // the memo cleared
+    state.ResumeTiming();
+  }
+  w.loaded->platform.onRepaint = nullptr;
+  RunScript(f, "sala");
+}
+BENCHMARK(BM_TypingLetterByLetter)->Arg(25000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -19,7 +19,11 @@ class FakePlatform : public Platform {
     if (onNoticeClose) onNoticeClose();
   }
   std::function<void()> onNoticeClose;
-  void RepaintNow(const Control&) override { ++repaintCount; }
+  void RepaintNow(const Control& c) override {
+    ++repaintCount;
+    if (onRepaint) onRepaint(c);
+  }
+  std::function<void(const Control&)> onRepaint;  // a benchmark's real window
   void Sleep(int ms) override { clock += ms; }
   int64_t Milliseconds() override { return clock; }
 
