@@ -33,16 +33,16 @@ std::optional<int> ZoomStep(const QKeyEvent& e) {
 }
 
 // Sees the zoom keys first, wherever the keyboard's focus is: on the input
-// line, in the web view or on the window.
+// line, in the web view or on the window. The program has the one window, so
+// the receiver is not asked which window it belongs to: the web engine hands
+// keys to its own objects while they are being built or torn down.
 class ZoomKeys : public QObject {
  public:
   explicit ZoomKeys(MainWindow* window) : QObject(window), window_(window) {}
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* e) override {
-    if (e->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
-    auto* w = static_cast<QWidget*>(watched);
-    if (w->window() != window_) return false;
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() != QEvent::KeyPress) return false;
     const std::optional<int> step = ZoomStep(*static_cast<QKeyEvent*>(e));
     if (!step) return false;
     window_->SetZoom(*step == 0 ? window_->startZoom : window_->Zoom() + *step);
