@@ -33,7 +33,7 @@ void QtPlatform::NoticeCloseRequest() {
   if (!window_) return;
   window_->SetCloseRequestsOnly(true);
   {
-    InputHold hold;
+    InputHold hold(window_);
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::X11ExcludeTimers);
   }
   window_->SetCloseRequestsOnly(false);

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWidget>
 
 namespace lumora {
 namespace {
@@ -28,7 +29,12 @@ bool IsPlayerInput(QEvent::Type type) {
 
 }  // namespace
 
-InputHold::InputHold() { QCoreApplication::instance()->installEventFilter(this); }
+InputHold::InputHold(QWidget* window) {
+  const QList<QObject*> children = window->findChildren<QObject*>();
+  ours_ = QSet<QObject*>(children.begin(), children.end());
+  ours_.insert(window);
+  QCoreApplication::instance()->installEventFilter(this);
+}
 
 InputHold::~InputHold() {
   QCoreApplication::instance()->removeEventFilter(this);
@@ -37,7 +43,7 @@ InputHold::~InputHold() {
 }
 
 bool InputHold::eventFilter(QObject* watched, QEvent* e) {
-  if (!IsPlayerInput(e->type())) return false;
+  if (!IsPlayerInput(e->type()) || !ours_.contains(watched)) return false;
   held_.emplace_back(watched, e->clone());
   return true;
 }
