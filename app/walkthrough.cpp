@@ -22,6 +22,7 @@
 #include "core/text1252.h"
 #include "core/trace.h"
 #include "form/form1.h"
+#include "form/surfaces.h"
 #include "platform/headless_platform.h"
 #include "platform/qt_platform.h"
 #include "qt/main_window.h"
@@ -171,7 +172,7 @@ void Walkthrough::Deliver(const Action& a) {
     Key("Enter");
   } else if (v == "key" && a.words.size() == 1) {
     Key(a.words[0]);
-  } else if (v == "move" || v == "click" || v == "drag") {
+  } else if (v == "move" || v == "click" || v == "drag" || v == "tap") {
     if (!Mouse(a)) error_ = "walkthrough: cannot read " + a.text;
   } else if (v == "wheel" && (a.words.size() == 1 || a.words.size() == 3)) {
     Wheel(a);
@@ -185,7 +186,7 @@ void Walkthrough::Deliver(const Action& a) {
     Wait(IntOr(a.words[0], 0));
   } else if (v == "quit") {
     // A press and a release at the button's middle, as the player gives them.
-    QWidget* button = window_.Surface("quit");
+    QWidget* button = window_.Widgets().btFim;
     Action press = a;
     press.verb = "click";
     press.words = {"quit", IntToStr(button->width() / 2), IntToStr(button->height() / 2)};
@@ -235,58 +236,78 @@ void Walkthrough::Key(const std::string& name) {
       {"Ctrl+minus", Qt::Key_Minus, Qt::ControlModifier}, {"Ctrl+0", Qt::Key_0, Qt::ControlModifier}};
   for (const auto& k : kKeys) {
     if (name != k.word) continue;
-    // The key goes where the keyboard's focus is: the input line while it is
-    // shown and the focus ring is on no area, the window otherwise.
-    QWidget* input = window_.Surface("input");
-    QWidget* target = f_.keyFocusArea < 0 && input->isVisible() ? input : static_cast<QWidget*>(&window_);
     const QString text = k.key == Qt::Key_Space ? QStringLiteral(" ") : QString();
-    QKeyEvent press(QEvent::KeyPress, k.key, k.modifiers, text);
-    QKeyEvent release(QEvent::KeyRelease, k.key, k.modifiers, text);
-    QCoreApplication::sendEvent(target, &press);
-    QCoreApplication::sendEvent(target, &release);
+    SendKey(k.key, k.modifiers, text);
     return;
   }
   error_ = "walkthrough: unknown key " + name;
 }
 
-void Walkthrough::Type(const std::string& utf8) {
-  QWidget* input = window_.Surface("input");
-  auto send = [input](int key, Qt::KeyboardModifiers modifiers, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-    QCoreApplication::sendEvent(input, &press);
-    QCoreApplication::sendEvent(input, &release);
-  };
-  // The text replaces what the field holds, as when the player selects it all first.
-  send(Qt::Key_A, Qt::ControlModifier, QString());
-  for (const char32_t c : QString::fromUtf8(utf8).toUcs4())
-    send(Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(&c, 1));
+// A key goes where the keyboard's focus really is, as the window system
+// delivers it: the widget with Qt's focus, or the window when none has it.
+QWidget* Walkthrough::KeyTarget() {
+  if (QWidget* w = QApplication::focusWidget(); w && w->window() == &window_) return w;
+  if (QWidget* w = window_.focusWidget()) return w;
+  return &window_;
 }
 
+// The press and the release each go to the widget that has the focus when
+// it happens: the press may move the focus.
+void Walkthrough::SendKey(int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+  QCoreApplication::sendEvent(KeyTarget(), &press);
+  QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+  QCoreApplication::sendEvent(KeyTarget(), &release);
+}
+
+void Walkthrough::Type(const std::string& utf8) {
+  // The text replaces what the field holds, as when the player selects it all first.
+  SendKey(Qt::Key_A, Qt::ControlModifier, QString());
+  for (const char32_t c : QString::fromUtf8(utf8).toUcs4()) SendKey(Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(&c, 1));
+}
+
+QWidget* Walkthrough::Surface(const std::string& word) {
+  if (word == "quit") return window_.Widgets().btFim;
+  const SurfaceRow* row = AutomationSurface(word);
+  return row ? window_.SurfaceWidget(row->id) : nullptr;
+}
+
+// move: the pointer moves there. click: a press and a release there, with no
+// move first (the pointer may stand still since its last move, as a hand
+// leaves it). tap: the press and the release arrive together, as a touchpad
+// delivers them, queued before either is handled. drag: press, move, release.
 bool Walkthrough::Mouse(const Action& a) {
   const size_t want = a.verb == "drag" ? 5 : 3;
   if (a.words.size() != want) return false;
   // The page in the web view gets the click on the element at that point.
   if (a.words[0] == "web") return a.verb == "click" && window_.Web().ClickAt(IntOr(a.words[1], 0), IntOr(a.words[2], 0));
-  QWidget* target = window_.Surface(a.words[0]);
+  QWidget* target = Surface(a.words[0]);
   if (!target) return false;
   // Design pixels, at any zoom.
   const int zoom = window_.Zoom();
   auto point = [&](size_t i) { return QPointF(IntOr(a.words[i], 0) * zoom, IntOr(a.words[i + 1], 0) * zoom); };
+  auto event = [&](QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+    return new QMouseEvent(type, at, target->mapToGlobal(at), button, buttons, Qt::NoModifier);
+  };
   auto send = [&](QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons buttons) {
-    QMouseEvent e(type, at, target->mapToGlobal(at), button, buttons, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &e);
+    std::unique_ptr<QMouseEvent> e(event(type, at, button, buttons));
+    QCoreApplication::sendEvent(target, e.get());
   };
   const QPointF from = point(1);
-  send(QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
-  if (a.verb == "move") return true;
-  send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
-  QPointF to = from;
-  if (a.verb == "drag") {
-    to = point(3);
-    send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+  if (a.verb == "move") {
+    send(QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+  } else if (a.verb == "tap") {
+    QCoreApplication::postEvent(target, event(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton));
+    QCoreApplication::postEvent(target, event(QEvent::MouseButtonRelease, from, Qt::LeftButton, Qt::NoButton));
+  } else {
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    QPointF to = from;
+    if (a.verb == "drag") {
+      to = point(3);
+      send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    }
+    send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
   }
-  send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
   return true;
 }
 
@@ -298,7 +319,7 @@ void Walkthrough::Wheel(const Action& a) {
   if (a.words.size() == 3) {
     at = QPoint(IntOr(a.words[1], 0), IntOr(a.words[2], 0)) * window_.Zoom();
   } else {
-    QWidget* box = window_.Surface("sbox2");
+    QWidget* box = window_.Widgets().sbox2;
     at = box->mapTo(&window_, box->rect().center());
   }
   // The window system hands an unused wheel event on to the parents; an event

@@ -2,6 +2,7 @@
 #pragma once
 #include <QImage>
 #include <QString>
+#include <QWidget>
 #include <cstdio>
 #include <deque>
 #include <functional>
@@ -49,6 +50,10 @@ class Walkthrough {
   // Types the text key by key into the input line, as the player would.
   void Type(const std::string& utf8);
   void Key(const std::string& name);
+  QWidget* KeyTarget();
+  void SendKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
+  // The widget showing a surface word of the automation ("tel", "fnc", ...).
+  QWidget* Surface(const std::string& word);
   void Wait(int ms);
   void Wheel(const Action& a);
   QImage Screenshot();

@@ -59,7 +59,7 @@ struct Window {
     FillAreas(loaded->f);
   }
   void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
-    QWidget* panel = window->Surface("fnc");
+    QWidget* panel = window->SurfaceWidget(lumora::SurfaceId::TelCmd);
     QMouseEvent e(type, QPointF(at), panel->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
     QCoreApplication::sendEvent(panel, &e);
   }

@@ -14,9 +14,15 @@ class Platform {
   virtual ~Platform() = default;
 
   // Lets pending window messages be processed: the front end brings its widgets
-  // in line with the form model and handles queued input, which may run a nested
-  // script.
-  virtual void ProcessMessages() = 0;
+  // in line with the form model, paints, and lets timers and the web view's
+  // signals through. The player's input (mouse, keys, wheel, links, and the
+  // timers that start a run) is delivered, and may run a nested script, only at
+  // the waits whose purpose is to let the player act ("pausa=", typing, a sound
+  // played to its end); everywhere else it is held, and delivered in arrival
+  // order at the next delivering wait or when the outermost entry returns. A
+  // click must never act on a half-built area table under the old picture.
+  enum class PlayerInput { Held, Delivered };
+  virtual void ProcessMessages(PlayerInput input) = 0;
   // While a script runs without waiting, fetches a request to close the window
   // from the window system and handles only that: no queued click, key, link or
   // timer runs. The close then requests the exit as usual.

@@ -127,12 +127,17 @@ struct TForm1 {
   Page page;
   AudioLog audio;  // the audio requests since the last walkthrough step
   MapState map;
-  // The clickable area under the pointer at its last movement, -1 for none;
-  // the press and the release act on it.
+  // The clickable area under the pointer at its last movement, press or
+  // release, -1 for none.
   int hoveredArea = -1;
   int pressX = 0, pressY = 0;  // where a window drag was grabbed (Imp, TelAber)
   // The clickable area in the keyboard's focus ring (Tab), -1 for none.
   int keyFocusArea = -1;
+  // The area Enter or Space went down on in the ring, until the key comes up.
+  int keyPressArea = -1;
+  // The control without areas a mouse button went down on, until it comes up
+  // (the opening picture, the player's marker): a click is its press and release.
+  const Control* pressedControl = nullptr;
   // Reading aloud: on or off, and the texts last read, so each is read once.
   struct ReadAloud {
     bool on = false;

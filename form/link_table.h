@@ -17,15 +17,14 @@ struct LinkRecord {
   std::string sound;        // sound played on press; empty for none
 };
 
-// A slot group: records [first, last], its surface word.
+// A slot group: records [first, last] (form/surfaces.h names their surfaces).
 struct SlotGroup {
   int first, last;
-  const char* word;
 };
-constexpr SlotGroup kScreenSlots{0, 19, "tel"};
-constexpr SlotGroup kPanelSlots{20, 39, "fnc"};
-constexpr SlotGroup kBackgroundSlots{40, 59, "pan"};
-constexpr SlotGroup kModel3Slots{60, 99, "md3"};
+constexpr SlotGroup kScreenSlots{0, 19};
+constexpr SlotGroup kPanelSlots{20, 39};
+constexpr SlotGroup kBackgroundSlots{40, 59};
+constexpr SlotGroup kModel3Slots{60, 99};
 
 struct LinkTable {
   std::array<LinkRecord, 100> records;

@@ -23,10 +23,6 @@ bool GroupShown(const TForm1& f, int slot) {
   return PageShown(f, "3") && f.Tela3.visible;
 }
 
-// The centre of an area: where a click from the keyboard lands.
-int CentreX(const LinkRecord& r) { return r.left + r.width / 2; }
-int CentreY(const LinkRecord& r) { return r.top + r.height / 2; }
-
 // The model-3 page scrolls so that the whole area (or its top, when it is taller
 // than the box) can be seen.
 void ScrollIntoView(TForm1& f, const LinkRecord& r) {
@@ -72,6 +68,7 @@ int MoveKeyFocus(TForm1& f, bool forward) {
     }
   }
   f.keyFocusArea = next;
+  if (next < 0 && inputTakesKeys) f.focus = Focus::Input;
   if (next >= kModel3Slots.first) ScrollIntoView(f, f.links.records[static_cast<size_t>(next)]);
   return next;
 }
@@ -86,28 +83,29 @@ MouseSurface SurfaceOfArea(const TForm1& f, int area) {
 bool KeyFocusPress(TForm1& f) {
   const int area = KeyFocusedArea(f);
   if (area < 0) return false;
-  const LinkRecord& r = f.links.records[static_cast<size_t>(area)];
   // The area in the ring, not the highest one under its centre: the player
   // chose it. Over the background the press starts no window drag that the
   // pointer could continue.
-  f.hoveredArea = area;
-  SurfaceMouseDown(f, SurfaceOfArea(f, area), CentreX(r), CentreY(r));
-  f.dragging = false;
+  AreaPress(f, SurfaceOfArea(f, area), area);
+  f.keyPressArea = area;
   return true;
 }
 
 bool KeyFocusRelease(TForm1& f) {
-  // Only while the ring's area is still there and the pointer has not picked
-  // another since the press.
+  // Only while the area pressed is still the one in the ring: a run that
+  // changed the table in between leaves the release with nothing to click.
   const int area = KeyFocusedArea(f);
-  if (area < 0 || area != f.hoveredArea) return false;
-  const LinkRecord& r = f.links.records[static_cast<size_t>(area)];
-  SurfaceMouseUp(f, SurfaceOfArea(f, area), CentreX(r), CentreY(r));
+  const int pressed = f.keyPressArea;
+  f.keyPressArea = -1;
+  if (area < 0 || area != pressed) return false;
+  AreaRelease(f, SurfaceOfArea(f, area), area);
   return true;
 }
 
 bool KeyStartsGame(const TForm1& f) {
   return f.Abok0.pageIndex == kOpeningPage && f.TelAber.visible && KeyFocusedArea(f) < 0;
 }
+
+Focus KeyboardOwner(const TForm1& f) { return KeyFocusedArea(f) >= 0 ? Focus::Form : f.focus; }
 
 }  // namespace lumora

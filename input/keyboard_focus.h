@@ -3,6 +3,7 @@
 #pragma once
 #include <vector>
 
+#include "form/components.h"
 #include "input/mouse.h"
 
 namespace lumora {
@@ -15,7 +16,7 @@ std::vector<int> FocusableAreas(const TForm1& f);
 
 // Tab (forward) or Shift+Tab: the ring moves to the next area, or the previous
 // one. Past either end it leaves the areas (-1) when the input line is there to
-// take the keys, and wraps round otherwise. A model-3 area is scrolled into
+// take the keys, and gives it the keyboard; it wraps round otherwise. A model-3 area is scrolled into
 // view. Returns the area now in the ring, -1 for none.
 int MoveKeyFocus(TForm1& f, bool forward);
 
@@ -36,5 +37,10 @@ bool KeyFocusRelease(TForm1& f);
 // the opening picture that starts the game, so a player without a mouse can
 // begin at all.
 bool KeyStartsGame(const TForm1& f);
+
+// Who has the keyboard: the window while an area is in the ring (its keys
+// click it), otherwise what the game and the player's clicks chose. The window
+// gives the keyboard to it whenever it shows the model.
+Focus KeyboardOwner(const TForm1& f);
 
 }  // namespace lumora

@@ -32,7 +32,8 @@ const SlotGroup& GroupOf(MouseSurface s) {
 
 // The control whose pointer shape the surface's handler sets: TelAber's
 // movements set Imp's, as both share one handler.
-Control& CursorOwner(TForm1& f, MouseSurface s) {
+template <class Form>
+auto& CursorOwner(Form& f, MouseSurface s) {
   switch (s) {
     case MouseSurface::Tela: return f.Tela;
     case MouseSurface::TelCmd: return f.TelCmd;
@@ -111,15 +112,16 @@ void Follow(TForm1& f, MouseSurface s, const std::string& reference) {
   } else if (IsWebReference(reference)) {
     OpenWebReference(f, reference);
   } else {
-    if (s == MouseSurface::Tela) f.platform.ProcessMessages();
+    if (s == MouseSurface::Tela) f.platform.ProcessMessages(Platform::PlayerInput::Held);
     RunScript(f, reference);
   }
 }
 
-}  // namespace
-
-MoveEffect SurfaceMouseMove(TForm1& f, MouseSurface s, int x, int y) {
-  Control& owner = CursorOwner(f, s);
+// The hit test: the surface's resting pointer, then every active area of its
+// group in slot order, the highest hit winning. True when the pointer's shape
+// changed.
+bool HitTest(TForm1& f, MouseSurface s, int x, int y) {
+  ImageBox& owner = CursorOwner(f, s);
   const Cursor before = owner.cursor;
   Cursor shape = RestingCursor(f, s);
   f.hoveredArea = -1;
@@ -133,8 +135,44 @@ MoveEffect SurfaceMouseMove(TForm1& f, MouseSurface s, int x, int y) {
     }
   }
   owner.cursor = shape;
+  return shape != before;
+}
+
+// The press on the hovered area: its sound, its pressed picture, a pass for the
+// window to show it.
+void PressHovered(TForm1& f, MouseSurface s) {
+  const LinkRecord* r = Hovered(f, s);
+  if (!r) return;
+  // On Tela only an area with a pressed picture sounds; on the other surfaces
+  // every area does.
+  if (s == MouseSurface::Tela && r->pressed.empty()) return;
+  const LinkRecord area = *r;
+  PlayClickSound(f, area.sound);
+  if (!area.pressed.empty()) DrawOverArea(f, area.pressed, area, PictureOf(f, s));
+  if (s != MouseSurface::Tela3) f.platform.ProcessMessages(Platform::PlayerInput::Held);
+}
+
+void ReleaseHovered(TForm1& f, MouseSurface s) {
+  const LinkRecord* r = Hovered(f, s);
+  if (!r) return;
+  const LinkRecord area = *r;
+  if (!area.pressed.empty()) {
+    DrawOverArea(f, area.picture, area, PictureOf(f, s));
+    f.platform.ProcessMessages(Platform::PlayerInput::Held);
+  }
+  Follow(f, s, area.script);
+}
+
+void RunPictureClickScript(TForm1& f, MouseSurface s) {
+  // A copy: the run clears the picture click script as it starts.
+  if (s == MouseSurface::Tela && !f.pictureClickScript.empty()) RunScript(f, std::string(f.pictureClickScript));
+}
+
+}  // namespace
+
+MoveEffect SurfaceMouseMove(TForm1& f, MouseSurface s, int x, int y) {
   MoveEffect effect;
-  effect.cursor = shape != before;
+  effect.cursor = HitTest(f, s, x, y);
   const bool background = s == MouseSurface::Imp || s == MouseSurface::TelAber;
   if (background && f.dragging && f.hoveredArea < 0 && (x != f.pressX || y != f.pressY)) {
     // The surface moves with the window, so the grabbed point stays under the
@@ -146,35 +184,40 @@ MoveEffect SurfaceMouseMove(TForm1& f, MouseSurface s, int x, int y) {
   return effect;
 }
 
+// Each press and release is hit-tested where it happens, against the table of
+// that moment: after a run refilled the table, the area hovered at the last
+// movement may be another one with the same slot number (the pointer stood
+// still over the arrow it had just clicked).
 void SurfaceMouseDown(TForm1& f, MouseSurface s, int x, int y) {
-  // A copy: the run clears the picture click script as it starts.
-  if (s == MouseSurface::Tela && !f.pictureClickScript.empty()) RunScript(f, std::string(f.pictureClickScript));
+  RunPictureClickScript(f, s);
+  HitTest(f, s, x, y);
   if (s == MouseSurface::Imp || s == MouseSurface::TelAber) {
     f.pressX = x;
     f.pressY = y;
     f.dragging = true;
   }
-  const LinkRecord* r = Hovered(f, s);
-  if (!r) return;
-  // On Tela only an area with a pressed picture sounds; on the other surfaces
-  // every area does.
-  if (s == MouseSurface::Tela && r->pressed.empty()) return;
-  const LinkRecord area = *r;  // loading lets messages through, which may change the table
-  PlayClickSound(f, area.sound);
-  if (!area.pressed.empty()) DrawOverArea(f, area.pressed, area, PictureOf(f, s));
-  if (s != MouseSurface::Tela3) f.platform.ProcessMessages();
+  PressHovered(f, s);
 }
 
 void SurfaceMouseUp(TForm1& f, MouseSurface s, int x, int y) {
   if (s == MouseSurface::Imp || s == MouseSurface::TelAber) f.dragging = false;
-  const LinkRecord* r = Hovered(f, s);
-  if (!r) return;
-  const LinkRecord area = *r;
-  if (!area.pressed.empty()) {
-    DrawOverArea(f, area.picture, area, PictureOf(f, s));
-    f.platform.ProcessMessages();
-  }
-  Follow(f, s, area.script);
+  HitTest(f, s, x, y);
+  ReleaseHovered(f, s);
+}
+
+void SurfaceDoubleClick(TForm1& f, MouseSurface s, int x, int y) { SurfaceMouseDown(f, s, x, y); }
+
+const Control& CursorOwnerOf(const TForm1& f, MouseSurface s) { return CursorOwner(f, s); }
+
+void AreaPress(TForm1& f, MouseSurface s, int area) {
+  RunPictureClickScript(f, s);
+  f.hoveredArea = area;
+  PressHovered(f, s);
+}
+
+void AreaRelease(TForm1& f, MouseSurface s, int area) {
+  f.hoveredArea = area;
+  ReleaseHovered(f, s);
 }
 
 int Sbox2ScrollMax(const TForm1& f) { return std::max(0, f.Tela3.top + f.Tela3.height - f.Sbox2.height); }

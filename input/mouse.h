@@ -8,6 +8,7 @@
 namespace lumora {
 
 struct TForm1;
+struct Control;
 
 // The surfaces with clickable areas. TelAber, the opening picture, shares Imp's
 // handlers: the background areas and the window drag.
@@ -20,10 +21,23 @@ struct MoveEffect {
   bool Any() const { return cursor || window; }
 };
 
-// x, y in the surface's pixels.
+// x, y in the surface's pixels. A press and a release are each hit-tested
+// where they happen, as if the pointer had moved there first (cursor and
+// hovered area included); on Tela the press's hit test comes after the picture
+// click script's run, against the table it left.
 MoveEffect SurfaceMouseMove(TForm1& f, MouseSurface s, int x, int y);
 void SurfaceMouseDown(TForm1& f, MouseSurface s, int x, int y);
 void SurfaceMouseUp(TForm1& f, MouseSurface s, int x, int y);
+// A double click's second press: the surfaces take it as a press (only the
+// opening picture has a double-click handler of its own).
+void SurfaceDoubleClick(TForm1& f, MouseSurface s, int x, int y);
+// The control whose pointer shape the surface's movements set: TelAber's set
+// Imp's, as both share one handler.
+const Control& CursorOwnerOf(const TForm1& f, MouseSurface s);
+// The same press and release on a chosen area, with no hit test: a click from
+// the keyboard's focus ring acts on the area in the ring.
+void AreaPress(TForm1& f, MouseSurface s, int area);
+void AreaRelease(TForm1& f, MouseSurface s, int area);
 
 // The wheel anywhere in the window: it scrolls the model-3 page by the delta
 // (120 a notch) when the pointer, in screen pixels, lies on Sbox2's rectangle

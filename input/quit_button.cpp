@@ -13,13 +13,13 @@ namespace lumora {
 void BtFimMouseDown(TForm1& f) {
   LoadPicture(f, "D-" + f.btFim.hint, f.btFim);
   PlayClickSound(f, "clk0a.wav");
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
 }
 
 void BtFimMouseUp(TForm1& f) {
   LoadPicture(f, "U-" + f.btFim.hint, f.btFim);
   PlayClickSound(f, "clk0b.wav");
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
   f.platform.Sleep(200);
   f.platform.RequestExit();
 }

@@ -2,6 +2,8 @@
 // command the vocabulary does not know.
 #include "input/typed_command.h"
 
+#include <QtCore/qnamespace.h>
+
 #include "core/paths.h"
 #include "core/strings.h"
 #include "form/config.h"
@@ -135,6 +137,22 @@ void InputKeyUp(TForm1& f, InputKey key) {
     case InputKey::Other: return;
   }
   RunFieldCommand(f);
+}
+
+InputKey InputKeyOf(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return InputKey::Enter;
+    case Qt::Key_F1: return InputKey::F1;
+    case Qt::Key_F2: return InputKey::F2;
+    case Qt::Key_F3: return InputKey::F3;
+    case Qt::Key_F4: return InputKey::F4;
+    case Qt::Key_Up: return InputKey::Up;
+    case Qt::Key_Down: return InputKey::Down;
+    case Qt::Key_Left: return InputKey::Left;
+    case Qt::Key_Right: return InputKey::Right;
+    default: return InputKey::Other;
+  }
 }
 
 void MsgMd0PassFocus(TForm1& f) {

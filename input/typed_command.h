@@ -10,6 +10,10 @@ struct TForm1;
 
 // The keys the input line acts on; any other key is Other and does nothing.
 enum class InputKey { Enter, F1, F2, F3, F4, Up, Down, Left, Right, Other };
+// The input line's key of a window-system key code (Qt::Key). Commands act when
+// their key is released, as the player lets go of it: a held Enter does not
+// repeat the command; any other key is the field's own.
+InputKey InputKeyOf(int qtKey);
 
 // The upper-case letters a to z and the fourteen accented lower-case letters
 // of Windows-1252 (ç á é í ó ú ã õ â ê ô à ü ñ); nothing else changes.

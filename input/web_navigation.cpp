@@ -27,7 +27,7 @@ void WebBNavigateComplete2(TForm1& f, const std::string& address) {
   const size_t at = address.find("Scp=");
   if (at == std::string::npos) return;
   const std::string reference = address.substr(at + 4);
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
   if (Contains(reference, ".htm")) return;
   RunScript(f, reference);
 }

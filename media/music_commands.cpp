@@ -53,7 +53,7 @@ void PlaySoundToEnd(TForm3& t, const std::string& name) {
   t.traceLine += ",on";
   // A click handled now runs a nested script, which rebuilds the trace line.
   const std::string trace = t.traceLine;
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Delivered);
   t.traceLine = trace;
 }
 

@@ -4,6 +4,7 @@
 #include "core/paths.h"
 #include "form/config.h"
 #include "form/form1.h"
+#include "form/surfaces.h"
 #include "nav/link_commands.h"
 #include "view/picture_loader.h"
 
@@ -67,9 +68,9 @@ void CmdTelPos(TForm3& t) {
 void CmdLinksOff(TForm3& t) {
   const std::string& word = t.arg[0];
   t.traceLine += word;
-  const SlotGroup* groups[] = {&kScreenSlots, &kPanelSlots, &kBackgroundSlots, &kModel3Slots};
-  for (const SlotGroup* g : groups) {
-    if (!word.empty() && word != g->word) continue;
+  for (const SurfaceId id : {SurfaceId::Tela, SurfaceId::TelCmd, SurfaceId::Imp, SurfaceId::Tela3}) {
+    if (!word.empty() && !NamesSurface(word, id)) continue;
+    const SlotGroup* g = Surface(id).areas;
     for (int i = g->first; i <= g->last; ++i) t.f.links.records[static_cast<size_t>(i)].active = false;
   }
 }

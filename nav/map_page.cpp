@@ -77,7 +77,7 @@ void MapPageRefresh(TForm1& f) {
   SetMapScroll(f, f.map.scrollH, f.map.scrollV);
   f.Voce.left = f.map.markerLeft;
   f.Voce.top = f.map.markerTop;
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
 }
 
 void MapPageToggle(TForm1& f) {
@@ -99,7 +99,7 @@ void ShowMapOn(TForm1& f) {
   f.Abok1.ShowPage("Mapa");
   f.Abok1.height = f.Sbc1.height;
   f.Abok1.width = f.Sbc1.width;
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
   const Centred x = Centre(f.map.pointX, f.Voce.width, f.Abok1.width, f.MapJog.width);
   const Centred y = Centre(f.map.pointY, f.Voce.height, f.Abok1.height, f.MapJog.height);
   SetMapScroll(f, x.scroll, y.scroll);

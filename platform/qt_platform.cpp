@@ -13,30 +13,38 @@
 #include "core/paths.h"
 #include "core/text1252.h"
 #include "form/form1.h"
-#include "qt/input_hold.h"
+#include "shell/entry.h"
 #include "qt/main_window.h"
 
 namespace lumora {
 
-void QtPlatform::ProcessMessages() {
-  if (window_) window_->Sync();
+// Input held is delivered first, in its order, where the player may act.
+void QtPlatform::ProcessMessages(PlayerInput input) {
+  if (!window_) return;
+  window_->Sync();
+  InputQueue& queue = window_->Queue();
+  const bool holding = input == PlayerInput::Held;
+  if (!holding) queue.DeliverHeld();
+  queue.BeginPass(holding);
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   if (onMessages) onMessages();
+  queue.EndPass();
 }
 
-// The player's input is held back for later (the window system counts the close
-// button as input, so the event loop cannot leave input out for us) and no timer
-// fires (X11ExcludeTimers, honoured by Qt's Unix and GLib event dispatchers); a
-// queued entry that is delivered anyway is put back by the window. What is left
-// is the window system's own traffic: painting, and the close request we came for.
+// The player's input is held (the window system counts the close button as
+// input, so the event loop cannot leave input out for us) and no timer fires
+// (X11ExcludeTimers, honoured by Qt's Unix and GLib event dispatchers). What
+// is left is the window system's own traffic: painting, and the close request
+// we came for. The quit button pressed and released meanwhile asks to close
+// as the close button does: while a script runs without waiting it is the way
+// out the player sees.
 void QtPlatform::NoticeCloseRequest() {
   if (!window_) return;
-  window_->SetCloseRequestsOnly(true);
-  {
-    InputHold hold(window_);
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::X11ExcludeTimers);
-  }
-  window_->SetCloseRequestsOnly(false);
+  InputQueue& queue = window_->Queue();
+  queue.BeginPass(true);
+  QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::X11ExcludeTimers);
+  queue.EndPass();
+  if (form_ && queue.TakeClickOn(window_->Widgets().btFim)) CloseRequested(*form_);
 }
 
 void QtPlatform::RepaintNow(const Control& control) {

@@ -24,7 +24,7 @@ class QtPlatform : public Platform {
     window_ = window;
   }
 
-  void ProcessMessages() override;
+  void ProcessMessages(PlayerInput input) override;
   void NoticeCloseRequest() override;
   void RepaintNow(const Control& control) override;
   void Sleep(int ms) override;

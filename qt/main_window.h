@@ -1,19 +1,17 @@
-// The main window: Qt widgets that show TForm1's components and forward the
-// player's events to the engine's handlers.
+// The main window: Qt widgets that show TForm1's components (window_view.h)
+// and the entries that forward the player's events to the engine.
 #pragma once
-#include <QElapsedTimer>
-#include <QLabel>
-#include <QScrollArea>
-#include <QStackedWidget>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
 
 #include "form/form1.h"
+#include "form/surfaces.h"
 #include "input/mouse.h"
+#include "qt/input_queue.h"
 #include "qt/web_view.h"
-#include "qt/widgets.h"
+#include "qt/window_view.h"
 
 namespace lumora {
 
@@ -21,19 +19,27 @@ class MainWindow : public QWidget {
  public:
   MainWindow(TForm1& form, std::unique_ptr<WebBackend> web);
 
-  // Brings every widget in line with the form model.
+  // Brings every widget in line with the form model: the engine's steps that
+  // follow what the window shows come first (the web view started, the texts
+  // read aloud), then the widgets show the model.
   void Sync();
   // Repaints the widget of one component now.
-  void RepaintNow(const Control& control);
+  void RepaintNow(const Control& control) { view_.RepaintNow(control); }
 
   // Runs an engine handler as an entry from the window system: errors go to the
   // message box, and an exit asked for during it happens once the outermost
-  // entry has unwound.
-  void Enter(const std::function<void()>& handler);
+  // entry has unwound. While the engine holds input it refuses, returning
+  // false: a handler may hold references to its caller's frame, so it is never
+  // kept for later. Entries that may wait their turn go through RunOrHold.
+  bool Enter(const std::function<void()>& handler);
+  // An entry that starts a run and may wait in line behind held input.
+  void RunOrHold(std::function<void()> handler) { queue_.RunOrHold(std::move(handler)); }
+  InputQueue& Queue() { return queue_; }
 
   WebBackend& Web() { return *web_; }
-  // The widget showing a surface word of the automation ("tel", "fnc", ...).
-  QWidget* Surface(const std::string& word);
+  const WindowWidgets& Widgets() const { return w_; }
+  // The widget that shows a surface.
+  ImageWidget* SurfaceWidget(SurfaceId id) const;
   // The opening picture's events, forwarded as the window system delivers
   // them: a click, the end of the double-click interval after it, a double click.
   void OpeningClick();
@@ -44,16 +50,11 @@ class MainWindow : public QWidget {
 
   std::function<void()> onExit;  // called when the program is to end
 
-  // While set, the event queue is being looked through only for a close
-  // request (a script runs without waiting): an entry that arrives then is put
-  // back in the queue for when the script has ended.
-  void SetCloseRequestsOnly(bool only) { closeRequestsOnly_ = only; }
-
   // The window drawn zoom times larger (1 to kMaxZoom): geometry, fonts and the
   // web page are zoomed, pictures enlarged pixel by pixel. The engine, the
   // mouse handlers and the automation keep design pixels.
   void SetZoom(int zoom);
-  int Zoom() const { return zoom_; }
+  int Zoom() const { return f_.zoom; }
   int startZoom = 1;  // where Ctrl+0 goes back to
 
  protected:
@@ -61,66 +62,38 @@ class MainWindow : public QWidget {
   void moveEvent(QMoveEvent*) override;
   void wheelEvent(QWheelEvent*) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
-  // Tab and Shift+Tab walk the focus ring over the clickable areas; Enter or
-  // Space clicks the area in it; F6 turns reading aloud on and off.
+  // Qt's own moves of the focus (the focused widget hidden) are not the
+  // player's Tab: the window keeps the keys until the engine's choice can be
+  // shown again.
   bool focusNextPrevChild(bool next) override;
+  // Enter or Space clicks the area in the focus ring; F6 turns reading aloud
+  // on and off.
   void keyPressEvent(QKeyEvent*) override;
   void keyReleaseEvent(QKeyEvent*) override;
 
  private:
-  void BuildGamePage(QWidget* page);
-  void BuildDisplayPages();
-  void SyncControl(QWidget* w, const Control& c);
-  void SyncFont(QWidget* w, const FontSpec& spec, QPalette::ColorRole role);
-  void SyncImage(ImageWidget* w, QPoint offset = {});
-  void SyncCursor(QWidget* w, Cursor cursor);
-  void SyncScrollBox(QScrollArea* w, const ScrollBox& box);
+  void WireSurfaces();
   void WireSurface(ImageWidget* w, MouseSurface s);
+  void WireInput();
   void WireMap();
+  void WatchFocus();
   void PointerMoved(MouseSurface s, int x, int y);
-  void MoveToModel();
-  void ReadBackScrolling(QScrollArea* w);
+  void ScrolledByPlayer(QScrollArea* w);
   // The wheel anywhere in the window goes to the model-3 page's handler.
   bool Wheel(QWheelEvent* e);
-  void SyncLabel(QLabel* w, const Label& l);
-  void SyncMemo(MemoWidget* w);
-  void SyncInput();
-  void SyncWeb();
-  void SyncFocus();
-  void SyncStacking();
-  void SyncGamePage();
+  // Tab and Shift+Tab walk the focus ring over the clickable areas.
+  void TabPressed(bool forward);
   void ExitNow();
-  // The focus ring drawn on the surface of the area in it, none on the others.
-  void SyncFocusRing();
-  // Reading aloud: what is new is read, and a notice for the player shown.
-  void SyncReadAloud();
   void SetAccessibleNames();
-  void WatchZoomKeys();
-  QRect Zoomed(const QRect& r) const { return lumora::Zoomed(r, zoom_); }
+  void WatchKeys();
 
   TForm1& f_;
   std::unique_ptr<WebBackend> web_;
+  WindowWidgets w_;
+  WindowView view_;
+  InputQueue queue_;
   bool closing_ = false;
-  bool closeRequestsOnly_ = false;
-  QElapsedTimer typedShown_;  // when the typed memo was last painted letter by letter
-  Focus shownFocus_ = Focus::None;
-  bool shownPanelOnTop_ = false;  // as built: the display area lies over the panel
-
-  QStackedWidget *abok0_, *abok1_, *abok2_;
-  ImageWidget *imp_, *btFim_, *telCmd_, *tela_, *tela3_, *mapJog_, *voce_, *telAber_;
-  QLabel *lbFim_, *label2_;
-  InputWidget* input_;
-  QWidget *panTel_, *barraTop_, *webPage_;
-  MemoWidget *msg_, *msgMd0_;
-  QScrollArea *sbc1_, *sbox2_;
   QTimer openingClickTimer_;
-  bool applyingScroll_ = false;  // the model's scroll positions are being shown
-  QPoint shownPos_;              // the window's position as last applied or reported
-  QLabel* notice_ = nullptr;     // a short word to the player over the window
-  QTimer noticeTimer_;
-  bool keyPressTaken_ = false;   // Enter or Space went down on an area in the ring
-  int zoom_ = 1;
-  QRegion shownShape_;  // the outline last applied, in design pixels
 };
 
 }  // namespace lumora

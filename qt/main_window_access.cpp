@@ -1,13 +1,14 @@
-// The window's part in play for everyone: names for screen readers, the
-// keyboard's focus ring over the clickable areas, reading aloud, and the zoom.
+// The window's part in play for everyone: names for screen readers, the keys
+// that walk and click the focus ring over the clickable areas, reading aloud,
+// and the zoom.
 #include <QApplication>
 #include <QKeyEvent>
 #include <algorithm>
 #include <optional>
 
-#include "core/text1252.h"
 #include "core/zoom.h"
 #include "input/keyboard_focus.h"
+#include "input/window_entries.h"
 #include "qt/accessible_names.h"
 #include "qt/main_window.h"
 #include "view/read_aloud.h"
@@ -32,42 +33,50 @@ std::optional<int> ZoomStep(const QKeyEvent& e) {
   }
 }
 
-// Sees the zoom keys first, wherever the keyboard's focus is: on the input
-// line, in the web view or on the window. The program has the one window, so
-// the receiver is not asked which window it belongs to: the web engine hands
-// keys to its own objects while they are being built or torn down.
-class ZoomKeys : public QObject {
+// Sees the window's keys first: the zoom keys wherever the keyboard's focus
+// is (the input line, the web view, the window), and Tab and Shift+Tab on the
+// window's own widgets, before Qt moves its focus with them (in the web page
+// Tab walks the page's links). The receiver is only compared, never asked
+// anything: the web engine hands keys to its own objects while they are being
+// built or torn down.
+class WindowKeys : public QObject {
  public:
-  explicit ZoomKeys(MainWindow* window) : QObject(window), window_(window) {}
+  WindowKeys(MainWindow* window, std::vector<QObject*> tabbed, std::function<void(bool)> tab)
+      : QObject(window), window_(window), tabbed_(std::move(tabbed)), tab_(std::move(tab)) {}
 
  protected:
-  bool eventFilter(QObject*, QEvent* e) override {
+  bool eventFilter(QObject* watched, QEvent* e) override {
     if (e->type() != QEvent::KeyPress) return false;
-    const std::optional<int> step = ZoomStep(*static_cast<QKeyEvent*>(e));
-    if (!step) return false;
-    window_->SetZoom(*step == 0 ? window_->startZoom : window_->Zoom() + *step);
+    const auto* key = static_cast<QKeyEvent*>(e);
+    if (const std::optional<int> step = ZoomStep(*key)) {
+      window_->SetZoom(*step == 0 ? window_->startZoom : window_->Zoom() + *step);
+      return true;
+    }
+    const bool tabKey = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
+    if (!tabKey || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    if (std::find(tabbed_.begin(), tabbed_.end(), watched) == tabbed_.end()) return false;
+    tab_(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
     return true;
   }
 
  private:
   MainWindow* window_;
+  std::vector<QObject*> tabbed_;
+  std::function<void(bool)> tab_;
 };
 
 }  // namespace
 
-void MainWindow::WatchZoomKeys() { qApp->installEventFilter(new ZoomKeys(this)); }
+void MainWindow::WatchKeys() {
+  std::vector<QObject*> tabbed{this, w_.input, w_.msg, w_.msgMd0, w_.sbox2};
+  qApp->installEventFilter(new WindowKeys(this, std::move(tabbed), [this](bool forward) { TabPressed(forward); }));
+}
 
 void MainWindow::SetZoom(int zoom) {
   zoom = std::clamp(zoom, 1, kMaxZoom);
-  if (zoom == zoom_) return;
-  zoom_ = f_.zoom = zoom;
-  for (ImageWidget* w : {imp_, btFim_, telCmd_, tela_, tela3_, mapJog_, voce_, telAber_}) {
-    w->zoom = zoom;
-    w->update();
-  }
-  for (MemoWidget* m : {msg_, msgMd0_}) m->document()->setDocumentMargin(zoom);
-  web_->SetZoom(zoom);
-  shownShape_ = QRegion();  // the outline is scaled again
+  if (zoom == f_.zoom) return;
+  Enter([this, zoom] { ZoomChanged(f_, zoom); });
+  view_.SetZoom(f_.zoom);
   Sync();
 }
 
@@ -77,55 +86,22 @@ void MainWindow::SetAccessibleNames() {
     const char* name;
     QAccessible::Role role;
   } names[] = {
-      {msg_, "Mensagem", QAccessible::StaticText}, {msgMd0_, "Texto", QAccessible::StaticText},
-      {input_, "Comando", QAccessible::EditableText}, {btFim_, "Sair", QAccessible::Button},
-      {webPage_, "P\xC3\xA1gina", QAccessible::Document}, {sbox2_, "P\xC3\xA1gina", QAccessible::Document},
-      {tela_, "Tela", QAccessible::Graphic}, {telCmd_, "Painel", QAccessible::Graphic},
-      {telAber_, "Abertura", QAccessible::Graphic}, {notice_, "Aviso", QAccessible::StaticText},
+      {w_.msg, "Mensagem", QAccessible::StaticText},      {w_.msgMd0, "Texto", QAccessible::StaticText},
+      {w_.input, "Comando", QAccessible::EditableText},   {w_.btFim, "Sair", QAccessible::Button},
+      {w_.webPage, "P\xC3\xA1gina", QAccessible::Document}, {w_.sbox2, "P\xC3\xA1gina", QAccessible::Document},
+      {w_.tela, "Tela", QAccessible::Graphic},            {w_.telCmd, "Painel", QAccessible::Graphic},
+      {w_.telAber, "Abertura", QAccessible::Graphic},     {w_.notice, "Aviso", QAccessible::StaticText},
   };
   for (const auto& n : names) NameForScreenReaders(n.w, n.name, n.role);
   setAccessibleName(windowTitle());
 }
 
-void MainWindow::SyncFocusRing() {
-  const int area = KeyFocusedArea(f_);
-  const MouseSurface on = area >= 0 ? SurfaceOfArea(f_, area) : MouseSurface::Tela;
-  const struct {
-    ImageWidget* w;
-    MouseSurface s;
-  } surfaces[] = {{tela_, MouseSurface::Tela}, {telCmd_, MouseSurface::TelCmd}, {imp_, MouseSurface::Imp},
-                  {telAber_, MouseSurface::TelAber}, {tela3_, MouseSurface::Tela3}};
-  for (const auto& [w, s] : surfaces) {
-    QRect ring;
-    if (area >= 0 && s == on) {
-      const LinkRecord& r = f_.links.records[static_cast<size_t>(area)];
-      ring = QRect(r.left, r.top, r.width + 1, r.height + 1);  // the area's bounds are inclusive
-    }
-    if (w->focusRing == ring) continue;
-    w->focusRing = ring;
-    w->update();
-  }
+void MainWindow::TabPressed(bool forward) {
+  Enter([this, forward] { MoveKeyFocus(f_, forward); });
 }
 
-void MainWindow::SyncReadAloud() {
-  ReadNewTexts(f_);
-  if (f_.readAloud.notice.empty()) return;
-  notice_->setText(QStringFromCp1252(f_.readAloud.notice));
-  f_.readAloud.notice.clear();
-  notice_->adjustSize();
-  notice_->move(std::max(0, (width() - notice_->width()) / 2), 8);
-  notice_->raise();
-  notice_->show();
-  noticeTimer_.start(5000);
-}
-
-bool MainWindow::focusNextPrevChild(bool next) {
-  int area = -1;
-  Enter([&] { area = MoveKeyFocus(f_, next); });
-  // Off the areas the input line takes the keys again.
-  if (area >= 0) setFocus();
-  else if (f_.Input.visible) input_->setFocus();
-  SyncFocusRing();
+bool MainWindow::focusNextPrevChild(bool) {
+  setFocus(Qt::OtherFocusReason);
   return true;
 }
 
@@ -137,8 +113,7 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
   }
   if (IsClickKey(e->key())) {
     bool taken = false;
-    Enter([&] { taken = KeyFocusPress(f_); });
-    keyPressTaken_ = taken;
+    Enter([this, &taken] { taken = KeyFocusPress(f_); });
     if (taken) return;
     if (KeyStartsGame(f_)) {
       // One click, its double-click interval over at once.
@@ -151,10 +126,10 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
 }
 
 void MainWindow::keyReleaseEvent(QKeyEvent* e) {
-  if (!e->isAutoRepeat() && IsClickKey(e->key()) && keyPressTaken_) {
-    keyPressTaken_ = false;
-    Enter([this] { KeyFocusRelease(f_); });
-    return;
+  if (!e->isAutoRepeat() && IsClickKey(e->key())) {
+    bool taken = false;
+    Enter([this, &taken] { taken = KeyFocusRelease(f_); });
+    if (taken) return;
   }
   QWidget::keyReleaseEvent(e);
 }

@@ -9,6 +9,7 @@
 #include "core/text1252.h"
 #include "form/config.h"
 #include "view/fonts.h"
+#include "view/picture_draw.h"
 
 namespace lumora {
 
@@ -65,23 +66,24 @@ QCursor ToQCursor(Cursor cursor) {
   return Qt::ArrowCursor;
 }
 
+// The shape shown is kept on the widget: a drawn cursor has no shape of its own
+// to compare with.
+void SetShownCursor(QWidget* w, Cursor cursor) {
+  const QVariant shown = w->property("lumoraCursor");
+  if (shown.isValid() && shown.toInt() == static_cast<int>(cursor)) return;
+  w->setProperty("lumoraCursor", static_cast<int>(cursor));
+  w->setCursor(ToQCursor(cursor));
+}
+
 ImageWidget::ImageWidget(const ImageBox& b, QWidget* parent) : QWidget(parent), box(b) {
   setMouseTracking(true);
 }
 
-// A transparent picture box leaves out the colour of its picture's bottom-left
-// pixel, as the player's marker does on the map.
 const QImage& ImageWidget::Shown() {
   if (!box.transparent || box.picture.isNull()) return box.picture;
   if (keyedFrom_ != box.picture.cacheKey()) {
     keyedFrom_ = box.picture.cacheKey();
-    keyed_ = box.picture.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = keyed_.pixel(0, keyed_.height() - 1);
-    for (int y = 0; y < keyed_.height(); ++y) {
-      QRgb* line = reinterpret_cast<QRgb*>(keyed_.scanLine(y));
-      for (int x = 0; x < keyed_.width(); ++x)
-        if (line[x] == key) line[x] = 0;
-    }
+    keyed_ = WithoutKeyColour(box.picture);
   }
   return keyed_;
 }
@@ -112,27 +114,23 @@ void ImageWidget::paintEvent(QPaintEvent* e) {
 }
 
 void ImageWidget::mousePressEvent(QMouseEvent* e) {
-  pressedInside_ = true;
   const QPoint at = Unzoomed(e->position(), zoom);
-  if (handlers.press) handlers.press(at.x(), at.y(), e->button());
+  if (handlers.press) handlers.press(at.x(), at.y());
 }
 
 void ImageWidget::mouseReleaseEvent(QMouseEvent* e) {
-  const bool click = pressedInside_ && rect().contains(e->position().toPoint());
   const QPoint at = Unzoomed(e->position(), zoom);
-  pressedInside_ = false;
-  if (handlers.release) handlers.release(at.x(), at.y(), e->button());
-  if (click && handlers.click) handlers.click();
+  if (handlers.release) handlers.release(at.x(), at.y());
 }
 
 void ImageWidget::mouseMoveEvent(QMouseEvent* e) {
   const QPoint at = Unzoomed(e->position(), zoom);
-  if (handlers.move) handlers.move(at.x(), at.y(), Qt::NoButton);
+  if (handlers.move) handlers.move(at.x(), at.y());
 }
 
 void ImageWidget::mouseDoubleClickEvent(QMouseEvent* e) {
-  if (handlers.doubleClick) handlers.doubleClick();
-  else mousePressEvent(e);
+  const QPoint at = Unzoomed(e->position(), zoom);
+  if (handlers.doubleClick) handlers.doubleClick(at.x(), at.y());
 }
 
 MemoWidget::MemoWidget(const Memo& m, QWidget* parent) : QPlainTextEdit(parent), memo(m) {
@@ -178,14 +176,15 @@ void MemoWidget::SyncText() {
   // A CR LF split between two updates must not become two line breaks.
   const bool appended = memo.text.size() > shown_.size() && memo.text.compare(0, shown_.size(), shown_) == 0 &&
                         (shown_.empty() || shown_.back() != '\r');
+  // Marked shown first: the document's signals may bring the model in line again.
+  const std::string before = std::exchange(shown_, memo.text);
   if (appended) {
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
-    c.insertText(toQt(std::string_view(memo.text).substr(shown_.size())));
+    c.insertText(toQt(std::string_view(memo.text).substr(before.size())));
   } else {
     setPlainText(toQt(memo.text));
   }
-  shown_ = memo.text;
   moveCursor(followEnd ? QTextCursor::End : QTextCursor::Start);
   ensureCursorVisible();
 }
@@ -215,15 +214,8 @@ void InputWidget::keyPressEvent(QKeyEvent* e) {
   QLineEdit::keyPressEvent(e);
 }
 
-// Commands are handled when the key is released, as the player lets go of it:
-// a held Enter does not repeat the command. The press still moves the caret.
 void InputWidget::keyReleaseEvent(QKeyEvent* e) {
-  static const int kCommandKeys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F1,   Qt::Key_F2,   Qt::Key_F3,
-                                     Qt::Key_F4,     Qt::Key_Up,    Qt::Key_Down, Qt::Key_Left, Qt::Key_Right};
-  if (!e->isAutoRepeat() && onKey && std::find(std::begin(kCommandKeys), std::end(kCommandKeys), e->key()) != std::end(kCommandKeys)) {
-    onKey(e->key());
-    return;
-  }
+  if (!e->isAutoRepeat() && onKeyRelease && onKeyRelease(e->key())) return;
   QLineEdit::keyReleaseEvent(e);
 }
 

@@ -15,6 +15,8 @@ namespace lumora {
 QFont ToQFont(const FontSpec& font);
 // The pointer shapes of the cursor kinds, each distinguishable from the others.
 QCursor ToQCursor(Cursor cursor);
+// Gives the widget the pointer shape of a cursor kind, when it has another.
+void SetShownCursor(QWidget* w, Cursor cursor);
 
 // A design rectangle or length as shown at a zoom.
 inline QRect Zoomed(const QRect& r, int zoom) { return QRect(r.topLeft() * zoom, r.size() * zoom); }
@@ -23,10 +25,10 @@ inline QPoint Unzoomed(QPointF at, int zoom) {
   return QPoint(static_cast<int>(std::floor(at.x() / zoom)), static_cast<int>(std::floor(at.y() / zoom)));
 }
 
-// Mouse events a surface forwards to the engine, in that surface's design pixels.
+// Mouse events a surface forwards to the engine, in that surface's design
+// pixels, any button; what they lead to is the engine's.
 struct MouseHandlers {
-  std::function<void(int x, int y, Qt::MouseButton)> press, release, move;
-  std::function<void()> click, doubleClick;
+  std::function<void(int x, int y)> press, release, move, doubleClick;
 };
 
 // Paints the picture of an ImageBox, stretched to the widget or at its origin,
@@ -51,7 +53,6 @@ class ImageWidget : public QWidget {
 
  private:
   const QImage& Shown();
-  bool pressedInside_ = false;
   QImage keyed_;  // the picture without its transparent colour
   qint64 keyedFrom_ = -1;
 };
@@ -77,8 +78,9 @@ class InputWidget : public QLineEdit {
  public:
   InputWidget(const Edit& edit, QWidget* parent);
   const Edit& edit;
-  std::function<void(int key)> onKey;  // Enter, F1..F4, arrows
-  std::function<void()> onKeyDown;    // every key pressed, repeats included
+  // A key released, repeats left out: true when the engine took it as a command.
+  std::function<bool(int key)> onKeyRelease;
+  std::function<void()> onKeyDown;  // every key pressed, repeats included
   std::function<void(const std::string& text)> onEdited;
   // Brings the shown text in line with the model.
   void SyncText();

@@ -73,7 +73,7 @@ void CmdPausa(TForm3& t) {
   // pause and the run with it: a script looping on pauses would otherwise run
   // on for ever, every pause returning at once.
   for (int32_t i = 0; i < tenths && !f.exitRequested; ++i) {
-    f.platform.ProcessMessages();
+    f.platform.ProcessMessages(Platform::PlayerInput::Delivered);
     f.platform.Sleep(100);
   }
   StopIfExitRequested(f);

@@ -148,7 +148,7 @@ void Finish(TForm1& f) {
   DrawHud(f);
   CopyBuffersToScreen(f);
   SaveRegistersAndObjects(f.state, f.stateFolder, f.gameName);
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
   if (f.Abok1.ActivePage() == "Mapa") MapPageRefresh(f);
   switch (f.Model()) {
     case DisplayModel::Typed:

@@ -83,7 +83,7 @@ void ApplyDisplayArea(TForm1& f) {
   f.Msg.color = bg;
   f.Msg.font = MessageFont(f);
   f.Msg.visible = VisibleFromText(ConfigLine(f, kMsgVisible));
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
   f.PanTel.width = ConfigInt(f, kScreenWidth);
   f.PanTel.height = ConfigInt(f, kScreenHeight);
   f.PanTel.color = bg;

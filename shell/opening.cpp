@@ -18,7 +18,7 @@ void TelAberClick(TForm1& f) {
       f.Abok2.pageIndex = 0;
       RunScript(f, "start");
     } else {
-      f.platform.ProcessMessages();
+      f.platform.ProcessMessages(Platform::PlayerInput::Held);
       f.platform.Sleep(200);
       f.platform.RequestExit();
     }

@@ -16,7 +16,7 @@ void ShowModel0(TForm1& f) {
   f.Abok1.height = ConfigInt(f, kDisplayHeight);
   f.MsgMd0.text.clear();
   f.MsgMd0.color = ColourFromText(f.message.background);
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
 }
 
 void ShowModel1(TForm1& f) {
@@ -25,7 +25,7 @@ void ShowModel1(TForm1& f) {
   f.Input.visible = VisibleFromText(ConfigLine(f, kInputVisible));
   f.Abok1.height = ConfigInt(f, kDisplayHeight);
   f.Msg.text.clear();
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
 }
 
 void ShowModel2(TForm1& f) {
@@ -37,7 +37,7 @@ void ShowModel2(TForm1& f) {
   f.Abok1.height = ConfigInt(f, kInputTop) + ConfigInt(f, kInputHeight) - f.Abok1.top;
   f.WebB.width = f.Abok1.width + 20;
   f.WebB.height = f.Abok1.height + 4;
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
   PageStart(f);
   PageFocus(f);
 }
@@ -66,7 +66,7 @@ void ShowModel3(TForm1& f) {
   f.textX = f.textY = 0;
   // The scroll box takes the keys: arrows and page keys scroll the page.
   f.focus = Focus::Sbox2;
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
 }
 
 }  // namespace
@@ -85,7 +85,7 @@ void CmdSetMode(TForm3& t) {
     case DisplayModel::Canvas: ShowModel3(f); break;
     case DisplayModel::Other: break;  // the display area stays as it is
   }
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
   if (f.Input.visible) f.focus = Focus::Input;
 }
 

@@ -50,17 +50,17 @@ std::string BlankPageHtml(const TForm1& f, const std::string& colour) {
 
 void ShowBlankPage(TForm1& f, const std::string& colour) {
   f.platform.WebLoadHtml(BlankPageHtml(f, colour));
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
 }
 
 void PageFocus(TForm1& f) {
   // Ready state 4 is "complete". The limit is counted in the platform's time.
   constexpr int64_t kLimitMs = 5000;
   const int64_t start = f.platform.Milliseconds();
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
   while (f.platform.WebReadyState() < 4 && f.platform.Milliseconds() - start < kLimitMs) {
     f.platform.Sleep(10);
-    f.platform.ProcessMessages();
+    f.platform.ProcessMessages(Platform::PlayerInput::Held);
   }
   f.platform.WebFocus();
   f.focus = Focus::WebB;
@@ -78,7 +78,7 @@ void FinishPage(TForm1& f) {
   f.page.written = true;
   f.platform.WebNavigate(path);
   PageFocus(f);
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
 }
 
 }  // namespace lumora

@@ -98,4 +98,16 @@ QRegion ShapeRegion(const QImage& skin) {
   return region;
 }
 
+QImage WithoutKeyColour(const QImage& picture) {
+  if (picture.isNull()) return picture;
+  QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
+  const QRgb key = keyed.pixel(0, keyed.height() - 1);
+  for (int y = 0; y < keyed.height(); ++y) {
+    QRgb* line = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+    for (int x = 0; x < keyed.width(); ++x)
+      if (line[x] == key) line[x] = 0;
+  }
+  return keyed;
+}
+
 }  // namespace lumora

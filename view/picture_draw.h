@@ -30,6 +30,10 @@ void DrawOpaque(QImage& dst, const QImage& src);
 // white one of the box's size, as a picture box's canvas is made on first use.
 QImage& CanvasOf(ImageBox& box);
 
+// A transparent picture box's picture as shown: the colour of its bottom-left
+// pixel left out, as the player's marker on the map is drawn.
+QImage WithoutKeyColour(const QImage& picture);
+
 // The pixels of the skin that are not magenta, as one rectangle per run of such
 // pixels in a row; rows with the same runs are joined into one band.
 QRegion ShapeRegion(const QImage& skin);

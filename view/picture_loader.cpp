@@ -49,7 +49,7 @@ void LoadPicture(TForm1& f, const std::string& name, ImageBox& surface) {
     if (buffer) target = &f.BufShp;
     DecodeInto(f, name, *target);
   }
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
   // Every decoder gives 24-bit pictures; BufShp draws with magenta transparent.
   f.BufShp.transparent = true;
   if (buffer) DrawTransparent(*buffer, f.BufShp.picture, 0, 0);

@@ -83,7 +83,7 @@ void CmdBarraTop(TForm3& t) {
     f.MsgMd0.height += 20;
   }
   t.traceLine += word;
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
 }
 
 void CmdDefini(TForm3& t) {
@@ -136,7 +136,7 @@ void CmdClearTotal(TForm3& t) {
   f.TelMod3.picture.fill(QColor::fromRgb(bg));
   ShowCanvas3(f);
   CanvasOf(f.TelCmd).fill(QColor::fromRgb(bg));
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Held);
 }
 
 }  // namespace lumora

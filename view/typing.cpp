@@ -6,7 +6,7 @@
 namespace lumora {
 
 void TypeText(TForm1& f, std::string_view text) {
-  f.platform.ProcessMessages();
+  f.platform.ProcessMessages(Platform::PlayerInput::Delivered);
   for (char c : text) {
     f.MsgMd0.text += c;
     f.platform.RepaintNow(f.MsgMd0);

@@ -30,11 +30,11 @@ TEST(LinkTable, EachGroupFillsInRotationAndWraps) {
     LinkTable t;
     for (int k = 0; k < c.size; ++k) {
       LinkRecord& r = t.Take(c.group);
-      EXPECT_EQ(&r - t.records.data(), c.group.first + k) << c.group.word;
+      EXPECT_EQ(&r - t.records.data(), c.group.first + k) << "slots from " << c.group.first;
     }
     // The next one wraps to the group's first record; other groups are untouched.
-    EXPECT_EQ(&t.Take(c.group) - t.records.data(), c.group.first) << c.group.word;
-    EXPECT_EQ(&t.Take(c.group) - t.records.data(), c.group.first + 1) << c.group.word;
+    EXPECT_EQ(&t.Take(c.group) - t.records.data(), c.group.first) << "slots from " << c.group.first;
+    EXPECT_EQ(&t.Take(c.group) - t.records.data(), c.group.first + 1) << "slots from " << c.group.first;
   }
   LinkTable t;
   t.Take(kScreenSlots);

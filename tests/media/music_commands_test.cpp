@@ -134,7 +134,7 @@ TEST_F(MusicCommands, PlaySndOnWaitsTheSoundsLengthThenLetsMessagesThrough) {
 TEST_F(MusicCommands, ARunNestedInTheSoundsWaitLeavesItsTraceLineAlone) {
   Wave("porta.wav");
   game.WriteScript("clique", {"msg= clicou"});
-  s.platform.OnceDuringProcessMessages([&] { RunScript(s.f, "clique"); });
+  s.platform.OnceWhenPlayerActs([&] { RunScript(s.f, "clique"); });
   const std::string trace = Exec("playsnd porta.wav,on");
   EXPECT_EQ(s.f.Msg.text, "clicou");
   EXPECT_TRUE(trace.ends_with("playsnd porta.wav,on")) << trace;

@@ -84,7 +84,7 @@ TEST_F(FlowTest, PausaWaitsTenthsOfASecondProcessingMessages) {
 TEST_F(FlowTest, AClickDuringAPauseRunsANestedScriptAndEndsTheOuterLoop) {
   game.WriteScript("fora", {"pausa= 3", "param= 1,prm", "param= 2,prm"});
   game.WriteScript("dentro", {"param= 3,prm"});
-  s.platform.OnceDuringProcessMessages([&] { RunScript(s.f, "dentro&Prm=clique"); });
+  s.platform.OnceWhenPlayerActs([&] { RunScript(s.f, "dentro&Prm=clique"); });
   RunScript(s.f, "fora&Prm=fora");
   EXPECT_EQ(Reg(3), "clique");
   EXPECT_EQ(Reg(1), "");  // the outer script's lines after the pause never ran

@@ -142,7 +142,7 @@ TEST_F(RunScriptTest, ANestedRunDuringTypingEndsTheOuterLoop) {
   ASSERT_EQ(m.f.Modelo, "0");
   game.WriteScript("fora", {"'ab'", "param= 1,prm", "param= 2,prm", "param= 4,prm"});
   game.WriteScript("dentro", {"param= 3,prm"});
-  m.platform.OnceDuringProcessMessages([&] { RunScript(m.f, "dentro&Prm=clique"); });
+  m.platform.OnceWhenPlayerActs([&] { RunScript(m.f, "dentro&Prm=clique"); });
   RunScript(m.f, "fora&Prm=fora");
   EXPECT_EQ(m.f.state.registers[3], "clique");
   EXPECT_EQ(m.f.state.registers[1], "");  // the outer script's lines never ran
@@ -159,7 +159,7 @@ TEST_F(RunScriptTest, ANestedRunWithALongerScriptAlsoEndsTheOuterLoop) {
   testing::Session m{game};
   game.WriteScript("fora", {"'ab'", "param= 1,prm"});
   game.WriteScript("dentro", {"/ 0", "/ 1", "/ 2", "/ 3", "param= 3,prm"});
-  m.platform.OnceDuringProcessMessages([&] { RunScript(m.f, "dentro&Prm=clique"); });
+  m.platform.OnceWhenPlayerActs([&] { RunScript(m.f, "dentro&Prm=clique"); });
   RunScript(m.f, "fora&Prm=fora");
   EXPECT_EQ(m.f.state.registers[3], "clique");
   EXPECT_EQ(m.f.state.registers[1], "");

@@ -21,7 +21,7 @@ TEST(TraceScript, FollowsEveryChangeOfScript) {
   game.WriteScript("dentro", {"/ d0"});
   std::vector<std::pair<std::string, std::string>> seen;  // line, script
   const int id = AddTraceListener([&](std::string_view line) { seen.emplace_back(line, TraceScript()); });
-  s.platform.OnceDuringProcessMessages([&] { RunScript(s.f, "dentro"); });
+  s.platform.OnceWhenPlayerActs([&] { RunScript(s.f, "dentro"); });
   RunScript(s.f, "fora");
   RemoveTraceListener(id);
   const std::pair<std::string, std::string> want[] = {

@@ -8,8 +8,14 @@
 
 namespace lumora::testing {
 
-void FakePlatform::ProcessMessages() {
+void FakePlatform::ProcessMessages(PlayerInput input) {
   ++processCount;
+  if (input == PlayerInput::Held) ++heldPasses;
+  if (input == PlayerInput::Delivered && oncePlayer_) {
+    auto fn = std::move(oncePlayer_);
+    oncePlayer_ = nullptr;
+    fn();
+  }
   if (once_) {
     auto fn = std::move(once_);
     once_ = nullptr;
@@ -46,5 +52,6 @@ void FakePlatform::SoundPlay(const std::string& path, bool wait) {
 void FakePlatform::SoundStop() { audio.push_back("stop"); }
 
 void FakePlatform::OnceDuringProcessMessages(std::function<void()> fn) { once_ = std::move(fn); }
+void FakePlatform::OnceWhenPlayerActs(std::function<void()> fn) { oncePlayer_ = std::move(fn); }
 
 }  // namespace lumora::testing

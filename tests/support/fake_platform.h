@@ -13,7 +13,7 @@ namespace lumora::testing {
 
 class FakePlatform : public Platform {
  public:
-  void ProcessMessages() override;
+  void ProcessMessages(PlayerInput input) override;
   // The interpreter looking for a close request during a long run.
   void NoticeCloseRequest() override {
     if (onNoticeClose) onNoticeClose();
@@ -68,15 +68,19 @@ class FakePlatform : public Platform {
   std::vector<std::string> audio;
   std::string musicError;
 
-  // Runs fn at the next ProcessMessages only, as a player's click handled while
-  // the engine waits; the nested run may process messages itself without
-  // triggering it again.
+  // Runs fn at the next ProcessMessages only, as the window system's own
+  // traffic (a close request) handled while the engine waits.
   void OnceDuringProcessMessages(std::function<void()> fn);
+  // Runs fn at the next wait that delivers the player's input, as a click
+  // handled during "pausa=": the waits that hold input pass it by. The nested
+  // run may process messages itself without triggering it again.
+  void OnceWhenPlayerActs(std::function<void()> fn);
 
   // Called at every ProcessMessages (after a pending one-shot hook).
   std::function<void()> onProcessMessages;
 
   int processCount = 0;
+  int heldPasses = 0;  // passes that held the player's input back
   // Only counted: typing repaints once per letter, and a benchmark that types
   // should not pay for keeping a name per letter.
   int repaintCount = 0;
@@ -91,7 +95,7 @@ class FakePlatform : public Platform {
   std::function<void()> timerTick;
 
  private:
-  std::function<void()> once_;
+  std::function<void()> once_, oncePlayer_;
 };
 
 }  // namespace lumora::testing

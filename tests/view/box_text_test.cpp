@@ -167,10 +167,10 @@ TEST_F(BoxTextTest, SlotsOfEachSurfaceWrapAroundInTheirGroup) {
   for (const auto& c : cases) {
     s.f.links.*c.counter = c.group.last;
     DrawBoxText(s.f, c.surface, Box("@um|a| \xA7 @dois|b|", 0, 0));
-    EXPECT_EQ(s.f.links.records[static_cast<size_t>(c.group.last)].script, "a") << c.group.word;
-    EXPECT_EQ(s.f.links.records[static_cast<size_t>(c.group.first)].script, "b") << c.group.word;
-    EXPECT_EQ(s.f.links.*c.counter, c.group.first + 1) << c.group.word;
-    EXPECT_EQ(s.f.links.records[static_cast<size_t>(c.group.first)].top, c.secondTop) << c.group.word;
+    EXPECT_EQ(s.f.links.records[static_cast<size_t>(c.group.last)].script, "a") << "slots from " << c.group.first;
+    EXPECT_EQ(s.f.links.records[static_cast<size_t>(c.group.first)].script, "b") << "slots from " << c.group.first;
+    EXPECT_EQ(s.f.links.*c.counter, c.group.first + 1) << "slots from " << c.group.first;
+    EXPECT_EQ(s.f.links.records[static_cast<size_t>(c.group.first)].top, c.secondTop) << "slots from " << c.group.first;
   }
 }
 
