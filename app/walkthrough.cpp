@@ -96,6 +96,7 @@ void Walkthrough::PrintStep(int step, const std::string& action) {
     for (size_t i = spokenSeen_; i < platform_.spoken.size(); ++i)
       spoken.append(QString::fromUtf8(Utf8FromCp1252(platform_.spoken[i])));
     QJsonObject state = StateJson(f_, exited_);
+    state["keyboard"] = exited_ ? QJsonValue() : KeyboardWord();
     state["opened"] = opened;
     state["spoken"] = spoken;
     QJsonObject out{{"step", step},
@@ -169,9 +170,11 @@ void Walkthrough::Deliver(const Action& a) {
     window_.OpeningDoubleClick();
   } else if (v == "type") {
     Type(a.rest);
-    Key("Enter");
+    Key("Enter", false);
   } else if (v == "key" && a.words.size() == 1) {
-    Key(a.words[0]);
+    Key(a.words[0], false);
+  } else if (v == "tap" && a.words.size() == 1) {
+    Key(a.words[0], true);
   } else if (v == "move" || v == "click" || v == "drag" || v == "tap") {
     if (!Mouse(a)) error_ = "walkthrough: cannot read " + a.text;
   } else if (v == "wheel" && (a.words.size() == 1 || a.words.size() == 3)) {
@@ -220,7 +223,7 @@ QImage Walkthrough::Screenshot() {
   return shot;
 }
 
-void Walkthrough::Key(const std::string& name) {
+void Walkthrough::Key(const std::string& name, bool together) {
   static const struct {
     const char* word;
     int key;
@@ -237,7 +240,14 @@ void Walkthrough::Key(const std::string& name) {
   for (const auto& k : kKeys) {
     if (name != k.word) continue;
     const QString text = k.key == Qt::Key_Space ? QStringLiteral(" ") : QString();
-    SendKey(k.key, k.modifiers, text);
+    if (together) {
+      // Both in the queue before either is handled, as keys struck fast arrive.
+      QWidget* target = KeyTarget();
+      QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, k.key, k.modifiers, text));
+      QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, k.key, k.modifiers, text));
+    } else {
+      SendKey(k.key, k.modifiers, text);
+    }
     return;
   }
   error_ = "walkthrough: unknown key " + name;
@@ -264,6 +274,22 @@ void Walkthrough::Type(const std::string& utf8) {
   // The text replaces what the field holds, as when the player selects it all first.
   SendKey(Qt::Key_A, Qt::ControlModifier, QString());
   for (const char32_t c : QString::fromUtf8(utf8).toUcs4()) SendKey(Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(&c, 1));
+}
+
+// Which widget has the keyboard as the window system sees it, by the words of
+// the automation; null for none of the window's.
+QJsonValue Walkthrough::KeyboardWord() {
+  QWidget* has = QApplication::focusWidget();
+  if (!has || has->window() != &window_) has = window_.focusWidget();
+  if (!has) return QJsonValue();
+  const WindowWidgets& w = window_.Widgets();
+  const struct {
+    QWidget* widget;
+    const char* word;
+  } words[] = {{w.input, "input"}, {w.msgMd0, "memo0"}, {w.msg, "msg"}, {w.sbox2, "md3"}, {w.webPage, "web"}};
+  for (const auto& [widget, word] : words)
+    if (has == widget || widget->isAncestorOf(has)) return QString::fromLatin1(word);
+  return has == &window_ ? QJsonValue(QStringLiteral("window")) : QJsonValue(QStringLiteral("other"));
 }
 
 QWidget* Walkthrough::Surface(const std::string& word) {

@@ -1,6 +1,7 @@
 // The walkthrough driver: scripted player actions, one JSON step each.
 #pragma once
 #include <QImage>
+#include <QJsonValue>
 #include <QString>
 #include <QWidget>
 #include <cstdio>
@@ -49,7 +50,9 @@ class Walkthrough {
   bool Mouse(const Action& a);
   // Types the text key by key into the input line, as the player would.
   void Type(const std::string& utf8);
-  void Key(const std::string& name);
+  // A named key pressed and released; together: both queued at once.
+  void Key(const std::string& name, bool together);
+  QJsonValue KeyboardWord();
   QWidget* KeyTarget();
   void SendKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
   // The widget showing a surface word of the automation ("tel", "fnc", ...).

@@ -164,6 +164,41 @@ TEST_F(MouseTest, AReleaseOutsideEveryAreaDoesNothing) {
   EXPECT_EQ(Reg(1), "");
 }
 
+// The pointer stands still after a click while the run refills the table: the
+// next press and release act on what lies under them now, not on the slot
+// number the last movement found.
+TEST_F(MouseTest, APressAndAReleaseAreHitTestedWhereTheyHappen) {
+  const struct {
+    const char* what;
+    StringList table;      // before the pointer moves
+    int moveX, moveY;      // the last movement
+    StringList refill;     // after it, empty for none
+    const char* expected;  // register 1 after a click at (15, 15)
+    Cursor cursor;         // TelCmd's pointer after it
+  } cases[] = {
+      {"no movement over the area", {"lnkfnc= ,porta,10,10,20,20,2"}, 50, 50, {}, "porta", Cursor::HandPoint},
+      {"its slot refilled elsewhere",
+       {"lnkfnc= ,porta,10,10,20,20"},
+       15,
+       15,
+       {"reg= 1,", "lnkfnc= ,porta,100,100,10,10", "lnkfnc= ,outra,10,10,20,20,11"},
+       "outra",
+       Cursor::Cross},
+      {"the area gone", {"lnkfnc= ,porta,10,10,20,20"}, 15, 15, {"reg= 1,"}, "", Cursor::Arrow},
+  };
+  game.WriteScript("outra", {"reg= 1,outra"});
+  for (const auto& c : cases) {
+    Run(c.table);
+    SurfaceMouseMove(s.f, MouseSurface::TelCmd, c.moveX, c.moveY);
+    if (!c.refill.empty()) Run(c.refill);
+    SurfaceMouseDown(s.f, MouseSurface::TelCmd, 15, 15);
+    EXPECT_EQ(s.f.TelCmd.cursor, c.cursor) << c.what;
+    SurfaceMouseUp(s.f, MouseSurface::TelCmd, 15, 15);
+    EXPECT_EQ(Reg(1), c.expected) << c.what;
+    Reg(1).clear();
+  }
+}
+
 TEST_F(MouseTest, PicFmapTwiceReturnsToTheModelsPageWithTheInputLineAsItWas) {
   Run({"defpicmap= fnc,0,0,50,50", "picmap= 0,0"});
   ASSERT_TRUE(s.f.Input.visible);
