@@ -286,7 +286,7 @@ QJsonValue Walkthrough::KeyboardWord() {
   const struct {
     QWidget* widget;
     const char* word;
-  } words[] = {{w.input, "input"}, {w.msgMd0, "memo0"}, {w.msg, "msg"}, {w.sbox2, "md3"}, {w.webPage, "web"}};
+  } words[] = {{w.input, "input"}, {w.msgMd0, "memo0"}, {w.msg, "msg"}, {w.sbox2, lumora::Surface(SurfaceId::Tela3).automationWord}, {w.webPage, "web"}};
   for (const auto& [widget, word] : words)
     if (has == widget || widget->isAncestorOf(has)) return QString::fromLatin1(word);
   return has == &window_ ? QJsonValue(QStringLiteral("window")) : QJsonValue(QStringLiteral("other"));

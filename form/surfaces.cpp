@@ -10,14 +10,14 @@ namespace {
 
 // clang-format off
 const SurfaceRow kSurfaces[] = {
-  // id                 script  automation  areas              control            buffer
-  {SurfaceId::Tela,    "tel",  "tel",      &kScreenSlots,     &TForm1::Tela,     &TForm1::screenBuffer},
-  {SurfaceId::TelCmd,  "fnc",  "fnc",      &kPanelSlots,      &TForm1::TelCmd,   &TForm1::panelBuffer},
-  {SurfaceId::Imp,     "pan",  "pan",      &kBackgroundSlots, &TForm1::Imp,      nullptr},
-  {SurfaceId::Tela3,   "md3",  "md3",      &kModel3Slots,     &TForm1::Tela3,    nullptr},
-  {SurfaceId::TelAber, nullptr, "aber",    &kBackgroundSlots, &TForm1::TelAber,  nullptr},
-  {SurfaceId::MapJog,  nullptr, "map",     nullptr,           &TForm1::MapJog,   nullptr},
-  {SurfaceId::Voce,    nullptr, "marker",  nullptr,           &TForm1::Voce,     nullptr},
+  // id                 script   automation  areas              control           buffer                 drawn
+  {SurfaceId::Tela,    "tel",   "tel",      &kScreenSlots,     &TForm1::Tela,    &TForm1::screenBuffer, true},
+  {SurfaceId::TelCmd,  "fnc",   "fnc",      &kPanelSlots,      &TForm1::TelCmd,  &TForm1::panelBuffer,  true},
+  {SurfaceId::Imp,     "pan",   "pan",      &kBackgroundSlots, &TForm1::Imp,     nullptr,               true},
+  {SurfaceId::Tela3,   "md3",   "md3",      &kModel3Slots,     &TForm1::Tela3,   nullptr,               false},
+  {SurfaceId::TelAber, nullptr, "aber",     &kBackgroundSlots, &TForm1::TelAber, nullptr,               false},
+  {SurfaceId::MapJog,  nullptr, "map",      nullptr,           &TForm1::MapJog,  nullptr,               false},
+  {SurfaceId::Voce,    nullptr, "marker",   nullptr,           &TForm1::Voce,    nullptr,               false},
 };
 // clang-format on
 
@@ -34,6 +34,11 @@ const SurfaceRow* ScriptSurface(std::string_view word) {
   for (const SurfaceRow& r : kSurfaces)
     if (r.scriptWord && word == r.scriptWord) return &r;
   return nullptr;
+}
+
+const SurfaceRow* DrawnSurface(std::string_view word) {
+  const SurfaceRow* r = ScriptSurface(word);
+  return r && r->drawn ? r : nullptr;
 }
 
 bool NamesSurface(std::string_view word, SurfaceId id) {

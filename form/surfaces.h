@@ -22,6 +22,7 @@ struct SurfaceRow {
   const SlotGroup* areas;      // its clickable areas, or nullptr
   ImageBox TForm1::*control;   // the picture box that shows it
   QImage TForm1::*buffer;      // the off-screen buffer scripts draw on, or nullptr: the box's own picture
+  bool drawn;                  // scripts draw pictures, texts and object grids on it
 };
 
 // Every row, in the order above.
@@ -29,6 +30,8 @@ const SurfaceRow* SurfaceRows(size_t& count);
 const SurfaceRow& Surface(SurfaceId id);
 // The row a script's word names ("tel", "fnc", "pan", "md3"), or nullptr.
 const SurfaceRow* ScriptSurface(std::string_view word);
+// The row a script's word names when scripts draw on it ("tel", "fnc", "pan"), or nullptr.
+const SurfaceRow* DrawnSurface(std::string_view word);
 // Whether a script's word names that surface.
 bool NamesSurface(std::string_view word, SurfaceId id);
 // The row an automation word names, or nullptr.

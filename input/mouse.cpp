@@ -19,42 +19,17 @@
 namespace lumora {
 namespace {
 
-const SlotGroup& GroupOf(MouseSurface s) {
-  switch (s) {
-    case MouseSurface::Tela: return kScreenSlots;
-    case MouseSurface::TelCmd: return kPanelSlots;
-    case MouseSurface::Imp:
-    case MouseSurface::TelAber: return kBackgroundSlots;
-    case MouseSurface::Tela3: break;
-  }
-  return kModel3Slots;
-}
+const SlotGroup& GroupOf(MouseSurface s) { return *Surface(s).areas; }
 
-// The control whose pointer shape the surface's handler sets: TelAber's
-// movements set Imp's, as both share one handler.
+// The control whose pointer shape the surface's handler sets, and whose
+// picture a pressed picture is drawn on: TelAber's are Imp's, as both share
+// one handler.
 template <class Form>
 auto& CursorOwner(Form& f, MouseSurface s) {
-  switch (s) {
-    case MouseSurface::Tela: return f.Tela;
-    case MouseSurface::TelCmd: return f.TelCmd;
-    case MouseSurface::Imp:
-    case MouseSurface::TelAber: return f.Imp;
-    case MouseSurface::Tela3: break;
-  }
-  return f.Tela3;
+  return f.*Surface(s == MouseSurface::TelAber ? MouseSurface::Imp : s).control;
 }
 
-// The bitmap a pressed picture is drawn on: the surface's own picture.
-QImage& PictureOf(TForm1& f, MouseSurface s) {
-  switch (s) {
-    case MouseSurface::Tela: return CanvasOf(f.Tela);
-    case MouseSurface::TelCmd: return CanvasOf(f.TelCmd);
-    case MouseSurface::Imp:
-    case MouseSurface::TelAber: return CanvasOf(f.Imp);
-    case MouseSurface::Tela3: break;
-  }
-  return CanvasOf(f.Tela3);
-}
+QImage& PictureOf(TForm1& f, MouseSurface s) { return CanvasOf(CursorOwner(f, s)); }
 
 Cursor RestingCursor(const TForm1& f, MouseSurface s) {
   if (s == MouseSurface::Imp || s == MouseSurface::TelAber) return Cursor::MultiDrag;

@@ -5,14 +5,17 @@
 #include <QPoint>
 #include <QRect>
 
+#include "form/surfaces.h"
+
 namespace lumora {
 
 struct TForm1;
 struct Control;
 
-// The surfaces with clickable areas. TelAber, the opening picture, shares Imp's
-// handlers: the background areas and the window drag.
-enum class MouseSurface { Tela, TelCmd, Imp, TelAber, Tela3 };
+// The surfaces with clickable areas (Tela, TelCmd, Imp, TelAber, Tela3 of the
+// surface table). TelAber, the opening picture, shares Imp's handlers: the
+// background areas and the window drag.
+using MouseSurface = SurfaceId;
 
 // What a pointer movement changed, so the front end redraws only that.
 struct MoveEffect {

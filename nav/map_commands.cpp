@@ -35,26 +35,15 @@ bool SaveMapBmp(const QImage& map, const std::string& path) {
 
 // The surface a map window is drawn on, with the brush its frame is filled with.
 QImage* MapWindowTarget(TForm1& f, Colour& brush) {
-  const std::string& s = f.map.surface;
-  if (s == "tel") {
-    brush = f.screenBrush;
-    return &f.screenBuffer;
-  }
-  if (s == "fnc") {
-    brush = f.panelBrush;
-    return &f.panelBuffer;
-  }
-  if (s == "pan") {
-    brush = kWhite;
-    return &CanvasOf(f.Imp);
-  }
-  return nullptr;
+  const SurfaceRow* s = DrawnSurface(f.map.surface);
+  if (!s) return nullptr;
+  brush = s->id == SurfaceId::Tela ? f.screenBrush : s->id == SurfaceId::TelCmd ? f.panelBrush : kWhite;
+  return &ScriptBuffer(f, *s);
 }
 
 const SlotGroup& MapWindowGroup(const std::string& surface) {
-  if (surface == "tel") return kScreenSlots;
-  if (surface == "fnc") return kPanelSlots;
-  return kBackgroundSlots;
+  const SurfaceRow* s = DrawnSurface(surface);
+  return s ? *s->areas : kBackgroundSlots;
 }
 
 }  // namespace
@@ -103,7 +92,7 @@ void CmdDefPicMap(TForm3& t) {
   TForm1& f = t.f;
   const std::string& surface = t.arg[0];
   t.traceLine += surface;
-  if (surface != "tel" && surface != "fnc" && surface != "pan") {
+  if (!DrawnSurface(surface)) {
     t.traceLine += " <--- local inexistente";
     return;
   }

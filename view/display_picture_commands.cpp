@@ -4,6 +4,7 @@
 #include "core/paths.h"
 #include "core/strings.h"
 #include "form/form1.h"
+#include "form/surfaces.h"
 #include "view/display_text.h"
 #include "view/picture_loader.h"
 
@@ -36,9 +37,9 @@ void DrawDisplayPicture(TForm3& t, const std::string& surface, int x, int y) {
   TForm1& f = t.f;
   const int width = IntOr(t.arg[4], 0), height = IntOr(t.arg[5], 0);
   const std::string& name = t.arg[0];
-  if (surface == "fnc") {
+  if (NamesSurface(surface, SurfaceId::TelCmd)) {
     DrawPictureAt(f, name, x, y, f.TelCmd, width, height);
-  } else if (surface == "pan") {
+  } else if (NamesSurface(surface, SurfaceId::Imp)) {
     DrawPictureAt(f, name, x, y, f.Imp, width, height);
   } else if (f.Model() == DisplayModel::Picture) {
     DrawPictureAt(f, name, x, y, f.Tela, width, height);
@@ -57,13 +58,13 @@ void DisplayPicture(TForm3& t) {
     return;
   }
   t.traceLine += name;
-  if (surface != "tel" && surface != "fnc" && surface != "pan") {
+  if (!DrawnSurface(surface)) {
     t.traceLine += "," + surface + " <--- n\xE3o indicou o local tel/fnc/tel!";
     return;
   }
   const int x = IntOr(t.arg[2], 0), y = IntOr(t.arg[3], 0);
   t.traceLine += "," + surface + "," + IntToStr(x) + "," + IntToStr(y);
-  if (surface == "tel" && f.Model() == DisplayModel::Page) PictureLine(t);
+  if (NamesSurface(surface, SurfaceId::Tela) && f.Model() == DisplayModel::Page) PictureLine(t);
   else DrawDisplayPicture(t, surface, x, y);
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/strings.h"
 #include "form/form1.h"
+#include "form/surfaces.h"
 #include "view/box_text.h"
 #include "view/text_codes.h"
 
@@ -35,8 +36,8 @@ struct Where {
 };
 
 Where WhereTo(const TForm1& f, const std::string& word) {
-  if (word == "fnc") return {true, BoxSurface::TelCmd, f.panelBuffer.width()};
-  if (word == "pan") return {true, BoxSurface::Imp, f.Imp.width};
+  if (NamesSurface(word, SurfaceId::TelCmd)) return {true, BoxSurface::TelCmd, f.panelBuffer.width()};
+  if (NamesSurface(word, SurfaceId::Imp)) return {true, BoxSurface::Imp, f.Imp.width};
   if (f.Model() == DisplayModel::Picture) return {true, BoxSurface::Tela, f.screenBuffer.width()};
   if (f.Model() == DisplayModel::Canvas) return {true, BoxSurface::TelMod3, f.TelMod3.width - f.textX};
   return {};
@@ -54,7 +55,7 @@ void DisplayText(TForm3& t) {
   }
   const std::string& word = t.arg[1];
   t.traceLine += "," + word;
-  if (word != "tel" && word != "fnc" && word != "pan") {
+  if (!DrawnSurface(word)) {
     t.traceLine += " <--- n\xE3o indicou o local tel/fnc/tel!";
     return;
   }
@@ -73,7 +74,7 @@ void DisplayText(TForm3& t) {
   box.style = t.arg[8].empty() ? "biu" : t.arg[8];
   box.background = f.message.background;
   t.traceLine += xy + ",";
-  if (word == "tel" && f.Model() == DisplayModel::Page) {
+  if (NamesSurface(word, SurfaceId::Tela) && f.Model() == DisplayModel::Page) {
     TextLine(t, text, box.colour, box.style);
     return;
   }

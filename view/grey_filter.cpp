@@ -5,6 +5,7 @@
 
 #include "core/strings.h"
 #include "form/form1.h"
+#include "form/surfaces.h"
 #include "view/picture_draw.h"
 
 namespace lumora {
@@ -18,8 +19,8 @@ struct FilterTarget {
 };
 
 FilterTarget TargetOf(TForm1& f, const std::string& word) {
-  if (word == "fnc") return {&f.panelBuffer, f.panelBuffer.width(), f.panelBuffer.height()};
-  if (word == "pan") return {&CanvasOf(f.Imp), f.Imp.width, f.Imp.height};
+  if (NamesSurface(word, SurfaceId::TelCmd)) return {&f.panelBuffer, f.panelBuffer.width(), f.panelBuffer.height()};
+  if (NamesSurface(word, SurfaceId::Imp)) return {&CanvasOf(f.Imp), f.Imp.width, f.Imp.height};
   switch (f.Model()) {
     case DisplayModel::Picture: return {&f.screenBuffer, f.screenBuffer.width(), f.screenBuffer.height()};
     case DisplayModel::Canvas: return {&CanvasOf(f.Tela), f.TelMod3.width, f.TelMod3.height};
@@ -80,7 +81,7 @@ void CmdCinza(TForm3& t) {
   TForm1& f = t.f;
   const std::string& word = t.arg[0];
   t.traceLine += word;
-  if (word != "tel" && word != "fnc" && word != "pan") {
+  if (!DrawnSurface(word)) {
     t.traceLine += " <--- n\xE3o definiu local corretamente";
     return;
   }

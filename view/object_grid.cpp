@@ -41,10 +41,9 @@ struct GridSurface {
 };
 
 GridSurface SurfaceOf(TForm1& f, const std::string& target) {
-  if (target == "tel") return {&f.screenBuffer, &kScreenSlots};
-  if (target == "fnc") return {&f.panelBuffer, &kPanelSlots};
-  if (target == "pan") return {&CanvasOf(f.Imp), &kBackgroundSlots};
-  return {};
+  const SurfaceRow* s = DrawnSurface(target);
+  if (!s) return {};
+  return {&ScriptBuffer(f, *s), s->areas};
 }
 
 }  // namespace
@@ -74,10 +73,11 @@ std::vector<GridCell> GridLayout(const GameState& state, const std::string& plac
 void ObjectGrid(TForm1& f, const std::string& place, const std::string& target) {
   const std::string where = place == "loc" ? f.Posic : place;
   const DisplayModel model = f.Model();
-  if (target == "tel" && model == DisplayModel::Typed) return;
+  const bool screen = NamesSurface(target, SurfaceId::Tela);
+  if (screen && model == DisplayModel::Typed) return;
   const std::vector<GridCell> cells = GridLayout(f.state, where, f.grid);
   const int cell = CellSize(f.grid);
-  if (target == "tel" && model == DisplayModel::Page) {
+  if (screen && model == DisplayModel::Page) {
     GridHtml(f, cells, cell);
     return;
   }
@@ -103,7 +103,7 @@ void ObjectGrid(TForm1& f, const std::string& place, const std::string& target) 
 void CmdDispObj(TForm3& t) {
   TForm1& f = t.f;
   const std::string place = t.arg[0].empty() ? "jog" : t.arg[0];
-  const std::string target = t.arg[1].empty() ? "fnc" : t.arg[1];
+  const std::string target = t.arg[1].empty() ? Surface(SurfaceId::TelCmd).scriptWord : t.arg[1];
   t.traceLine += place + "," + target;
   ObjectGridSettings& g = f.grid;
   g.left = IntOr(t.arg[2], 0);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "form/form1.h"
 #include "view/picture_decoders.h"
 #include "view/surfaces.h"
 
@@ -97,6 +98,8 @@ QRegion ShapeRegion(const QImage& skin) {
   if (!rects.isEmpty()) region.setRects(rects.constData(), static_cast<int>(rects.size()));
   return region;
 }
+
+QImage& ScriptBuffer(TForm1& f, const SurfaceRow& s) { return s.buffer ? f.*s.buffer : CanvasOf(f.*s.control); }
 
 QImage WithoutKeyColour(const QImage& picture) {
   if (picture.isNull()) return picture;

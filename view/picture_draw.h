@@ -5,6 +5,7 @@
 #include <QRegion>
 
 #include "form/components.h"
+#include "form/surfaces.h"
 
 namespace lumora {
 
@@ -29,6 +30,9 @@ void DrawOpaque(QImage& dst, const QImage& src);
 // The bitmap a picture box draws on: its picture, or, when it has none, a new
 // white one of the box's size, as a picture box's canvas is made on first use.
 QImage& CanvasOf(ImageBox& box);
+
+// The bitmap scripts draw on for a surface: its buffer, or its box's own picture.
+QImage& ScriptBuffer(TForm1& f, const SurfaceRow& s);
 
 // A transparent picture box's picture as shown: the colour of its bottom-left
 // pixel left out, as the player's marker on the map is drawn.

@@ -9,6 +9,7 @@
 #include "core/strings.h"
 #include "form/config.h"
 #include "form/form1.h"
+#include "form/surfaces.h"
 #include "view/canvas3.h"
 #include "view/page.h"
 #include "view/picture_draw.h"
@@ -37,7 +38,7 @@ void CmdSetFoco(TForm3& t) {
   f.platform.BringToFront();
   if (where == "web") PageFocus(f);
   else if (where == "inp") f.focus = Focus::Input;
-  else if (where == "fnc") RaiseControl(f, f.Abok2);
+  else if (NamesSurface(where, SurfaceId::TelCmd)) RaiseControl(f, f.Abok2);
   else if (where == "vsr") RaiseControl(f, f.Abok1);
   else if (where == "msg" && f.Model() == DisplayModel::Typed) f.focus = Focus::MsgMd0;
 }

@@ -40,11 +40,7 @@ void PictureOnSurface(TForm3& t, const std::string& picture) {
   const int x = IntOr(t.arg[3], 0), y = IntOr(t.arg[4], 0);
   const int width = IntOr(t.arg[5], 180), height = IntOr(t.arg[6], 180);
   const std::string& where = t.arg[2];
-  QImage* surface = where == "tel" ? &f.screenBuffer
-                    : where == "fnc" ? &f.panelBuffer
-                    : where == "pan" ? &CanvasOf(f.Imp)
-                                     : nullptr;
-  if (surface) DrawTransparent(*surface, f.BufShp.picture, x, y, width, height);
+  if (const SurfaceRow* s = DrawnSurface(where)) DrawTransparent(ScriptBuffer(f, *s), f.BufShp.picture, x, y, width, height);
 }
 
 void ShowOnPictureScreen(TForm3& t, const std::string& part, const ObjectParts& o) {
@@ -52,8 +48,8 @@ void ShowOnPictureScreen(TForm3& t, const std::string& part, const ObjectParts& 
   const std::string& where = t.arg[2];
   if (part == "tit") {
     if (where == "msg") AddLine(f.Msg, o.name);
-    else if (where == "tel") NameOnScreen(t, o.name);
-    else if (where == "fnc") DrawTextTransparent(f.panelBuffer, IntOr(t.arg[3], 0), IntOr(t.arg[4], 0), f.panelFont, o.name);
+    else if (NamesSurface(where, SurfaceId::Tela)) NameOnScreen(t, o.name);
+    else if (NamesSurface(where, SurfaceId::TelCmd)) DrawTextTransparent(f.panelBuffer, IntOr(t.arg[3], 0), IntOr(t.arg[4], 0), f.panelFont, o.name);
   } else if (part == "dsc") {
     AddLine(f.Msg, o.description);
   } else if (part == "shp") {

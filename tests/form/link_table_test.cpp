@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "form/link_table.h"
+#include "form/surfaces.h"
 
 namespace lumora {
 namespace {
@@ -43,4 +44,21 @@ TEST(LinkTable, EachGroupFillsInRotationAndWraps) {
 }
 
 }  // namespace
+// The surface table is looked up by id as an index and by its words: each row
+// is found again by every name it has, and only the picture surfaces are drawn on.
+TEST(SurfaceTable, EveryRowIsFoundByItsIdAndItsWords) {
+  size_t count = 0;
+  const SurfaceRow* rows = SurfaceRows(count);
+  ASSERT_EQ(count, 7u);
+  for (size_t i = 0; i < count; ++i) {
+    const SurfaceRow& r = rows[i];
+    EXPECT_EQ(&Surface(r.id), &r) << r.automationWord;
+    EXPECT_EQ(AutomationSurface(r.automationWord), &r) << r.automationWord;
+    if (r.scriptWord) EXPECT_EQ(ScriptSurface(r.scriptWord), &r) << r.automationWord;
+    EXPECT_EQ(r.areas != nullptr, r.id != SurfaceId::MapJog && r.id != SurfaceId::Voce) << r.automationWord;
+  }
+  for (const char* word : {"tel", "fnc", "pan"}) EXPECT_NE(DrawnSurface(word), nullptr) << word;
+  for (const char* word : {"md3", "aber", "TEL", ""}) EXPECT_EQ(DrawnSurface(word), nullptr) << word;
+}
+
 }  // namespace lumora
