@@ -140,13 +140,13 @@ void MainWindow::WatchFocus() {
   for (const auto& t : takers) {
     t.w->installEventFilter(new Watch(this, [this, focus = t.focus](QEvent* e) {
       if (e->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(e)->reason() == Qt::MouseFocusReason)
-        Enter([this, focus] { KeyboardTaken(f_, focus); });
+        Tell([this, focus] { KeyboardTaken(f_, focus); });
     }));
   }
   auto* md0 = new Watch(this, [this](QEvent* e) {
     const auto type = e->type();
     if (type == QEvent::FocusIn || type == QEvent::KeyPress || type == QEvent::MouseButtonRelease)
-      Enter([this] { MsgMd0Touched(f_); });
+      Tell([this] { MsgMd0Touched(f_); });
   });
   w_.msgMd0->installEventFilter(md0);
   w_.msgMd0->viewport()->installEventFilter(md0);
@@ -157,7 +157,7 @@ void MainWindow::WatchFocus() {
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
     QWidget* view = web_->Widget();
     if (now && view && view->isAncestorOf(now) && f_.focus != Focus::WebB && QApplication::mouseButtons())
-      Enter([this] { KeyboardTaken(f_, Focus::WebB); });
+      Tell([this] { KeyboardTaken(f_, Focus::WebB); });
   });
 }
 
@@ -179,6 +179,11 @@ bool MainWindow::Enter(const std::function<void()>& handler) {
   Sync();
   if (endNow) ExitNow();
   return true;
+}
+
+void MainWindow::Tell(const std::function<void()>& step) {
+  step();
+  view_.Sync();
 }
 
 void MainWindow::OpeningClick() {

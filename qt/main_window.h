@@ -32,6 +32,9 @@ class MainWindow : public QWidget {
   // false: a handler may hold references to its caller's frame, so it is never
   // kept for later. Entries that may wait their turn go through RunOrHold.
   bool Enter(const std::function<void()>& handler);
+  // An entry that only notes what the window learnt (the keyboard moved): it
+  // can start no run, so it is told at once, held input or not, and shown.
+  void Tell(const std::function<void()>& step);
   // An entry that starts a run and may wait in line behind held input.
   void RunOrHold(std::function<void()> handler) { queue_.RunOrHold(std::move(handler)); }
   InputQueue& Queue() { return queue_; }
