@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "input/keyboard_focus.h"
+#include "input/window_entries.h"
 #include "script/run_script.h"
 #include "support/temp_game.h"
 #include "view/picture_test_files.h"
@@ -162,6 +163,41 @@ TEST_F(KeyboardFocusTest, OnTheOpeningScreenEnterStartsTheGameUnlessTheRingIsOnA
     s.f.Abok0.pageIndex = c.page;
     s.f.keyFocusArea = c.ring;
     EXPECT_EQ(KeyStartsGame(s.f), c.starts) << c.page << "," << c.ring;
+  }
+}
+
+// Who has the keyboard: the window while the ring is on an area, the input
+// line when the ring walks off the areas, and the widget the player clicked
+// into (the ring goes out).
+TEST_F(KeyboardFocusTest, TheKeyboardFollowsTheRingAndThePlayersClicks) {
+  Run({"lnktel= ,um,5,5,40,40"});
+  s.f.focus = Focus::Input;
+  EXPECT_EQ(MoveKeyFocus(s.f, true), 0);
+  EXPECT_EQ(KeyboardOwner(s.f), Focus::Form);
+  s.f.focus = Focus::None;  // Qt's own move took it elsewhere meanwhile
+  EXPECT_EQ(MoveKeyFocus(s.f, true), -1);
+  EXPECT_EQ(KeyboardOwner(s.f), Focus::Input);
+  MoveKeyFocus(s.f, true);
+  KeyboardTaken(s.f, Focus::Sbox2);
+  EXPECT_EQ(KeyFocusedArea(s.f), -1);
+  EXPECT_EQ(KeyboardOwner(s.f), Focus::Sbox2);
+}
+
+// A click on a control without areas is its press and a release inside its
+// bounds; a press elsewhere, or a release outside, clicks nothing.
+TEST_F(KeyboardFocusTest, AClickOnTheOpeningPictureOrTheMarkerIsItsPressAndReleaseInside) {
+  s.f.TelAber.width = 100;
+  s.f.TelAber.height = 50;
+  const struct {
+    const Control* pressed;
+    int x, y;
+    bool click;
+  } cases[] = {{&s.f.TelAber, 10, 10, true},  {&s.f.TelAber, 99, 49, true}, {&s.f.TelAber, 100, 10, false},
+               {&s.f.TelAber, -1, 10, false}, {&s.f.Voce, 10, 10, false},    {nullptr, 10, 10, false}};
+  for (const auto& c : cases) {
+    if (c.pressed) ControlPressed(s.f, *c.pressed);
+    EXPECT_EQ(ControlReleased(s.f, s.f.TelAber, c.x, c.y), c.click) << c.x << "," << c.y;
+    EXPECT_FALSE(ControlReleased(s.f, s.f.TelAber, 10, 10));  // the press is used up
   }
 }
 
