@@ -49,9 +49,10 @@ class MainWindow : public QWidget {
   // back in the queue for when the script has ended.
   void SetCloseRequestsOnly(bool only) { closeRequestsOnly_ = only; }
 
-  // The window drawn zoom times larger (1 to kMaxZoom): geometry, fonts and the
-  // web page are zoomed, pictures enlarged pixel by pixel. The engine, the
-  // mouse handlers and the automation keep design pixels.
+  // The window drawn zoom times larger (1 to kMaxZoom, and no larger than the
+  // free area of the screen it is on, which it is moved onto): geometry, fonts
+  // and the web page are zoomed, pictures enlarged pixel by pixel. The engine,
+  // the mouse handlers and the automation keep design pixels.
   void SetZoom(int zoom);
   int Zoom() const { return zoom_; }
   int startZoom = 1;  // where Ctrl+0 goes back to
@@ -96,6 +97,7 @@ class MainWindow : public QWidget {
   void SyncReadAloud();
   void SetAccessibleNames();
   void WatchZoomKeys();
+  void ShowZoom();  // the model's zoom applied to the widgets
   QRect Zoomed(const QRect& r) const { return lumora::Zoomed(r, zoom_); }
 
   TForm1& f_;

@@ -2,12 +2,13 @@
 // keyboard's focus ring over the clickable areas, reading aloud, and the zoom.
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <algorithm>
 #include <optional>
 
 #include "core/text1252.h"
-#include "core/zoom.h"
 #include "input/keyboard_focus.h"
+#include "input/window_zoom.h"
 #include "qt/accessible_names.h"
 #include "qt/main_window.h"
 #include "view/read_aloud.h"
@@ -58,15 +59,19 @@ class ZoomKeys : public QObject {
 void MainWindow::WatchZoomKeys() { qApp->installEventFilter(new ZoomKeys(this)); }
 
 void MainWindow::SetZoom(int zoom) {
-  zoom = std::clamp(zoom, 1, kMaxZoom);
-  if (zoom == zoom_) return;
-  zoom_ = f_.zoom = zoom;
+  const QScreen* on = screen();
+  const QRect area = on ? on->availableGeometry() : QRect();
+  if (ZoomWindow(f_, zoom, {area.x(), area.y(), area.width(), area.height()})) ShowZoom();
+}
+
+void MainWindow::ShowZoom() {
+  zoom_ = f_.zoom;
   for (ImageWidget* w : {imp_, btFim_, telCmd_, tela_, tela3_, mapJog_, voce_, telAber_}) {
-    w->zoom = zoom;
+    w->zoom = zoom_;
     w->update();
   }
-  for (MemoWidget* m : {msg_, msgMd0_}) m->document()->setDocumentMargin(zoom);
-  web_->SetZoom(zoom);
+  for (MemoWidget* m : {msg_, msgMd0_}) m->document()->setDocumentMargin(zoom_);
+  web_->SetZoom(zoom_);
   shownShape_ = QRegion();  // the outline is scaled again
   Sync();
 }

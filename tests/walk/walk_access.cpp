@@ -3,7 +3,9 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QTemporaryDir>
+#include <array>
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "walk/walk_support.h"
 
@@ -93,6 +95,35 @@ TEST(WalkAccess, TheZoomKeysZoomWhilePlayingToTheSamePixelsAsTheCommandLine) {
   const QImage a(keyed), b(asked);
   ASSERT_EQ(a.size(), QSize(1800, 840));
   EXPECT_TRUE(a == b);
+}
+
+// On a screen of 2000 by 1000 the window goes no larger than zoom 2 (1800 by
+// 840), by the keys or by --zoom, and each zoom moves it back onto the screen.
+TEST(WalkAccess, TheZoomStopsWhereTheWindowWouldNotFitItsScreenAndKeepsTheWindowOnIt) {
+  const HeadlessScreen screen(2000, 1000);
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString shot = dir.filePath("zoomed.png");
+  const struct {
+    const char* walk;
+    const char* zoomOption;
+    std::vector<std::array<int, 3>> steps;  // zoom, left, top after each step
+  } cases[] = {
+      {"start\nkey Ctrl+plus\nkey Ctrl+plus\nkey Ctrl+minus\nkey Ctrl+0\n", "1",
+       {{1, 549, 289}, {1, 549, 289}, {2, 200, 160}, {2, 200, 160}, {1, 200, 160}, {1, 200, 160}}},
+      {"start\nkey Ctrl+plus\nkey Ctrl+minus\nkey Ctrl+0\n", "3",
+       {{2, 99, 79}, {2, 99, 79}, {2, 99, 79}, {1, 99, 79}, {2, 99, 79}}},
+  };
+  for (const auto& c : cases) {
+    const WalkResult r = PlayWalk("access", QString(c.walk) + "shot " + shot + "\n", {"--zoom", c.zoomOption});
+    ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+    for (size_t i = 0; i < c.steps.size(); ++i) {
+      const QJsonObject s = State(r, static_cast<int>(i)), window = s["window"].toObject();
+      EXPECT_EQ((std::array<int, 3>{s["zoom"].toInt(), window["left"].toInt(), window["top"].toInt()}), c.steps[i])
+          << c.zoomOption << " step " << i;
+    }
+    EXPECT_EQ(QImage(shot).size(), QSize(900, 420) * c.steps.back()[0]) << c.zoomOption;
+  }
 }
 
 }  // namespace
