@@ -136,6 +136,9 @@ struct TForm1 {
   // Reading aloud: on or off, and the texts last read, so each is read once.
   struct ReadAloud {
     bool on = false;
+    // A player's action started a run: the reading still going on stops before
+    // the run's texts are read.
+    bool newAction = false;
     bool toldUnavailable = false;  // the player was told there is no speech engine
     std::string notice;            // what the window is to show the player once, then clears
     std::string msg, memo0, memo3, page;

@@ -9,6 +9,7 @@
 #include "input/vocabulary.h"
 #include "media/click_sounds.h"
 #include "script/run_script.h"
+#include "view/read_aloud.h"
 #include "view/typing.h"
 
 namespace lumora {
@@ -48,6 +49,7 @@ void AnswerUnknown(TForm1& f, const Vocabulary& vocabulary, const TypedWords& wo
 }
 
 void RunFieldCommand(TForm1& f) {
+  ReadAfterNewAction(f);
   if (f.Input.text.empty()) {
     ShowPlaceAgain(f);
     return;
@@ -71,6 +73,7 @@ void RunFieldCommand(TForm1& f) {
 // An arrow walks through its compass exit; an empty exit leaves the field as it is.
 void WalkExit(TForm1& f, const std::string& exit) {
   if (exit.empty()) return;
+  ReadAfterNewAction(f);
   const std::string reference = exit;  // the run resets the exits it came from
   f.Input.text.clear();
   RunScript(f, reference);

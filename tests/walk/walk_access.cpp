@@ -14,6 +14,8 @@ namespace {
 
 QJsonObject State(const WalkResult& r, int n) { return r.Step(n)["state"].toObject(); }
 
+// A click from the keyboard on an area stops the reading still going on ("")
+// before the door's text is read; so does F6, turning reading off.
 TEST(WalkAccess, EnterStartsTabAndEnterClickTheSecondDoorEveryMessageIsReadUntilF6) {
   const WalkResult r = PlayWalk("access", GameWalkthrough("access"), {"--speak"});
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
@@ -27,11 +29,11 @@ TEST(WalkAccess, EnterStartsTabAndEnterClickTheSecondDoorEveryMessageIsReadUntil
       {1, -1, "start", {"Uma sala com tres portas."}},
       {2, 0, "start", {}},
       {3, 1, "start", {}},
-      {4, -1, "dois", {"A porta dois se abre."}},  // the new page's one area is not in the ring yet
-      {5, 0, "dois", {}},                          // Shift+Tab from the input line: the last area
-      {6, 0, "start", {"Uma sala com tres portas."}},
-      {7, -1, "start", {}},  // Shift+Tab before the first area: back to the input line
-      {8, -1, "start", {}},  // F6 in the input line: reading off
+      {4, -1, "dois", {"", "A porta dois se abre."}},  // the new page's one area is not in the ring yet
+      {5, 0, "dois", {}},                              // Shift+Tab from the input line: the last area
+      {6, 0, "start", {"", "Uma sala com tres portas."}},
+      {7, -1, "start", {}},   // Shift+Tab before the first area: back to the input line
+      {8, -1, "start", {""}},  // F6 in the input line: reading off
       {9, 0, "start", {}},
       {10, 0, "um", {}},  // the door opened (its page has an area in slot 0 again), nothing read
   };
@@ -42,6 +44,15 @@ TEST(WalkAccess, EnterStartsTabAndEnterClickTheSecondDoorEveryMessageIsReadUntil
     EXPECT_EQ(s["spoken"].toArray(), c.spoken) << c.step;
   }
   EXPECT_EQ(State(r, 4)["registers"].toArray()[1].toString(), "dois");
+}
+
+// The third door's two messages, a pause apart, are both read in turn: the
+// second does not cut the first off. The click first stops the reading.
+TEST(WalkAccess, TheMessagesOfOneRunAreReadOneAfterTheOther) {
+  const WalkResult r = PlayWalk("access", "start\nclick tel 240 35\n", {"--speak"});
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  EXPECT_EQ(State(r, 2)["spoken"].toArray(),
+            (QJsonArray{"", "A porta tres se abre.", QString::fromUtf8("Atrás dela, um corredor.")}));
 }
 
 // The same walk at zoom 1 and 2: the picture screen's pixels doubled, nearest
