@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -31,8 +32,33 @@ using namespace lumora;
 
 namespace {
 
-void PrepareEnvironment(const Options& o) {
-  if (o.headless) qputenv("QT_QPA_PLATFORM", "offscreen");
+// The offscreen platform's own screen is 800 by 600, smaller than the window:
+// headless runs get one virtual screen with room for the window at every zoom.
+constexpr char kHeadlessScreens[] =
+    R"({"screens":[{"name":"headless","x":0,"y":0,"width":3840,"height":2160,)"
+    R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})";
+
+// Headless runs are on Qt's offscreen platform, on the virtual screen above,
+// which the platform reads from a file as the application starts. Options
+// given to the offscreen platform already ("offscreen:configfile=FILE", other
+// screens) are kept.
+std::unique_ptr<QTemporaryFile> UseOffscreenPlatform() {
+  if (qgetenv("QT_QPA_PLATFORM").startsWith("offscreen:")) return nullptr;
+  auto screens = std::make_unique<QTemporaryFile>();
+  QByteArray platform = "offscreen";
+  if (screens->open() && !screens->fileName().contains(':')) {
+    screens->write(kHeadlessScreens);
+    screens->flush();
+    platform += ":configfile=" + QFile::encodeName(screens->fileName());
+  }
+  qputenv("QT_QPA_PLATFORM", platform);
+  return screens;
+}
+
+// Returns what must live until the application has started.
+std::unique_ptr<QTemporaryFile> PrepareEnvironment(const Options& o) {
+  std::unique_ptr<QTemporaryFile> screens;
+  if (o.headless) screens = UseOffscreenPlatform();
   // QtWebEngine's sandbox cannot run as root.
   if (geteuid() == 0) {
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
@@ -42,10 +68,12 @@ void PrepareEnvironment(const Options& o) {
   // No OpenGL context is shared for QtWebEngine at start (under X, making one
   // costs more than the rest of the start-up together): the web view's module
   // makes it when the first model-2 page is shown.
+  return screens;
 }
 
-// The zoom the window starts with: the one asked for, or the largest the
-// screen has room for (on top of the screen's own pixel ratio, which Qt
+// The zoom the window is to start with: the one asked for (the window then
+// takes it as far as the screen has room), or the largest that leaves a fifth
+// of the screen free (on top of the screen's own pixel ratio, which Qt
 // applies). Headless runs stay at 1 unless asked.
 int StartZoom(const Options& o) {
   if (o.zoom != 0) return o.zoom;
@@ -89,10 +117,14 @@ int Fail(const std::string& text) {
   return kExitUsage;
 }
 
+// Centred on the screen's free area, and on it where the window is the larger.
 void CentreOnScreen(MainWindow& window) {
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
-    window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
+    const QPoint centred = area.center() - QPoint(window.width() / 2, window.height() / 2);
+    const WindowPlace at = OntoArea({centred.x(), centred.y()}, window.width(), window.height(),
+                                    {area.x(), area.y(), area.width(), area.height()});
+    window.move(at.left, at.top);
   }
 }
 
@@ -118,8 +150,9 @@ int RunGame(QApplication& app, const Options& options, const GameLocation& game,
   MainWindow window(form, std::move(web));
   platform->Attach(&form, &window);
   if (options.speak) SetReadAloud(form, true);
-  window.startZoom = StartZoom(options);
-  window.SetZoom(window.startZoom);
+  // The zoom asked for, as large as the screen has room for.
+  window.SetZoom(StartZoom(options));
+  window.startZoom = window.Zoom();
   CentreOnScreen(window);
   bool destroyed = false;
   auto destroy = [&] {
@@ -174,9 +207,10 @@ int main(int argc, char** argv) {
   // Before the application opens the display: without a game there is nothing to show.
   const GameLocation game = LocateGame(options.game, argv[0]);
   if (!game.error.empty()) return Fail(game.error);
-  PrepareEnvironment(options);
+  std::unique_ptr<QTemporaryFile> startOnly = PrepareEnvironment(options);
   InstallStopSignals();
   QApplication app(argc, argv);
+  startOnly.reset();
   // Named after the program, not after a link that started it.
   QCoreApplication::setApplicationName(QStringLiteral("lumora"));
   QCoreApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));

@@ -77,8 +77,10 @@ class Platform {
 
   // Reading aloud. Whether a speech engine can speak; asking may load it.
   virtual bool SpeechAvailable() = 0;
-  // Reads a Windows-1252 text aloud, cutting off the reading still going on.
+  // Reads a Windows-1252 text aloud once the texts given before it are read.
   virtual void Speak(const std::string& text) = 0;
+  // Stops the reading going on and drops the texts still waiting.
+  virtual void StopSpeaking() = 0;
 };
 
 }  // namespace lumora

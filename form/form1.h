@@ -133,6 +133,9 @@ struct TForm1 {
   int pressX = 0, pressY = 0;  // where a window drag was grabbed (Imp, TelAber)
   // The clickable area in the keyboard's focus ring (Tab), -1 for none.
   int keyFocusArea = -1;
+  // The input line's command keys that went down in it, one bit per InputKey,
+  // until they come up.
+  unsigned inputKeysDown = 0;
   // The area Enter or Space went down on in the ring, until the key comes up.
   int keyPressArea = -1;
   // The control without areas a mouse button went down on, until it comes up
@@ -141,6 +144,9 @@ struct TForm1 {
   // Reading aloud: on or off, and the texts last read, so each is read once.
   struct ReadAloud {
     bool on = false;
+    // A player's action started a run: the reading still going on stops before
+    // the run's texts are read.
+    bool newAction = false;
     bool toldUnavailable = false;  // the player was told there is no speech engine
     std::string notice;            // what the window is to show the player once, then clears
     std::string msg, memo0, memo3, page;

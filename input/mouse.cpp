@@ -15,6 +15,7 @@
 #include "script/run_script.h"
 #include "view/picture_draw.h"
 #include "view/picture_loader.h"
+#include "view/read_aloud.h"
 
 namespace lumora {
 namespace {
@@ -87,6 +88,7 @@ void Follow(TForm1& f, MouseSurface s, const std::string& reference) {
   } else if (IsWebReference(reference)) {
     OpenWebReference(f, reference);
   } else {
+    ReadAfterNewAction(f);
     if (s == MouseSurface::Tela) f.platform.ProcessMessages(Platform::PlayerInput::Held);
     RunScript(f, reference);
   }

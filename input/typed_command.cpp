@@ -11,6 +11,7 @@
 #include "input/vocabulary.h"
 #include "media/click_sounds.h"
 #include "script/run_script.h"
+#include "view/read_aloud.h"
 #include "view/typing.h"
 
 namespace lumora {
@@ -50,6 +51,7 @@ void AnswerUnknown(TForm1& f, const Vocabulary& vocabulary, const TypedWords& wo
 }
 
 void RunFieldCommand(TForm1& f) {
+  ReadAfterNewAction(f);
   if (f.Input.text.empty()) {
     ShowPlaceAgain(f);
     return;
@@ -73,6 +75,7 @@ void RunFieldCommand(TForm1& f) {
 // An arrow walks through its compass exit; an empty exit leaves the field as it is.
 void WalkExit(TForm1& f, const std::string& exit) {
   if (exit.empty()) return;
+  ReadAfterNewAction(f);
   const std::string reference = exit;  // the run resets the exits it came from
   f.Input.text.clear();
   RunScript(f, reference);
@@ -118,7 +121,17 @@ TypedWords SplitWords(std::string_view command) {
   return words;
 }
 
-void InputKeyDown(TForm1& f) { PlayClickSound(f, "clk3.wav"); }
+void InputKeyDown(TForm1& f, InputKey key) {
+  if (key != InputKey::Other) f.inputKeysDown |= 1u << static_cast<unsigned>(key);
+  PlayClickSound(f, "clk3.wav");
+}
+
+void InputKeyReleased(TForm1& f, InputKey key) {
+  const unsigned bit = 1u << static_cast<unsigned>(key);
+  if (!(f.inputKeysDown & bit)) return;
+  f.inputKeysDown &= ~bit;
+  InputKeyUp(f, key);
+}
 
 void InputKeyUp(TForm1& f, InputKey key) {
   switch (key) {

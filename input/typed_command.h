@@ -37,13 +37,19 @@ TypedWords SplitWords(std::string_view command);
 
 // The press of any key in Input, repeats included: the key click "clk3.wav",
 // each one cutting off the one before.
-void InputKeyDown(TForm1& f);
+// A command key is noted, so that its release acts.
+void InputKeyDown(TForm1& f, InputKey key = InputKey::Other);
 
 // The release of a key in Input: F1, F2 and F4 enter the configured commands,
 // F3 recalls the last one, the arrows walk the compass exits, Enter runs the
 // field's command through the vocabulary. An unreadable vocabulary raises
 // ScriptError with the field's text kept.
 void InputKeyUp(TForm1& f, InputKey key);
+// The release of a command key from the window: it acts (InputKeyUp) only when
+// the key went down in the input line. An Enter that started the game on the
+// opening screen, or clicked an area in the focus ring, comes up in the input
+// line only because the keyboard moved there meanwhile.
+void InputKeyReleased(TForm1& f, InputKey key);
 
 // Any key, click or change in MsgMd0 moves the focus to Input while Input is visible.
 void MsgMd0PassFocus(TForm1& f);

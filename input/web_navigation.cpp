@@ -5,6 +5,7 @@
 #include "core/text1252.h"
 #include "form/form1.h"
 #include "script/run_script.h"
+#include "view/read_aloud.h"
 
 namespace lumora {
 std::string AddressFromBrowser(std::string_view reported) {
@@ -29,6 +30,7 @@ void WebBNavigateComplete2(TForm1& f, const std::string& address) {
   const std::string reference = address.substr(at + 4);
   f.platform.ProcessMessages(Platform::PlayerInput::Held);
   if (Contains(reference, ".htm")) return;
+  ReadAfterNewAction(f);
   RunScript(f, reference);
 }
 

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "core/zoom.h"
 #include "form/form1.h"
 #include "input/mouse.h"
 #include "input/typed_command.h"
@@ -29,8 +28,6 @@ void MsgMd0Touched(TForm1& f) {
   f.focus = Focus::MsgMd0;
   MsgMd0PassFocus(f);
 }
-
-void ZoomChanged(TForm1& f, int zoom) { f.zoom = std::clamp(zoom, 1, kMaxZoom); }
 
 bool WebViewWanted(const TForm1& f) {
   return !f.WebB.created && f.Abok0.pageIndex == 0 && f.Abok1.ActivePage() == "2";

@@ -24,9 +24,6 @@ void KeyboardTaken(TForm1& f, Focus to);
 // hands it on to the input line while that is visible.
 void MsgMd0Touched(TForm1& f);
 
-// The window is drawn at another zoom (1 to kMaxZoom).
-void ZoomChanged(TForm1& f, int zoom);
-
 // The web view is started the first time a model-2 page shows; a game that
 // never shows one never loads the web engine.
 bool WebViewWanted(const TForm1& f);

@@ -29,6 +29,7 @@ class HeadlessPlatform : public QtPlatform {
   // Readings are only recorded (QtPlatform::spoken), never spoken.
   bool SpeechAvailable() override { return true; }
   void Speak(const std::string& text) override { spoken.push_back(text); }
+  void StopSpeaking() override { spoken.emplace_back(); }
 
  private:
   int64_t now_ = 0;

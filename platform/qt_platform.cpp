@@ -156,6 +156,11 @@ void QtPlatform::Speak(const std::string& text) {
   if (SpeechAvailable()) speech_->Say(QStringFromCp1252(text));
 }
 
+void QtPlatform::StopSpeaking() {
+  spoken.emplace_back();
+  if (speech_) speech_->Stop();
+}
+
 void QtPlatform::StopIdleTimer() {
   idleTimer_.stop();
   idleTick_ = nullptr;

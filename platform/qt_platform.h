@@ -49,6 +49,7 @@ class QtPlatform : public Platform {
   bool CanWriteFolder(const std::string& folder) override;
   bool SpeechAvailable() override;
   void Speak(const std::string& text) override;
+  void StopSpeaking() override;
 
   // Called at every point where pending messages are processed: the walkthrough
   // delivers its "> " actions there.
@@ -58,7 +59,8 @@ class QtPlatform : public Platform {
   // Addresses handed to the browser, for the automation.
   std::vector<std::string> opened;
   bool openInBrowser = true;
-  // Texts read aloud (Windows-1252), for the automation.
+  // Texts read aloud (Windows-1252), in order, for the automation; an empty
+  // one where the reading was stopped.
   std::vector<std::string> spoken;
 
  protected:

@@ -2,6 +2,8 @@
 // speaking Portuguese when a Portuguese voice exists. The engine lives on a
 // thread of its own: speech-dispatcher answers over a socket, and a server
 // that hangs (no sound device behind it) must not hang the game with it.
+// QTextToSpeech cuts off its reading for a new text: the texts wait in a queue
+// of our own, and each is said when the engine is ready again.
 #include <QLocale>
 #include <QSemaphore>
 #include <QTextToSpeech>
@@ -9,6 +11,7 @@
 #include <atomic>
 
 #include "platform/speech.h"
+#include "platform/speech_queue.h"
 
 namespace lumora {
 namespace {
@@ -23,6 +26,9 @@ class QtSpeech : public Speech {
     QMetaObject::invokeMethod(worker_, [this] {
       tts_ = new QTextToSpeech;
       ChoosePortuguese();
+      QObject::connect(tts_, &QTextToSpeech::stateChanged, worker_, [this](QTextToSpeech::State state) {
+        if (state == QTextToSpeech::Ready || state == QTextToSpeech::Error) SayNow(queue_.Done());
+      });
       available_ = tts_->state() != QTextToSpeech::Error;
       answered_.release();
     });
@@ -48,13 +54,22 @@ class QtSpeech : public Speech {
   }
   void Say(const QString& text) override {
     if (!Available()) return;
-    QMetaObject::invokeMethod(worker_, [this, text] {
+    QMetaObject::invokeMethod(worker_, [this, text] { SayNow(queue_.Add(text)); });
+  }
+  void Stop() override {
+    if (!Available()) return;
+    QMetaObject::invokeMethod(worker_, [this] {
+      queue_.Clear();
       tts_->stop();
-      tts_->say(text);
     });
   }
 
  private:
+  // On the thread: the text the queue says is due now, if any.
+  void SayNow(const std::optional<QString>& text) {
+    if (text) tts_->say(*text);
+  }
+
   // Games are written in Portuguese; Brazil's voice first, then any.
   void ChoosePortuguese() {
     QLocale chosen;
@@ -70,6 +85,7 @@ class QtSpeech : public Speech {
   QThread* thread_ = new QThread;
   QObject* worker_ = new QObject;
   QTextToSpeech* tts_ = nullptr;  // made, used and deleted on the thread
+  SpeechQueue queue_;             // used on the thread only
   QSemaphore answered_;
   std::atomic<bool> available_ = false;
   bool decided_ = false, answeredInTime_ = false;

@@ -12,8 +12,10 @@ class Speech {
   virtual ~Speech() = default;
   // Whether an engine answered; without one Say does nothing.
   virtual bool Available() = 0;
-  // Reads the text, stopping the reading still going on.
+  // Reads the text once the texts said before it are read.
   virtual void Say(const QString& text) = 0;
+  // Stops the reading going on and drops the texts still waiting.
+  virtual void Stop() = 0;
 };
 
 // The module's one entry: a new speech, owned by the caller.

@@ -92,10 +92,10 @@ void MainWindow::WireInput() {
   w_.input->onKeyRelease = [this](int key) {
     const InputKey k = InputKeyOf(key);
     if (k == InputKey::Other) return false;
-    Enter([this, k] { InputKeyUp(f_, k); });
+    Enter([this, k] { InputKeyReleased(f_, k); });
     return true;
   };
-  w_.input->onKeyDown = [this] { Enter([this] { InputKeyDown(f_); }); };
+  w_.input->onKeyDown = [this](int key) { Enter([this, key] { InputKeyDown(f_, InputKeyOf(key)); }); };
   // A copy of the text: the entry never refers to the caller's frame.
   w_.input->onEdited = [this](const std::string& text) { Enter([this, text] { InputEdited(f_, text); }); };
 }

@@ -53,9 +53,10 @@ class MainWindow : public QWidget {
 
   std::function<void()> onExit;  // called when the program is to end
 
-  // The window drawn zoom times larger (1 to kMaxZoom): geometry, fonts and the
-  // web page are zoomed, pictures enlarged pixel by pixel. The engine, the
-  // mouse handlers and the automation keep design pixels.
+  // The window drawn zoom times larger (1 to kMaxZoom, and no larger than the
+  // free area of the screen it is on, which it is moved onto): geometry, fonts
+  // and the web page are zoomed, pictures enlarged pixel by pixel. The engine,
+  // the mouse handlers and the automation keep design pixels.
   void SetZoom(int zoom);
   int Zoom() const { return f_.zoom; }
   int startZoom = 1;  // where Ctrl+0 goes back to

@@ -3,12 +3,12 @@
 // and the zoom.
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <algorithm>
 #include <optional>
 
-#include "core/zoom.h"
 #include "input/keyboard_focus.h"
-#include "input/window_entries.h"
+#include "input/window_zoom.h"
 #include "qt/accessible_names.h"
 #include "qt/main_window.h"
 #include "view/read_aloud.h"
@@ -73,9 +73,9 @@ void MainWindow::WatchKeys() {
 }
 
 void MainWindow::SetZoom(int zoom) {
-  zoom = std::clamp(zoom, 1, kMaxZoom);
-  if (zoom == f_.zoom) return;
-  Enter([this, zoom] { ZoomChanged(f_, zoom); });
+  const QScreen* on = screen();
+  const QRect area = on ? on->availableGeometry() : QRect();
+  if (!ZoomWindow(f_, zoom, {area.x(), area.y(), area.width(), area.height()})) return;
   view_.SetZoom(f_.zoom);
   Sync();
 }

@@ -33,7 +33,6 @@ void EngineWeb::Navigate(const std::string& target) {
   lastTarget = target;
   pending_ = true;
   pendingIsHtml_ = false;
-  view_->SetZoomFactor(zoom_);
   Apply();
 }
 
@@ -88,6 +87,8 @@ void EngineWeb::Apply() {
   if (!view_ || !pending_) return;
   pending_ = false;
   state_ = 1;
+  // At the window's zoom, also a view made after the zoom changed.
+  view_->SetZoomFactor(zoom_);
   if (pendingIsHtml_) {
     view_->SetHtml(QStringFromCp1252(lastHtml), baseUrl_);
   } else if (lastTarget == "about:blank") {

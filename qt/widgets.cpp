@@ -210,7 +210,7 @@ void InputWidget::SyncText() {
 // The key click comes with the press, before the field edits, so it is heard
 // as the key goes down.
 void InputWidget::keyPressEvent(QKeyEvent* e) {
-  if (onKeyDown) onKeyDown();
+  if (onKeyDown) onKeyDown(e->key());
   QLineEdit::keyPressEvent(e);
 }
 

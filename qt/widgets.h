@@ -80,7 +80,7 @@ class InputWidget : public QLineEdit {
   const Edit& edit;
   // A key released, repeats left out: true when the engine took it as a command.
   std::function<bool(int key)> onKeyRelease;
-  std::function<void()> onKeyDown;  // every key pressed, repeats included
+  std::function<void(int key)> onKeyDown;  // every key pressed, repeats included
   std::function<void(const std::string& text)> onEdited;
   // Brings the shown text in line with the model.
   void SyncText();

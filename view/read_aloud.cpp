@@ -2,6 +2,7 @@
 #include "view/read_aloud.h"
 
 #include <cctype>
+#include <utility>
 
 #include "core/strings.h"
 #include "form/form1.h"
@@ -91,15 +92,20 @@ bool SetReadAloud(TForm1& f, bool on) {
     on = false;
   }
   if (on && !r.on) r.msg = r.memo0 = r.memo3 = r.page = "";  // what is shown now is read next
+  if (!on && r.on) f.platform.StopSpeaking();
   r.on = on;
   return on;
 }
 
 bool ToggleReadAloud(TForm1& f) { return SetReadAloud(f, !f.readAloud.on); }
 
+void ReadAfterNewAction(TForm1& f) { f.readAloud.newAction = true; }
+
 void ReadNewTexts(TForm1& f) {
   auto& r = f.readAloud;
+  const bool newAction = std::exchange(r.newAction, false);
   if (!r.on) return;
+  if (newAction) f.platform.StopSpeaking();
   const DisplayModel model = f.Model();
   std::string words;
   auto add = [&](const std::string& part) {

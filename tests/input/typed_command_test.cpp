@@ -193,6 +193,30 @@ TEST_F(TypedCommandTest, EmptyEnterShowsThePlaceAgain) {
   EXPECT_EQ(s->f.lastCommand, "");  // an empty Enter is no command
 }
 
+// A command key acts on its release only when it went down in the input line:
+// the Enter that started the game, or clicked an area in the ring, comes up
+// there only because the keyboard moved meanwhile.
+TEST_F(TypedCommandTest, AKeyActsOnlyWhenItWentDownInTheInputLine) {
+  Play("1");
+  const struct {
+    const char* what;
+    bool down;
+    int releases;
+    std::vector<std::string> ran;
+  } cases[] = {{"pressed here", true, 1, {"inv.scp"}},
+               {"pressed elsewhere", false, 1, {}},
+               {"released twice", true, 2, {"inv.scp"}}};
+  for (const auto& c : cases) {
+    s->trace.clear();
+    if (c.down) InputKeyDown(s->f, InputKey::Enter);
+    for (int i = 0; i < c.releases; ++i) {
+      s->f.Input.text = "inventario";
+      InputKeyReleased(s->f, InputKey::Enter);
+    }
+    EXPECT_EQ(Ran(), c.ran) << c.what;
+  }
+}
+
 TEST_F(TypedCommandTest, BlanksOnlyMatchTheFirstLineWithAnEmptyPhrase) {
   Play("1");
   Type("   ");

@@ -51,9 +51,11 @@ class FakePlatform : public Platform {
   std::string userDataFolder;
   std::vector<std::string> readOnlyFolders;
 
-  // Reading aloud: the texts read, in order; speechAvailable says whether an engine exists.
+  // Reading aloud: the texts read, in order, an empty one where the reading was
+  // stopped; speechAvailable says whether an engine exists.
   bool SpeechAvailable() override { return speechAvailable; }
   void Speak(const std::string& text) override { spoken.push_back(text); }
+  void StopSpeaking() override { spoken.emplace_back(); }
   bool speechAvailable = true;
   std::vector<std::string> spoken;
 

@@ -3,7 +3,9 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QTemporaryDir>
+#include <array>
 #include <gtest/gtest.h>
+#include <vector>
 
 #include "walk/walk_support.h"
 
@@ -12,6 +14,8 @@ namespace {
 
 QJsonObject State(const WalkResult& r, int n) { return r.Step(n)["state"].toObject(); }
 
+// A click from the keyboard on an area stops the reading still going on ("")
+// before the door's text is read; so does F6, turning reading off.
 TEST(WalkAccess, EnterStartsTabAndEnterClickTheSecondDoorEveryMessageIsReadUntilF6) {
   const WalkResult r = PlayWalk("access", GameWalkthrough("access"), {"--speak"});
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
@@ -25,11 +29,11 @@ TEST(WalkAccess, EnterStartsTabAndEnterClickTheSecondDoorEveryMessageIsReadUntil
       {1, -1, "start", {"Uma sala com tres portas."}},
       {2, 0, "start", {}},
       {3, 1, "start", {}},
-      {4, -1, "dois", {"A porta dois se abre."}},  // the new page's one area is not in the ring yet
-      {5, 0, "dois", {}},                          // Shift+Tab from the input line: the last area
-      {6, 0, "start", {"Uma sala com tres portas."}},
-      {7, -1, "start", {}},  // Shift+Tab before the first area: back to the input line
-      {8, -1, "start", {}},  // F6 in the input line: reading off
+      {4, -1, "dois", {"", "A porta dois se abre."}},  // the new page's one area is not in the ring yet
+      {5, 0, "dois", {}},                              // Shift+Tab from the input line: the last area
+      {6, 0, "start", {"", "Uma sala com tres portas."}},
+      {7, -1, "start", {}},   // Shift+Tab before the first area: back to the input line
+      {8, -1, "start", {""}},  // F6 in the input line: reading off
       {9, 0, "start", {}},
       {10, 0, "um", {}},  // the door opened (its page has an area in slot 0 again), nothing read
   };
@@ -40,6 +44,15 @@ TEST(WalkAccess, EnterStartsTabAndEnterClickTheSecondDoorEveryMessageIsReadUntil
     EXPECT_EQ(s["spoken"].toArray(), c.spoken) << c.step;
   }
   EXPECT_EQ(State(r, 4)["registers"].toArray()[1].toString(), "dois");
+}
+
+// The third door's two messages, a pause apart, are both read in turn: the
+// second does not cut the first off. The click first stops the reading.
+TEST(WalkAccess, TheMessagesOfOneRunAreReadOneAfterTheOther) {
+  const WalkResult r = PlayWalk("access", "start\nclick tel 240 35\n", {"--speak"});
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  EXPECT_EQ(State(r, 2)["spoken"].toArray(),
+            (QJsonArray{"", "A porta tres se abre.", QString::fromUtf8("Atrás dela, um corredor.")}));
 }
 
 // The same walk at zoom 1 and 2: the picture screen's pixels doubled, nearest
@@ -93,6 +106,35 @@ TEST(WalkAccess, TheZoomKeysZoomWhilePlayingToTheSamePixelsAsTheCommandLine) {
   const QImage a(keyed), b(asked);
   ASSERT_EQ(a.size(), QSize(1800, 840));
   EXPECT_TRUE(a == b);
+}
+
+// On a screen of 2000 by 1000 the window goes no larger than zoom 2 (1800 by
+// 840), by the keys or by --zoom, and each zoom moves it back onto the screen.
+TEST(WalkAccess, TheZoomStopsWhereTheWindowWouldNotFitItsScreenAndKeepsTheWindowOnIt) {
+  const HeadlessScreen screen(2000, 1000);
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString shot = dir.filePath("zoomed.png");
+  const struct {
+    const char* walk;
+    const char* zoomOption;
+    std::vector<std::array<int, 3>> steps;  // zoom, left, top after each step
+  } cases[] = {
+      {"start\nkey Ctrl+plus\nkey Ctrl+plus\nkey Ctrl+minus\nkey Ctrl+0\n", "1",
+       {{1, 549, 289}, {1, 549, 289}, {2, 200, 160}, {2, 200, 160}, {1, 200, 160}, {1, 200, 160}}},
+      {"start\nkey Ctrl+plus\nkey Ctrl+minus\nkey Ctrl+0\n", "3",
+       {{2, 99, 79}, {2, 99, 79}, {2, 99, 79}, {1, 99, 79}, {2, 99, 79}}},
+  };
+  for (const auto& c : cases) {
+    const WalkResult r = PlayWalk("access", QString(c.walk) + "shot " + shot + "\n", {"--zoom", c.zoomOption});
+    ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+    for (size_t i = 0; i < c.steps.size(); ++i) {
+      const QJsonObject s = State(r, static_cast<int>(i)), window = s["window"].toObject();
+      EXPECT_EQ((std::array<int, 3>{s["zoom"].toInt(), window["left"].toInt(), window["top"].toInt()}), c.steps[i])
+          << c.zoomOption << " step " << i;
+    }
+    EXPECT_EQ(QImage(shot).size(), QSize(900, 420) * c.steps.back()[0]) << c.zoomOption;
+  }
 }
 
 }  // namespace

@@ -167,5 +167,28 @@ TEST(WalkSpine, ALinkClickedInTheRealWebViewRunsItsScript) {
   EXPECT_TRUE(after["html"].toString().contains(QString::fromUtf8("<p id=outra>Outra página</p>")));
 }
 
+// The program alone in the game's folder, without the web view's module beside
+// it: the first page is kept, not shown, and the game goes on; its links are
+// still followed.
+TEST(WalkSpine, WithoutTheWebViewsModuleThePagesAreNotShownAndTheGameGoesOn) {
+  WalkResult r = PlayWalk("spine", "close\n");
+  ASSERT_TRUE(QFile::copy(QStringLiteral(LUMORA_BIN), r.folder + "/spine"));
+  r = PlayAgain(r.folder, "start\nlink pagina\nkey Ctrl+plus\nlink outra&Prm=web\nquit\n", {"--web"},
+                r.folder + "/spine");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  EXPECT_TRUE(r.stderrText.contains("no web view")) << r.stderrText.toStdString();
+  ASSERT_EQ(r.steps.size(), 6u);
+  for (const auto& step : r.steps) EXPECT_TRUE(step["error"].isNull()) << step["error"].toString().toStdString();
+  const QJsonObject page = r.Step(2)["state"].toObject(), zoomed = r.Step(3)["state"].toObject(),
+                    followed = r.Step(4)["state"].toObject();
+  EXPECT_EQ(page["model"].toString(), "2");
+  EXPECT_TRUE(page["html"].toString().contains("Scp=outra&Prm=web"));
+  EXPECT_EQ(zoomed["zoom"].toInt(), 2);
+  EXPECT_EQ(followed["script"].toString(), "outra");
+  EXPECT_EQ(Strings(followed["registers"])[4], "web");
+  EXPECT_TRUE(followed["html"].toString().contains(QString::fromUtf8("Outra página")));
+  EXPECT_TRUE(r.Step(5)["state"].toObject()["exited"].toBool());
+}
+
 }  // namespace
 }  // namespace lumora::testing

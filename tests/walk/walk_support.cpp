@@ -77,4 +77,21 @@ WalkResult PlayWalk(const QString& game, const QString& walkthrough, const QStri
   return PlayAgain(folder, walkthrough, extra);
 }
 
+HeadlessScreen::HeadlessScreen(int width, int height) : before_(qgetenv("QT_QPA_PLATFORM")) {
+  auto dir = std::make_unique<QTemporaryDir>();
+  file_ = dir->filePath("screens.json");
+  Folders().push_back(std::move(dir));
+  QFile json(file_);
+  json.open(QIODevice::WriteOnly);
+  json.write(QStringLiteral(R"({"screens":[{"name":"test","x":0,"y":0,"width":%1,"height":%2,)"
+                            R"("logicalDpi":96,"logicalBaseDpi":96,"dpr":1}]})")
+                 .arg(width)
+                 .arg(height)
+                 .toUtf8());
+  json.close();
+  qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(file_));
+}
+
+HeadlessScreen::~HeadlessScreen() { qputenv("QT_QPA_PLATFORM", before_); }
+
 }  // namespace lumora::testing

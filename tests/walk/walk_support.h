@@ -29,4 +29,18 @@ QString GameWalkthrough(const QString& game);
 WalkResult PlayAgain(const QString& folder, const QString& walkthrough, const QStringList& extra = {},
                      const QString& program = {});
 
+// While it lives, the player's headless runs are on one virtual screen of that
+// size (the offscreen platform's options, passed on in QT_QPA_PLATFORM).
+class HeadlessScreen {
+ public:
+  HeadlessScreen(int width, int height);
+  ~HeadlessScreen();
+  HeadlessScreen(const HeadlessScreen&) = delete;
+  HeadlessScreen& operator=(const HeadlessScreen&) = delete;
+
+ private:
+  QByteArray before_;
+  QString file_;
+};
+
 }  // namespace lumora::testing
