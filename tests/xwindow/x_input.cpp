@@ -80,6 +80,14 @@ bool Type(const Target& t, const std::string& text) {
   return true;
 }
 
+// One colour channel of a true-colour pixel, as 8 bits.
+unsigned char Channel(unsigned long pixel, unsigned long mask) {
+  if (!mask) return 0;
+  const int shift = __builtin_ctzl(mask);
+  const unsigned long top = mask >> shift;
+  return static_cast<unsigned char>(((pixel & mask) >> shift) * 255 / top);
+}
+
 // The region's pixels as a binary PPM (P6), read from the screen the window shows on.
 bool Grab(const Target& t, int x, int y, int width, int height, const char* path) {
   XSync(t.d, False);
@@ -95,9 +103,8 @@ bool Grab(const Target& t, int x, int y, int width, int height, const char* path
   for (int row = 0; row < height; ++row) {
     for (int col = 0; col < width; ++col) {
       const unsigned long p = XGetPixel(image, col, row);
-      const unsigned char rgb[3] = {static_cast<unsigned char>((p & image->red_mask) >> 16),
-                                    static_cast<unsigned char>((p & image->green_mask) >> 8),
-                                    static_cast<unsigned char>(p & image->blue_mask)};
+      const unsigned char rgb[3] = {Channel(p, image->red_mask), Channel(p, image->green_mask),
+                                    Channel(p, image->blue_mask)};
       std::fwrite(rgb, 1, 3, out);
     }
   }
