@@ -3,48 +3,19 @@
 // waits and one that loops on pauses, and the unfinished run saves nothing.
 #include <QDir>
 #include <QElapsedTimer>
-#include <QThread>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
+
+#include "xvfb.h"
 
 namespace {
 
-QByteArray Read(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(bytes);
-}
-
-// An X server for one test, on the first free display.
-class Xvfb {
- public:
-  Xvfb() {
-    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
-    if (server_.waitForReadyRead(30000)) display_ = ":" + QString::fromLatin1(server_.readLine()).trimmed();
-  }
-  ~Xvfb() {
-    server_.terminate();
-    server_.waitForFinished(5000);
-  }
-  QString display() const { return display_; }
-  QProcessEnvironment Environment() const {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("DISPLAY", display_);
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    return env;
-  }
-
- private:
-  QProcess server_;
-  QString display_;
-};
+using lumora_x::Read;
+using lumora_x::Write;
+using lumora_x::Xvfb;
 
 TEST(RealWindow, TheCloseButtonEndsAScriptThatNeverEndsAndTheSaveIsKept) {
   Xvfb x;

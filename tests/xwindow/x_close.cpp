@@ -4,41 +4,10 @@
 // appeared within 30 seconds, 2 without a display.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <cstring>
 
-namespace {
-
-bool TitledLumora(Display* d, Window w) {
-  XTextProperty name;
-  if (!XGetWMName(d, w, &name) || !name.value) return false;
-  const bool found = std::strncmp(reinterpret_cast<const char*>(name.value), "Lumora", 6) == 0;
-  XFree(name.value);
-  return found;
-}
-
-// Qt puts its top-level windows straight under the root when no window manager
-// reparents them; one level deeper is looked at too.
-Window FindWindow(Display* d, Window under, int depth) {
-  Window root, parent, *children = nullptr;
-  unsigned int count = 0;
-  if (!XQueryTree(d, under, &root, &parent, &children, &count)) return 0;
-  Window found = 0;
-  for (unsigned int i = 0; i < count && !found; ++i) {
-    XWindowAttributes a;
-    if (XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable && TitledLumora(d, children[i]))
-      found = children[i];
-    else if (depth > 0)
-      found = FindWindow(d, children[i], depth - 1);
-  }
-  if (children) XFree(children);
-  return found;
-}
-
-}  // namespace
+#include "x_find.h"
 
 int main() {
   Display* d = XOpenDisplay(nullptr);
@@ -46,11 +15,7 @@ int main() {
     std::fprintf(stderr, "x_close: cannot open the display\n");
     return 2;
   }
-  Window w = 0;
-  for (int tries = 0; tries < 300 && !w; ++tries) {
-    w = FindWindow(d, DefaultRootWindow(d), 1);
-    if (!w) usleep(100 * 1000);
-  }
+  const Window w = lumora_x::WaitForWindow(d);
   if (!w) {
     std::fprintf(stderr, "x_close: no Lumora window\n");
     return 1;

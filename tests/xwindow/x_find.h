@@ -1,0 +1,48 @@
+// Finds the player's top-level window on an X display: the viewable window whose title starts with "Lumora".
+#pragma once
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <unistd.h>
+
+#include <cstring>
+
+namespace lumora_x {
+
+inline bool TitledLumora(Display* d, Window w) {
+  XTextProperty name;
+  if (!XGetWMName(d, w, &name) || !name.value) return false;
+  const bool found = std::strncmp(reinterpret_cast<const char*>(name.value), "Lumora", 6) == 0;
+  XFree(name.value);
+  return found;
+}
+
+// Qt puts its top-level windows straight under the root when no window manager
+// reparents them; one level deeper is looked at too.
+inline Window FindWindow(Display* d, Window under, int depth) {
+  Window root, parent, *children = nullptr;
+  unsigned int count = 0;
+  if (!XQueryTree(d, under, &root, &parent, &children, &count)) return 0;
+  Window found = 0;
+  for (unsigned int i = 0; i < count && !found; ++i) {
+    XWindowAttributes a;
+    if (XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable && TitledLumora(d, children[i]))
+      found = children[i];
+    else if (depth > 0)
+      found = FindWindow(d, children[i], depth - 1);
+  }
+  if (children) XFree(children);
+  return found;
+}
+
+// The window once it is viewable, looked for every 100 ms for up to 30 seconds; 0 when it never shows.
+inline Window WaitForWindow(Display* d) {
+  Window w = 0;
+  for (int tries = 0; tries < 300 && !w; ++tries) {
+    w = FindWindow(d, DefaultRootWindow(d), 1);
+    if (!w) usleep(100 * 1000);
+  }
+  return w;
+}
+
+}  // namespace lumora_x
