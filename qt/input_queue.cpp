@@ -92,6 +92,14 @@ bool InputQueue::TakeClickOn(QWidget* w) {
 
 bool InputQueue::eventFilter(QObject* watched, QEvent* e) {
   if (!Holding() || !IsPlayerInput(e->type()) || !ours_.contains(watched)) return false;
+  // A pointer moving over a long wait: only where it went last matters.
+  if (e->type() == QEvent::MouseMove && !held_.empty()) {
+    Held& last = held_.back();
+    if (last.receiver == watched && last.event && last.event->type() == QEvent::MouseMove) {
+      last.event.reset(e->clone());
+      return true;
+    }
+  }
   held_.push_back({watched, std::unique_ptr<QEvent>(e->clone()), nullptr});
   return true;
 }
