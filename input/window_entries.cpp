@@ -2,6 +2,7 @@
 #include "input/window_entries.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "form/form1.h"
 #include "input/mouse.h"
