@@ -5,6 +5,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
 #include <QString>
 
 #include "core/text1252.h"
@@ -86,6 +90,30 @@ bool InsideFolder(std::string_view name) {
     start = end + 1;
   }
   return true;
+}
+
+namespace {
+
+// The path with links followed and "." and ".." gone, as far as it exists; the
+// rest as written, normalized. Empty parts (a trailing "/") are dropped.
+std::vector<std::string> RealParts(const std::string& path, bool& ok) {
+  std::error_code error;
+  const std::filesystem::path real = std::filesystem::weakly_canonical(path.empty() ? "." : path, error);
+  ok = !error;
+  std::vector<std::string> parts;
+  for (const auto& part : real)
+    if (!part.empty()) parts.push_back(part.string());
+  return parts;
+}
+
+}  // namespace
+
+bool ReallyInsideFolder(const std::string& folder, std::string_view name) {
+  if (!InsideFolder(name)) return false;
+  bool folderOk = false, targetOk = false;
+  const std::vector<std::string> root = RealParts(folder, folderOk);
+  const std::vector<std::string> where = RealParts(FolderOf(ResolvePath(folder, name)), targetOk);
+  return folderOk && targetOk && where.size() >= root.size() && std::equal(root.begin(), root.end(), where.begin());
 }
 
 bool FileExists(const std::string& folder, std::string_view name) {

@@ -21,6 +21,16 @@ bool FileExists(const std::string& folder, std::string_view name);
 // player's other files.
 bool InsideFolder(std::string_view name);
 
+// InsideFolder, and more: the folder the name resolves to, with every link on
+// the way followed, is the folder itself or one below it. A game may ship a
+// folder link ("sub" -> somewhere else); a name through it leaves the game
+// although it reads as inside. The name's last part may itself be a link:
+// removing or replacing a file acts on the link, not on what it points to.
+bool ReallyInsideFolder(const std::string& folder, std::string_view name);
+
+// What a trace line adds when a command refuses a name that leaves the folder.
+inline constexpr const char* kOutsideFolderTrace = " <--- fora da pasta do jogo";
+
 // Whether the program may create, replace and remove files in the folder.
 bool FolderWritable(const std::string& folder);
 

@@ -1,9 +1,11 @@
 // The commit record that turns several atomic renames into one save.
 #include "core/save_together.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/paths.h"
@@ -13,22 +15,17 @@ namespace {
 
 constexpr const char* kEndMark = "end";
 
-bool WriteSynced(const std::string& path, const std::string& text) {
-  FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  ok = std::fflush(f) == 0 && ok;
-  ok = fsync(fileno(f)) == 0 && ok;
-  ok = std::fclose(f) == 0 && ok;
-  return ok;
-}
-
 // The renames are durable only once the folder itself is synced.
 void SyncFolder(const std::string& folder) {
   const int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
   if (fd < 0) return;
   fsync(fd);
   close(fd);
+}
+
+bool IsPlainFile(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 void RemoveAll(const std::vector<std::string>& paths) {
@@ -39,8 +36,6 @@ void RemoveAll(const std::vector<std::string>& paths) {
 
 }  // namespace
 
-std::string TemporaryPathOf(const std::string& target) { return target + ".tmp~"; }
-
 bool SaveLinesTogether(const std::string& recordPath, const std::vector<FileToSave>& files) {
   const std::string folder = FolderOf(recordPath);
   std::vector<std::string> temps;
@@ -48,7 +43,7 @@ bool SaveLinesTogether(const std::string& recordPath, const std::vector<FileToSa
   for (const auto& file : files) {
     temps.push_back(TemporaryPathOf(file.path));
     record.push_back(FileNameOf(file.path));
-    if (!WriteSynced(temps.back(), JoinLines(*file.lines))) {
+    if (!WriteFreshFile(temps.back(), JoinLines(*file.lines))) {
       RemoveAll(temps);
       return false;
     }
@@ -74,14 +69,15 @@ bool RecoverSavedTogether(const std::string& recordPath, const std::vector<std::
   if (whole) {
     const std::string folder = FolderOf(recordPath);
     record.pop_back();
-    for (const auto& name : record) {
-      const std::string target = folder + name;
-      if (access(TemporaryPathOf(target).c_str(), F_OK) == 0) std::rename(TemporaryPathOf(target).c_str(), target.c_str());
+    for (const auto& target : targets) {
+      // A line naming "../x" or any file but the targets is not of our making.
+      if (std::find(record.begin(), record.end(), FileNameOf(target)) == record.end()) continue;
+      if (IsPlainFile(TemporaryPathOf(target))) std::rename(TemporaryPathOf(target).c_str(), target.c_str());
     }
     SyncFolder(folder);
-  } else {
-    for (const auto& target : targets) std::remove(TemporaryPathOf(target).c_str());
   }
+  // What is left is an old save's or not ours: the next save makes its own.
+  for (const auto& target : targets) std::remove(TemporaryPathOf(target).c_str());
   std::remove(recordPath.c_str());
   return whole;
 }

@@ -22,10 +22,10 @@ bool SaveLinesTogether(const std::string& recordPath, const std::vector<FileToSa
 // Finishes a save cut short: with a whole record, every temporary file still
 // there is renamed over its target (the new save wins); without one, the
 // temporary files of the given targets are removed (the old save stays).
+// The record is a file of the game folder, which a game may ship: only the
+// names of the given targets count in it, other lines are ignored, and only a
+// plain file (not a link) takes a target's place.
 // Returns true when a save was rolled forward.
 bool RecoverSavedTogether(const std::string& recordPath, const std::vector<std::string>& targets);
-
-// The temporary file written beside a target before it replaces it.
-std::string TemporaryPathOf(const std::string& target);
 
 }  // namespace lumora

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
@@ -51,22 +52,41 @@ bool LoadLines(const std::string& path, StringList& lines) {
   return true;
 }
 
-bool SaveLinesAtomic(const std::string& path, const StringList& lines) {
-  const std::string tmp = path + ".tmp~";
-  const std::string text = JoinLines(lines);
-  FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  ok = std::fflush(f) == 0 && ok;
-  ok = fsync(fileno(f)) == 0 && ok;
-  ok = std::fclose(f) == 0 && ok;
-  if (ok) ok = std::rename(tmp.c_str(), path.c_str()) == 0;
+std::string TemporaryPathOf(const std::string& target) { return target + ".tmp~"; }
+
+bool WriteFreshFile(const std::string& path, std::string_view bytes) {
+  // unlink removes a link itself, not what it points to.
+  if (::unlink(path.c_str()) != 0 && errno != ENOENT) return false;
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (fd < 0) return false;
+  bool ok = true;
+  for (size_t done = 0; ok && done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<size_t>(n);
+  }
+  ok = ::fsync(fd) == 0 && ok;
+  ok = ::close(fd) == 0 && ok;
   if (!ok) {
     const int error = errno;  // the reason, for the caller's message
-    std::remove(tmp.c_str());
+    ::unlink(path.c_str());
     errno = error;
   }
   return ok;
 }
+
+bool SaveBytesAtomic(const std::string& path, std::string_view bytes) {
+  const std::string tmp = TemporaryPathOf(path);
+  if (!WriteFreshFile(tmp, bytes)) return false;
+  // rename replaces a link at path by the file; it does not follow it.
+  if (std::rename(tmp.c_str(), path.c_str()) == 0) return true;
+  const int error = errno;
+  ::unlink(tmp.c_str());
+  errno = error;
+  return false;
+}
+
+bool SaveLinesAtomic(const std::string& path, const StringList& lines) { return SaveBytesAtomic(path, JoinLines(lines)); }
 
 }  // namespace lumora

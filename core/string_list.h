@@ -22,6 +22,20 @@ bool LoadLines(const std::string& path, StringList& lines);
 // any failure; the old file then stays as it was.
 bool SaveLinesAtomic(const std::string& path, const StringList& lines);
 
+// The same for any bytes. A game folder is content people download: a target
+// that is a link is replaced by the rename, never written through.
+bool SaveBytesAtomic(const std::string& path, std::string_view bytes);
+
+// Writes bytes to a file made anew at path and syncs it. Whatever had that name
+// (a stale file, or a link a game put there to aim the write elsewhere) is
+// removed first, and the file is created exclusively without following links,
+// so the bytes land in this folder or nowhere. False on any failure; nothing of
+// that name is then left.
+bool WriteFreshFile(const std::string& path, std::string_view bytes);
+
+// The temporary file written beside a target before it replaces it.
+std::string TemporaryPathOf(const std::string& target);
+
 // Reads a whole file as bytes; false when it cannot be opened.
 bool ReadFileBytes(const std::string& path, std::string& bytes);
 

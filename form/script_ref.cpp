@@ -1,6 +1,7 @@
 // Splitting and resolving script references.
 #include "form/script_ref.h"
 
+#include "core/paths.h"
 #include "form/exits.h"
 
 namespace lumora {
@@ -32,6 +33,10 @@ std::string ResolveName(const std::string& name, const Exits& exits, const Speci
   for (const auto& [symbol, field] : table)
     if (name == symbol && !field->empty()) return *field;
   return name;
+}
+
+bool ScriptInsideGame(const std::string& gameFolder, const std::string& name) {
+  return ReallyInsideFolder(gameFolder, name + ".scp");
 }
 
 std::string GameFolderUrl(const std::string& folder) {

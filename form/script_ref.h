@@ -27,6 +27,12 @@ struct SpecialScripts {
 // name when it is not empty; any other name stays. The result is not resolved again.
 std::string ResolveName(const std::string& name, const Exits& exits, const SpecialScripts& specials);
 
+// Whether the script a (resolved) name stands for lies in the game folder. A
+// page's link, a walkthrough's "link" or a script may name "../x", an absolute
+// path or a path through a folder link the game ships: each would run a script
+// from elsewhere on the player's disk, so none of them runs.
+bool ScriptInsideGame(const std::string& gameFolder, const std::string& name);
+
 // "file://" + the folder with blanks as "%20" and other bytes beyond ASCII
 // percent-encoded, so a page can address the game's pictures.
 std::string GameFolderUrl(const std::string& folder);

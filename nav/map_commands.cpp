@@ -3,14 +3,15 @@
 // so the map grows across program runs.
 #include "nav/map_commands.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 
 #include "core/paths.h"
 #include "core/script_error.h"
+#include "core/string_list.h"
 #include "core/strings.h"
 #include "form/form1.h"
 #include "nav/map_page.h"
@@ -21,16 +22,15 @@ namespace lumora {
 namespace {
 
 // The picture is written whole to a temporary file that then takes the name,
-// so a full disk never leaves half a map behind.
+// so a full disk never leaves half a map behind; a map name the game made a
+// link is replaced, not written through.
 bool SaveMapBmp(const QImage& map, const std::string& path) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  QImageWriter writer(&file, "bmp");
-  if (!writer.write(map)) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "bmp");
+  if (!writer.write(map)) return false;
+  return SaveBytesAtomic(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 // The surface a map window is drawn on, with the brush its frame is filled with.
@@ -70,8 +70,8 @@ void CmdAddMap(TForm3& t) {
     return;
   }
   if (saved.empty()) throw ScriptError("addmap=: no file name for the map piece");
-  if (!InsideFolder(saved)) {
-    t.traceLine += "," + saved + " <--- fora da pasta do jogo";
+  if (!ReallyInsideFolder(f.stateFolder, saved)) {
+    t.traceLine += "," + saved + kOutsideFolderTrace;
     return;
   }
   LoadPicture(f, piece, f.GrpTmp);

@@ -10,6 +10,7 @@
 #include "core/text1252.h"
 #include "core/trace.h"
 #include "form/form1.h"
+#include "form/script_ref.h"
 #include "script/stop_poll.h"
 
 namespace lumora {
@@ -48,6 +49,10 @@ void CmdScript(TForm3& t) {
   std::string name = Contains(reference, "&") ? SplitReference(reference, f.params) : reference;
   name = ResolveName(name, f.exits, f.Specials());
   t.traceLine += name;
+  if (!ScriptInsideGame(f.gameFolder, name)) {
+    t.traceLine += kOutsideFolderTrace;
+    return;
+  }
   if (!ScriptExists(f, name)) {
     t.traceLine += " <- script n\xE3o existe";
     return;

@@ -6,6 +6,7 @@
 #include "core/trace.h"
 #include "form/config.h"
 #include "form/form1.h"
+#include "form/script_ref.h"
 #include "nav/map_page.h"
 #include "script/interp.h"
 #include "script/labels.h"
@@ -114,7 +115,13 @@ void LoadScript(TForm1& f, const std::string& reference) {
   f.Script = name;
   const std::string file = name + ".scp";
   StringList lines;
-  if (FileExists(f.gameFolder, file) && LoadLines(ResolvePath(f.gameFolder, file), lines)) {
+  if (!ScriptInsideGame(f.gameFolder, name)) {
+    // Nothing runs: unlike a missing script, the last one is not run again.
+    f.run.lines.clear();
+    ++f.run.linesGeneration;
+    Trace("Script " + file + kOutsideFolderTrace);
+    Trace("");
+  } else if (FileExists(f.gameFolder, file) && LoadLines(ResolvePath(f.gameFolder, file), lines)) {
     f.run.lines = std::move(lines);
     ++f.run.linesGeneration;
     SetTraceScript(name);

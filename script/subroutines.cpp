@@ -3,6 +3,7 @@
 #include "core/strings.h"
 #include "core/trace.h"
 #include "form/form1.h"
+#include "form/script_ref.h"
 #include "script/flow.h"
 #include "script/labels.h"
 
@@ -53,6 +54,10 @@ void CmdGosub(TForm3& t) {
     return;
   }
   const bool label = StartsWith(target, ":");
+  if (!label && !ScriptInsideGame(f.gameFolder, target)) {
+    t.traceLine += target + kOutsideFolderTrace;
+    return;
+  }
   if (!label && !FileExists(f.gameFolder, target + ".scp")) {
     t.traceLine += target + " <--- n\xE3o existe este script";
     return;

@@ -21,9 +21,10 @@ void ResetRegisterValues(GameState& state) {
 
 void DeleteSavedMap(TForm3& t, const std::string& name) {
   if (name.empty()) return;
-  // A name climbing out of the game folder could delete any file of the player's.
-  if (!InsideFolder(name)) {
-    t.traceLine += " <--- fora da pasta do jogo";
+  // A name climbing out of the game folder, or through a folder link the game
+  // ships, could delete any file of the player's.
+  if (!ReallyInsideFolder(t.f.stateFolder, name)) {
+    t.traceLine += kOutsideFolderTrace;
     return;
   }
   // Only the player's map goes: a game's own map of that name (one beside a

@@ -78,5 +78,31 @@ TEST(InsideFolder, RefusesNamesThatLeaveTheFolder) {
   for (const auto& c : cases) EXPECT_EQ(InsideFolder(c.name), c.inside) << c.name;
 }
 
+// A game may ship folder links: the folder a name really lands in decides.
+TEST(ReallyInsideFolder, FollowsFolderLinksTheGameShips) {
+  testing::TempGame game, outside;
+  std::filesystem::create_directory(game.folder() + "dentro");
+  game.Link("sub", outside.folder());
+  game.Link("atalho", game.folder() + "dentro");
+  game.Link("fim.bmp", outside.folder() + "alvo.bmp");
+  outside.WriteLines("mapa.bmp", {"x"});  // found through "SUB" by the case-insensitive look-up
+  const struct {
+    const char* name;
+    bool inside;
+  } cases[] = {
+      {"mapa.bmp", true},          {"dentro/mapa.bmp", true},   {"atalho/mapa.bmp", true},
+      {"nova/pasta/mapa.bmp", true}, {"fim.bmp", true},         // the link itself is replaced, not followed
+      {"sub/mapa.bmp", false},     {"sub\\mapa.bmp", false},    {"SUB/mapa.bmp", false},
+      {"sub/nova/mapa.bmp", false}, {"atalho/../sub/x", false}, {"../mapa.bmp", false},
+      {"/etc/passwd", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ReallyInsideFolder(game.folder(), c.name), c.inside) << c.name;
+  // A game folder reached through a link of its own is still itself.
+  testing::TempGame elsewhere;
+  elsewhere.Link("jogo", game.folder());
+  EXPECT_TRUE(ReallyInsideFolder(elsewhere.folder() + "jogo/", "dentro/mapa.bmp"));
+  EXPECT_FALSE(ReallyInsideFolder(elsewhere.folder() + "jogo/", "sub/mapa.bmp"));
+}
+
 }  // namespace
 }  // namespace lumora

@@ -49,6 +49,35 @@ TEST(SaveLinesAtomic, WritesCrLfReplacesTheFileAndLeavesNoTemporary) {
   EXPECT_EQ(back, (StringList{"novo", "\xA7"}));
 }
 
+// A downloaded game may ship links named like the files the player writes,
+// aimed at the player's other files: the save lands in the game folder, as a
+// plain file, and the file aimed at stays as it was.
+TEST(SaveLinesAtomic, NeverWritesThroughALinkTheGameShips) {
+  const struct {
+    const char* what;
+    bool tempLink, targetLink;
+    bool aimedAtExists;  // false: a dangling link, the write would create the file
+  } cases[] = {
+      {"the temporary file a link", true, false, true},
+      {"the temporary file a dangling link", true, false, false},
+      {"the target a link", false, true, true},
+      {"both links", true, true, true},
+  };
+  for (const auto& c : cases) {
+    testing::TempGame game, outside;
+    if (c.aimedAtExists) outside.WriteLines("alvo.txt", {"do jogador"});
+    const std::string aimed = outside.folder() + "alvo.txt";
+    if (c.tempLink) game.Link("x.txt.tmp~", aimed);
+    if (c.targetLink) game.Link("x.txt", aimed);
+    ASSERT_TRUE(SaveLinesAtomic(game.folder() + "x.txt", {"do jogo"})) << c.what;
+    EXPECT_EQ(outside.Read("alvo.txt"), c.aimedAtExists ? "do jogador\r\n" : "") << c.what;
+    EXPECT_EQ(outside.Exists("alvo.txt"), c.aimedAtExists) << c.what;
+    EXPECT_FALSE(game.IsLink("x.txt")) << c.what;
+    EXPECT_EQ(game.Read("x.txt"), "do jogo\r\n") << c.what;
+    EXPECT_FALSE(game.IsLink("x.txt.tmp~") || game.Exists("x.txt.tmp~")) << c.what;
+  }
+}
+
 TEST(SaveLinesAtomic, FailsIntoAMissingFolderAndKeepsNothing) {
   testing::TempGame game;
   EXPECT_FALSE(SaveLinesAtomic(game.folder() + "no/such/x.txt", {"a"}));

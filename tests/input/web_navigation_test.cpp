@@ -33,6 +33,10 @@ TEST_F(NavigationTest, OnlyScriptLinksRunAScript) {
   WebBNavigateComplete2(s.f, "file:///x/Scp=abre&Prm=porta");
   EXPECT_EQ(s.f.state.registers[1], "porta");
   EXPECT_EQ(s.f.Script, "abre");
+  // A page's link climbing out of the game folder runs nothing at all.
+  WebBNavigateComplete2(s.f, "file:///x/Scp=../abre&Prm=fora");
+  EXPECT_EQ(s.f.state.registers[1], "porta");
+  EXPECT_EQ(s.TraceStartingWith("Script ../abre.scp <--- fora da pasta do jogo").size(), 1u);
 }
 
 }  // namespace

@@ -63,16 +63,38 @@ TEST_F(MapCommandsTest, AddMapPastesWithoutTheBottomLeftColourAndSavesABmpThatLo
 TEST_F(MapCommandsTest, AddMapRefusesMissingPiecesNamesOutsideTheGameAndNoName) {
   Run({"loadmap= base.png,mapa.bmp"});
   EXPECT_EQ(s.Exec({"addmap= 1,2,falta.png,mapa.bmp"}), "   0: addmap= 1,2,falta.png <--- arquivo n\xE3o encontrado");
-  for (const char* name : {"../fora.bmp", "/tmp/fora.bmp", "sub\\..\\..\\fora.bmp"}) {
+  // A folder link the game ships, aimed at a folder of the player's.
+  testing::TempGame outside;
+  outside.WriteLines("fora.bmp", {"do jogador"});
+  game.Link("sub", outside.folder());
+  for (const char* name : {"../fora.bmp", "/tmp/fora.bmp", "sub\\..\\..\\fora.bmp", "sub/fora.bmp", "sub/novo/fora.bmp",
+                           "SUB\\fora.bmp"}) {
     const std::string trace = s.Exec({std::string("addmap= 1,2,sala.png,") + name});
     EXPECT_TRUE(trace.ends_with(" <--- fora da pasta do jogo")) << trace;
   }
   EXPECT_FALSE(game.Exists("mapa.bmp"));
+  EXPECT_EQ(outside.Read("fora.bmp"), "do jogador\r\n");
+  EXPECT_FALSE(outside.Exists("novo"));
   try {
     s.Exec({"addmap= 1,2,sala.png,"});
     ADD_FAILURE() << "an empty name must end the run";
   } catch (const ScriptError& e) {
     EXPECT_STREQ(e.what(), "addmap=: no file name for the map piece");
+  }
+}
+
+// A map name the game ships as a link to a file of the player's: the map
+// takes the link's place, the file aimed at stays as it was.
+TEST_F(MapCommandsTest, AddMapReplacesALinkedMapInsteadOfWritingThroughIt) {
+  testing::TempGame outside;
+  outside.WriteLines("alvo.txt", {"do jogador"});
+  for (const char* link : {"mapa.bmp", "mapa.bmp.tmp~"}) {
+    game.Remove("mapa.bmp");
+    game.Link(link, outside.folder() + "alvo.txt");
+    Run({"loadmap= base.png,", "addmap= 120,40,sala.png,mapa.bmp"});
+    EXPECT_EQ(outside.Read("alvo.txt"), "do jogador\r\n") << link;
+    EXPECT_FALSE(game.IsLink("mapa.bmp")) << link;
+    EXPECT_EQ(SavedMap("mapa.bmp").pixel(130, 45), kRoom) << link;
   }
 }
 

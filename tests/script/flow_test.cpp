@@ -47,7 +47,12 @@ TEST_F(FlowTest, ScriptContinuesAtLineOneOfTheOtherScript) {
       {"script @norte", "   0: script corredor", "corredor"},
       {"script nada", "   0: script nada <- script n\xE3o existe", "a"},
       {"script", "   0: script  <--- n\xE3o informou o nome do script", "a"},
+      {"script sub/fora", "   0: script sub/fora <--- fora da pasta do jogo", "a"},
+      {"script ../fora", "   0: script ../fora <--- fora da pasta do jogo", "a"},
   };
+  testing::TempGame outside;  // what a folder link the game ships leads to
+  outside.WriteScript("fora", {"/ 0", "param= 4,pry"});
+  game.Link("sub", outside.folder());
   for (const auto& c : cases) {
     game.WriteScript("a", {c.line, "param= 5,prx"});
     s.f.state.registers.assign(11, "");
@@ -256,7 +261,11 @@ TEST_F(FlowTest, OneSubroutineLevel) {
       {{"return", "param= 1,prm"}, "   0: return  <--- n\xE3o h\xE1 gosub em execu\xE7\xE3o!"},
       {{"gosub nada", "param= 1,prm"}, "   0: gosub nada <--- n\xE3o existe este script"},
       {{"gosub", "param= 1,prm"}, "   0: gosub  <--- n\xE3o informou o script/label"},
+      {{"gosub sub/fora", "param= 1,prm"}, "   0: gosub sub/fora <--- fora da pasta do jogo"},
   };
+  testing::TempGame outside;  // what a folder link the game ships leads to
+  outside.WriteScript("fora", {"/ 0", "param= 2,prm"});
+  game.Link("sub", outside.folder());
   for (const auto& c : cases) {
     s.f.state.registers.assign(11, "");
     game.WriteScript("a", c.lines);

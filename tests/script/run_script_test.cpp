@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "core/paths.h"
 #include "script/labels.h"
 #include "script/run_script.h"
 #include "support/temp_game.h"
@@ -56,6 +57,26 @@ TEST_F(RunScriptTest, AMissingScriptRunsTheLastLoadedOneAgain) {
   EXPECT_EQ(Count("   1: / a"), 1);
   EXPECT_EQ(s.f.state.registers[1], "dois");
   EXPECT_EQ(s.f.Script, "nada");
+}
+
+// A page's link ("Scp=../x"), the walkthrough's "link" and an exit all come
+// here: a script outside the game folder runs nothing, not even the last one.
+TEST_F(RunScriptTest, AScriptOutsideTheGameFolderRunsNothing) {
+  testing::TempGame outside;
+  outside.WriteScript("fora", {"param= 1,prm", "param= 2,prm"});
+  game.Link("sub", outside.folder());
+  game.WriteScript("a", {"param= 3,prm", "param= 4,prm"});
+  const std::string climbing = "../" + FileNameOf(outside.folder().substr(0, outside.folder().size() - 1)) + "/fora";
+  for (const std::string& name : {climbing, std::string("sub/fora"), std::string("SUB\\fora"), outside.folder() + "fora"}) {
+    const std::string reference = name + "&Prm=x";
+    RunScript(s.f, "a&Prm=p");
+    s.f.state.registers.assign(11, "");
+    s.trace.clear();
+    RunScript(s.f, reference);
+    EXPECT_TRUE(Traced("Script " + name + ".scp <--- fora da pasta do jogo")) << reference;
+    EXPECT_TRUE(s.TraceStartingWith("Executando").empty()) << reference;
+    for (int n : {2, 4}) EXPECT_EQ(s.f.state.registers[static_cast<size_t>(n)], "") << reference << n;
+  }
 }
 
 TEST_F(RunScriptTest, SymbolicNamesAndEmptyNamesAreLookedUpAsGiven) {

@@ -179,6 +179,10 @@ TEST_F(StateFilesTest, ResetRegsEmptiesAllButTheLastRegister) {
 TEST_F(StateFilesTest, ResetMapaDeletesTheNamedFileOfTheGameFolder) {
   game.WriteLines("mapa.bmp", {"x"});
   game.WriteLines("nota.txt", {"x"});
+  // A folder link the game ships, aimed at a folder of the player's.
+  testing::TempGame outside;
+  outside.WriteLines("mapa.bmp", {"do jogador"});
+  game.Link("sub", outside.folder());
   const struct {
     const char* line;
     const char* trace;
@@ -189,6 +193,9 @@ TEST_F(StateFilesTest, ResetMapaDeletesTheNamedFileOfTheGameFolder) {
       {"reset Mapa,mapa.bmp", "   0: reset Mapa"},
       {"reset mapa,../mapa.bmp", "   0: reset mapa <--- fora da pasta do jogo"},
       {"reset mapa,sub\\..\\..\\mapa.bmp", "   0: reset mapa <--- fora da pasta do jogo"},
+      {"reset mapa,sub/mapa.bmp", "   0: reset mapa <--- fora da pasta do jogo"},
+      {"reset mapa,sub\\mapa.bmp", "   0: reset mapa <--- fora da pasta do jogo"},
+      {"reset mapa,Sub/Mapa.bmp", "   0: reset mapa <--- fora da pasta do jogo"},
       {"reset", "   0: reset "},
   };
   const StringList regs = s.f.state.registers;
@@ -202,6 +209,7 @@ TEST_F(StateFilesTest, ResetMapaDeletesTheNamedFileOfTheGameFolder) {
   s.Exec({"reset mapa,mapa.bmp"});
   EXPECT_FALSE(game.Exists("mapa.bmp"));
   EXPECT_TRUE(game.Exists("nota.txt"));
+  EXPECT_TRUE(outside.Exists("mapa.bmp"));
 }
 
 }  // namespace

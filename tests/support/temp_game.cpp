@@ -127,6 +127,14 @@ void TempGame::Remove(std::string_view fileName) const {
   std::filesystem::remove(folder_ + Utf8FromCp1252(fileName));
 }
 
+void TempGame::Link(std::string_view fileName, const std::string& target) const {
+  std::filesystem::create_symlink(target, folder_ + Utf8FromCp1252(fileName));
+}
+
+bool TempGame::IsLink(std::string_view fileName) const {
+  return std::filesystem::is_symlink(folder_ + Utf8FromCp1252(fileName));
+}
+
 std::string TempGame::Read(std::string_view fileName) const {
   std::string bytes;
   ReadFileBytes(folder_ + Utf8FromCp1252(fileName), bytes);

@@ -39,6 +39,10 @@ class TempGame {
   void WriteScript(std::string_view scriptName, const StringList& lines) const;  // adds ".scp"
   void WriteRegisters(const StringList& registers) const;
   void Remove(std::string_view fileName) const;
+  // A symbolic link in the game folder pointing at target (any path), as a
+  // downloaded game may ship one.
+  void Link(std::string_view fileName, const std::string& target) const;
+  bool IsLink(std::string_view fileName) const;
 
   // Raw bytes of a file (empty when missing) and whether it exists.
   std::string Read(std::string_view fileName) const;
