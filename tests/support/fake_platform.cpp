@@ -10,7 +10,6 @@ namespace lumora::testing {
 
 void FakePlatform::ProcessMessages(PlayerInput input) {
   ++processCount;
-  if (input == PlayerInput::Held) ++heldPasses;
   if (input == PlayerInput::Delivered && oncePlayer_) {
     auto fn = std::move(oncePlayer_);
     oncePlayer_ = nullptr;

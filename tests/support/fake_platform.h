@@ -82,7 +82,6 @@ class FakePlatform : public Platform {
   std::function<void()> onProcessMessages;
 
   int processCount = 0;
-  int heldPasses = 0;  // passes that held the player's input back
   // Only counted: typing repaints once per letter, and a benchmark that types
   // should not pay for keeping a name per letter.
   int repaintCount = 0;

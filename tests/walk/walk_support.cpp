@@ -16,12 +16,12 @@ std::vector<std::unique_ptr<QTemporaryDir>>& Folders() {
   return folders;
 }
 
+}  // namespace
+
 void CopyFolder(const QString& from, const QString& to) {
   QDir source(from);
   for (const QString& name : source.entryList(QDir::Files)) QFile::copy(source.filePath(name), to + "/" + name);
 }
-
-}  // namespace
 
 QJsonObject WalkResult::Step(int n) const {
   for (const auto& s : steps)

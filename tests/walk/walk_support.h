@@ -18,6 +18,9 @@ struct WalkResult {
   QByteArray File(const QString& name) const;
 };
 
+// Copies the files of one folder into another.
+void CopyFolder(const QString& from, const QString& to);
+
 // Copies tests/games/NAME (or a folder given by its absolute path) to a fresh folder (kept until the process ends) and
 // plays walkthrough text on it, headless, with --json and any extra options.
 WalkResult PlayWalk(const QString& game, const QString& walkthrough, const QStringList& extra = {});

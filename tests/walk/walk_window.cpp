@@ -24,8 +24,7 @@ QStringList Trace(const WalkResult& r, int n) {
 
 // A copy of the demo with scripts of the test's own added.
 QString DemoWith(QTemporaryDir& dir, const std::vector<std::pair<QString, QByteArray>>& scripts) {
-  const QDir demo(QStringLiteral(LUMORA_DEMO));
-  for (const QString& name : demo.entryList(QDir::Files)) QFile::copy(demo.filePath(name), dir.filePath(name));
+  CopyFolder(QStringLiteral(LUMORA_DEMO), dir.path());
   for (const auto& [name, text] : scripts) {
     QFile f(dir.filePath(name));
     f.open(QIODevice::WriteOnly | QIODevice::Truncate);
