@@ -4,7 +4,7 @@
 #pragma once
 #include "form/form1.h"
 #include "script/interp.h"
-#include "support/fake_platform.h"
+#include "platform/null_platform.h"
 #include "support/temp_game.h"
 
 namespace lumora::bench {
@@ -14,7 +14,7 @@ namespace lumora::bench {
 // the player runs without --trace.
 struct LoadedGame {
   explicit LoadedGame(const testing::TempGame& game);
-  testing::FakePlatform platform;
+  NullPlatform platform;
   TForm1 f;
   TForm3 t;
 };

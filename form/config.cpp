@@ -88,13 +88,6 @@ Colour ColourFromText(std::string_view text) {
   return (red << 16) | (green << 8) | blue;
 }
 
-std::string ColourText(Colour c) {
-  static const char* kHex = "0123456789ABCDEF";
-  std::string out(6, '0');
-  for (int i = 5; i >= 0; --i, c >>= 4) out[static_cast<size_t>(i)] = kHex[c & 15];
-  return out;
-}
-
 Style StyleFromText(std::string_view text) {
   auto at = [&](size_t i) { return i < text.size() ? text[i] : '-'; };
   return {at(0) == 'B', at(1) == 'I', at(2) == 'U'};

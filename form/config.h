@@ -115,8 +115,6 @@ Colour ConfigColour(const TForm1& f, int n);
 // and read as one hexadecimal number, so a short text still gives a colour
 // ("FF" is red); a text that is not hexadecimal raises ScriptError.
 Colour ColourFromText(std::string_view text);
-// The colour as the six-digit text the pages write after "#".
-std::string ColourText(Colour c);
 
 // Style text: "B", "I", "U" in positions 1, 2, 3 (upper case only). A shorter
 // line reads as if padded with "-".

@@ -84,24 +84,41 @@ struct TForm1 {
   QRegion shape;  // the window's outline once shaped, in window pixels
   Focus focus = Focus::None;
 
-  // Components of page "Default" (0) of Abok0.
-  Notebook Abok0, Abok1, Abok2;
-  ImageBox Imp, btFim, TelCmd;
-  Label lbFim;
-  Edit Input;
-  // Display area pages.
-  Panel PanTel, BarraTop;
-  ImageBox Tela, Tela3, MapJog, Voce;
-  Memo Msg, MsgMd0;
-  WebView WebB;
-  ScrollBox Sbc1, Sbox2;
-  Label Label2;
+  // The components, with their short Portuguese names. Abok0 is the game
+  // area (the window's client area); its pages are "Default" (0), "Imagens"
+  // (1) and "Abertura" (2).
+  Notebook Abok0;
+  Notebook Abok1;  // the display area: one page per display model, and the map
+  Notebook Abok2;  // the command panel: the picture panel and the update page
+  ImageBox Imp;     // the skin: the window's whole picture, also its drag handle
+  ImageBox btFim;   // the quit button
+  ImageBox TelCmd;  // the command panel's picture, with its clickable areas
+  Label lbFim;      // the quit button's caption, "Encerrar"
+  Edit Input;       // the input line, where the player types commands
+  // The display area's pages.
+  Panel PanTel;     // model 1: the frame of the picture screen
+  Panel BarraTop;   // model 0: the thin bar above the typed text
+  ImageBox Tela;    // model 1: the picture screen, with its clickable areas
+  ImageBox Tela3;   // model 3: the canvas text as shown (a copy of TelMod3)
+  ImageBox MapJog;  // the map picture
+  ImageBox Voce;    // the player's marker on the map
+  Memo Msg;         // the message area under the display
+  Memo MsgMd0;      // model 0: the typed text
+  WebView WebB;     // model 2: the web page
+  ScrollBox Sbc1;   // the map's scroll box
+  ScrollBox Sbox2;  // model 3: the canvas text's scroll box
+  Label Label2;     // the update page's one label
   // Page "Imagens" (1): work surfaces, never shown.
-  ImageBox TelMod3, BufShp, GrpTmp, Hud, BkTel;
-  Memo Memo1, Memo3;
+  ImageBox TelMod3;  // model 3: the canvas that scripts write text on
+  ImageBox BufShp;   // the picture loader's buffer
+  ImageBox GrpTmp;   // the map commands' picture buffer
+  ImageBox Hud;      // the head-up display drawn over the picture screen ("hud=")
+  ImageBox BkTel;    // the rain's background: the screen without the drops
+  Memo Memo1;        // a hidden memo whose font the page texts name
+  Memo Memo3;        // the box texts' lines, without word wrap
   // Page "Abertura" (2).
-  ImageBox TelAber;
-  Timer Chuva;
+  ImageBox TelAber;  // the opening picture
+  Timer Chuva;       // the rain's timer
 
   // Interpreter-visible fields.
   std::string Modelo = "1";
@@ -152,9 +169,8 @@ struct TForm1 {
     std::string msg, memo0, memo3, page;
   } readAloud;
 
-  // Off-screen bitmaps: the screen and panel buffers and four work bitmaps.
+  // Off-screen bitmaps: the screen and panel buffers.
   QImage screenBuffer, panelBuffer;
-  QImage work[4];
   FontSpec screenFont, panelFont, canvas3Font;  // canvas fonts of the buffers and TelMod3
   Colour screenBrush = kWhite, panelBrush = kWhite, canvas3Brush = kWhite;
 

@@ -1,7 +1,7 @@
 // The music and sound commands: "playmusic" with "play", "volume=", "playsnd".
 #pragma once
 
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

@@ -1,7 +1,7 @@
 // The exits of the current place and the picture screen's click script: the
 // eight exit commands, "cleardir", "telpos=", "linksoff" and "ifdir=".
 #pragma once
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

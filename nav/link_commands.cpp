@@ -13,7 +13,7 @@
 #include "view/picture_draw.h"
 #include "view/picture_loader.h"
 #include "view/surfaces.h"
-#include "view/text_codes.h"
+#include "form/text_codes.h"
 #include "view/text_draw.h"
 
 namespace lumora {

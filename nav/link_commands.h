@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

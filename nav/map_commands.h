@@ -1,7 +1,7 @@
 // The map commands: "loadmap=", "addmap=", "defpicmap=", "picmap=",
 // "showmap"/"showmap=" and "posmap=".
 #pragma once
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

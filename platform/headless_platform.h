@@ -3,7 +3,10 @@
 // walkthrough full of waits runs in moments and its timing is repeatable.
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <utility>
 
+#include "platform/null_platform.h"
 #include "platform/qt_platform.h"
 
 namespace lumora {
@@ -15,27 +18,28 @@ class HeadlessPlatform : public QtPlatform {
   // The real web view, when there is one, loads in real time: waits for it
   // take real time too.
   void Sleep(int ms) override;
-  int64_t Milliseconds() override { return now_; }
+  int64_t Milliseconds() override { return null_.clock; }
   // Offscreen there is no other window to rise above; the platform plugin
   // would only complain.
   void BringToFront() override {}
   // The program counts as the active application; the idle timer ticks off
   // the virtual clock, in Advance.
-  void StartIdleTimer(int intervalMs, std::function<void()> tick) override;
-  void StopIdleTimer() override;
+  void StartIdleTimer(int intervalMs, std::function<void()> tick) override {
+    null_.StartIdleTimer(intervalMs, std::move(tick));
+  }
+  void StopIdleTimer() override { null_.StopIdleTimer(); }
   // The walkthrough's own waits move the clock; the idle timer ticks at every
   // interval that ends within the wait.
-  void Advance(int64_t ms);
+  void Advance(int64_t ms) { null_.Advance(ms); }
   // Readings are only recorded (QtPlatform::spoken), never spoken.
   bool SpeechAvailable() override { return true; }
   void Speak(const std::string& text) override { spoken.push_back(text); }
   void StopSpeaking() override { spoken.emplace_back(); }
 
  private:
-  int64_t now_ = 0;
-  std::function<void()> idleTick_;
-  int idleInterval_ = 0;
-  int64_t idleDue_ = 0;
+  // The clock and the idle timer: everything but the widgets is the null
+  // platform's.
+  NullPlatform null_;
 };
 
 }  // namespace lumora

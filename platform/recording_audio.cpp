@@ -11,7 +11,8 @@ std::string RecordingAudio::MusicOpen(const std::string& path) {
   requests.push_back("music " + path);
   // Nothing decodes here; a file that cannot even be read is still refused,
   // as the device would refuse it.
-  if (!std::ifstream(path, std::ios::binary)) return "cannot read the file";
+  if (!musicError.empty()) return musicError;
+  if (files_ == Files::Read && !std::ifstream(path, std::ios::binary)) return "cannot read the file";
   return {};
 }
 

@@ -9,10 +9,10 @@
 #include "script/interp.h"
 #include "script/keyword_table.h"
 #include "script/labels.h"
-#include "script/line_syntax.h"
+#include "command/line_syntax.h"
 #include "script/stop_poll.h"
 #include "view/model_text.h"
-#include "view/text_codes.h"
+#include "form/text_codes.h"
 
 namespace lumora {
 namespace {
@@ -58,7 +58,7 @@ void ResolveArgument(TForm3& t, bool whole, std::string_view item, std::string& 
 // Splits the command line into keyword and arguments, the arguments as the
 // keyword's row takes them. Returns the row, or nullptr for no command.
 const KeywordRow* SplitArguments(TForm3& t) {
-  const LineSplit& split = t.splits.For(t.f.run.lineIndex, t.commandLine);
+  const LineSplit& split = t.splits.For(t.f.run.lineIndex, t.commandLine, FindRow);
   t.keyword.assign(split.Keyword());
   if (TraceListened()) t.traceLine.append(t.keyword).append(" ");
   const bool whole = split.row && split.row->arguments == Arguments::WholeText;
@@ -138,13 +138,18 @@ CommandHandler FindCommand(std::string_view keyword) {
 }
 
 void Dispatch(TForm3& t) {
-  if (CommandHandler handler = FindCommand(t.keyword)) handler(t);
+  if (CommandHandler handler = FindCommand(t.keyword)) RunHandler(t, handler);
 }
 
-void JumpToLabel(TForm3& t, std::string label) {
-  t.keyword = "goto";
-  t.arg[0] = std::move(label);  // the label may have been one of the arguments
-  Dispatch(t);
+void RunHandler(TForm3& t, CommandHandler handler) {
+  t.jumpToLabel = false;
+  handler(t);
+  // The jumping commands live below the interpreter: they name the label and
+  // "goto" itself runs here, as if they had called it.
+  if (t.jumpToLabel) {
+    t.jumpToLabel = false;
+    Dispatch(t);
+  }
 }
 
 void ExecCommand(TForm3& t) {
@@ -173,7 +178,7 @@ void ExecCommand(TForm3& t) {
       if (RunTextBlock(t)) continue;
       return;
     }
-    if (const KeywordRow* row = SplitArguments(t)) row->handler(t);
+    if (const KeywordRow* row = SplitArguments(t)) RunHandler(t, row->handler);
     if (t.restart) {
       // A jump placed the line after its label in commandLine. A label followed
       // by a jump to itself loops here without returning to the driver, so
@@ -188,16 +193,4 @@ void ExecCommand(TForm3& t) {
     return;
   }
 }
-
-int RegisterArgument(TForm3& t, const std::string& argument) {
-  const int32_t n = IntOr(argument, 0);  // empty reads as 0 too
-  if (TraceListened()) AppendInt(t.traceLine, n);
-  if (n < 0 || n > t.f.state.registerCount) {
-    t.traceLine += " <--- registrador fora de faixa";
-    return -1;
-  }
-  if (static_cast<size_t>(n) >= t.f.state.registers.size()) PadRegisters(t.f.state);
-  return n;
-}
-
 }  // namespace lumora

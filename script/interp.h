@@ -1,67 +1,12 @@
-// TForm3: the interpreter's state (the line being executed, its keyword and
-// arguments, the trace line) and the command table it dispatches through.
+// The interpreter: finding a keyword's row and executing a command line.
+// The handler API the commands themselves see is command/handler.h.
 #pragma once
-#include <array>
 #include <string>
 #include <string_view>
 
-#include "script/label_index.h"
-#include "script/line_split.h"
+#include "command/handler.h"
 
 namespace lumora {
-
-struct TForm1;
-
-struct TForm3 {
-  explicit TForm3(TForm1& form) : f(form) {}
-  TForm1& f;
-  std::string commandLine;  // trimmed on entry; after splitting, the unconsumed text
-  std::string keyword;
-  std::array<std::string, 9> arg;
-  std::string traceLine;
-  std::string soundName;
-  // Set by a command that put the next line to run into commandLine ("goto"):
-  // ExecCommand then starts again with that line in the same call.
-  bool restart = false;
-  LabelIndex labels;  // the label lines of f.run.lines
-  LineSplits splits;  // the command lines' splits, by line index
-};
-
-// A command: a free function of its family, reading its arguments from TForm3.
-using CommandHandler = void (*)(TForm3&);
-
-// How a keyword takes its arguments: up to nine split at commas, or the whole
-// text as one (a message holds commas of its own). Either way "#n" stands for
-// register n's value.
-enum class Arguments { SplitAtCommas, WholeText };
-
-// What each argument position names, one letter per position, for the script
-// checker to verify without running anything:
-//   l  a label of the running script      s  a script reference
-//   g  a script, or ":" and a label        v  a vocabulary file (a script name)
-//   p  a picture (when it has a picture extension)
-//   w  a sound file                        m  a music file
-//   r  a register number                   o  an object key
-//   t  a text that may go on over the following lines, up to an apostrophe
-//   c  a command keyword, the arguments after it being that command's
-//   .  anything (not checked)
-// A row written without letters is checked for its keyword only.
-struct ArgumentSpec {
-  constexpr ArgumentSpec() = default;
-  constexpr ArgumentSpec(Arguments how) : split(how) {}  // NOLINT: rows write the mode alone
-  constexpr ArgumentSpec(const char* what) : kinds(what) {}  // NOLINT: rows write the letters alone
-  constexpr ArgumentSpec(Arguments how, const char* what) : split(how), kinds(what) {}
-  // Rows and the interpreter ask only how the arguments are split.
-  constexpr bool operator==(Arguments how) const { return split == how; }
-  Arguments split = Arguments::SplitAtCommas;
-  std::string_view kinds;
-};
-
-struct KeywordRow {
-  std::string_view keyword;
-  CommandHandler handler;
-  ArgumentSpec arguments = {};
-};
 
 // The row of a keyword, or nullptr when it matches no command.
 const KeywordRow* FindRow(std::string_view keyword);
@@ -72,16 +17,11 @@ CommandHandler FindCommand(std::string_view keyword);
 // and the script lines of the main form as the command says.
 void ExecCommand(TForm3& t);
 
-// Hands over to "goto" within the same call: the script goes on after the label.
-void JumpToLabel(TForm3& t, std::string label);
-
 // Dispatches the keyword and arguments already in t from the top of the table;
 // the conditional commands that carry a command use it.
 void Dispatch(TForm3& t);
 
-// The register-number argument: empty reads as 0, not a number as 0; appended to
-// the trace line. Out of range appends " <--- registrador fora de faixa" and
-// returns -1.
-int RegisterArgument(TForm3& t, const std::string& argument);
+// Runs a command's handler, then the "goto" it handed over to, if any.
+void RunHandler(TForm3& t, CommandHandler handler);
 
 }  // namespace lumora

@@ -1,6 +1,6 @@
-// The keyword table: one row per keyword, in dispatch order. Each command family
-// adds its rows under its place in the order; keywords that share a handler are
-// synonyms. A third column, when there is one, says what each argument names
+// The keyword table: one row per keyword, in dispatch order, all of them here
+// (the families only define the handlers the rows name); keywords that share a
+// handler are synonyms. A third column, when there is one, says what each argument names
 // (for the script checker) or that the keyword takes its whole text as one
 // argument. Commands that jump hand over to "goto", which stands last.
 #include "script/keyword_table.h"

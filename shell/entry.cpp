@@ -3,7 +3,7 @@
 
 #include "core/strings.h"
 #include "core/trace.h"
-#include "form/guarded.h"
+#include "shell/guarded.h"
 
 namespace lumora {
 namespace {

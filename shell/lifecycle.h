@@ -40,4 +40,4 @@ bool Guarded(TForm1& f, Fn&& fn);
 
 }  // namespace lumora
 
-#include "form/guarded.h"
+#include "shell/guarded.h"

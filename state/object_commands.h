@@ -2,7 +2,7 @@
 // testing where they are, listing them and selecting the current object.
 #pragma once
 
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

@@ -8,7 +8,7 @@
 #include "form/form1.h"
 #include "state/object_commands.h"
 #include "state/object_table.h"
-#include "view/text_codes.h"
+#include "form/text_codes.h"
 
 namespace lumora {
 namespace {

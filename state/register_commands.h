@@ -2,7 +2,7 @@
 // arithmetic, random draws, register jumps; and the two object commands beside
 // them in the table, "poeobj=" and "temos?".
 #pragma once
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

@@ -1,7 +1,7 @@
 // Saving and resetting the game state: "saveregs", "saveobjs", "reset".
 #pragma once
 
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

@@ -8,7 +8,7 @@
 #include "core/script_error.h"
 #include "core/text1252.h"
 #include "state/object_keys.h"
-#include "view/text_codes.h"
+#include "form/text_codes.h"
 
 namespace lumora {
 namespace {
@@ -102,10 +102,6 @@ bool RecoverInterruptedSave(const std::string& folder, const std::string& game) 
   std::vector<std::string> targets;
   for (const char* ext : {".rgs", ".obx", ".obz"}) targets.push_back(ResolvePath(folder, game + ext));
   return RecoverSavedTogether(CommitRecordPath(folder, game), targets);
-}
-
-void SaveObjectKeys(const GameState& state, const std::string& folder, const std::string& game) {
-  if (state.objsLoaded) SaveList(state.objs, folder, game + ".obz");
 }
 
 }  // namespace lumora

@@ -29,7 +29,4 @@ void SaveGameTogether(const GameState& state, const std::string& folder, const s
 // record is whole and forgotten otherwise; true when one was finished.
 bool RecoverInterruptedSave(const std::string& folder, const std::string& game);
 
-// Saves the object keys (.obz).
-void SaveObjectKeys(const GameState& state, const std::string& folder, const std::string& game);
-
 }  // namespace lumora

@@ -10,7 +10,7 @@
 #include "core/strings.h"
 #include "core/text1252.h"
 #include "script/interp.h"
-#include "script/line_syntax.h"
+#include "command/line_syntax.h"
 #include "tools/name_checks.h"
 #include "tools/suggest.h"
 

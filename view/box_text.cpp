@@ -12,7 +12,7 @@
 #include "form/form1.h"
 #include "view/canvas3.h"
 #include "view/picture_draw.h"
-#include "view/text_codes.h"
+#include "form/text_codes.h"
 #include "view/text_draw.h"
 
 namespace lumora {

@@ -5,7 +5,7 @@
 #include "form/form1.h"
 #include "view/box_text.h"
 #include "view/display_commands.h"
-#include "view/text_codes.h"
+#include "form/text_codes.h"
 
 namespace lumora {
 namespace {

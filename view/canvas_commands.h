@@ -1,6 +1,6 @@
 // Box texts on the model-3 page: "btxt=" and "boxtexto=".
 #pragma once
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

@@ -1,7 +1,7 @@
 // Display commands: clearing the buffers, the model-3 text position, switching
 // the display model, the update page.
 #pragma once
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

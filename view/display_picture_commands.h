@@ -1,7 +1,7 @@
 // Pictures and objects on a surface: "display" with a picture, "showobj=" and
 // the head-up display "hud=".
 #pragma once
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

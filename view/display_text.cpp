@@ -5,7 +5,7 @@
 #include "form/form1.h"
 #include "form/surfaces.h"
 #include "view/box_text.h"
-#include "view/text_codes.h"
+#include "form/text_codes.h"
 
 namespace lumora {
 namespace {

@@ -1,7 +1,7 @@
 // "display" and "display=" with a text: a box text on "tel", "fnc" or "pan",
 // or a styled line of the model-2 page.
 #pragma once
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

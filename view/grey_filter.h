@@ -4,7 +4,7 @@
 #include <QImage>
 #include <cstdint>
 
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

@@ -9,7 +9,7 @@
 #include "form/form1.h"
 #include "view/model_text.h"
 #include "view/surfaces.h"
-#include "view/text_codes.h"
+#include "form/text_codes.h"
 
 namespace lumora {
 namespace {

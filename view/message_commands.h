@@ -1,7 +1,7 @@
 // Message commands: writing, clearing and styling the messages of every
 // display model.
 #pragma once
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

@@ -49,6 +49,8 @@ std::string BlankPageHtml(const TForm1& f, const std::string& colour) {
 }
 
 void ShowBlankPage(TForm1& f, const std::string& colour) {
+  // A navigation still going on would otherwise finish over the new text.
+  f.platform.WebStop();
   f.platform.WebLoadHtml(BlankPageHtml(f, colour));
   f.platform.ProcessMessages(Platform::PlayerInput::Held);
 }

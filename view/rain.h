@@ -2,7 +2,7 @@
 // screen, behind an optional mask, with the Hud on top, one step per tick of
 // the idle timer `Chuva`.
 #pragma once
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

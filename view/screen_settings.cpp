@@ -15,7 +15,7 @@
 #include "view/picture_draw.h"
 #include "view/picture_loader.h"
 #include "view/surfaces.h"
-#include "view/text_codes.h"
+#include "form/text_codes.h"
 
 namespace lumora {
 

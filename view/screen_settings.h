@@ -2,7 +2,7 @@
 // the skin, the bar above the model-0 text, configuration lines, the
 // vocabulary, the model-3 page height, the typing speed, clearing everything.
 #pragma once
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 

@@ -8,7 +8,7 @@
 #include "view/model_text.h"
 #include "view/picture_draw.h"
 #include "view/picture_loader.h"
-#include "view/text_codes.h"
+#include "form/text_codes.h"
 #include "view/text_draw.h"
 #include "view/typing.h"
 

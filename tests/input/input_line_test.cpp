@@ -7,7 +7,7 @@
 #include "core/text1252.h"
 #include "form/form1.h"
 #include "input/typed_command.h"
-#include "support/fake_platform.h"
+#include "platform/null_platform.h"
 
 namespace lumora {
 namespace {
@@ -57,7 +57,7 @@ TEST(InputEdited, UpperCasesOnlyAnUpperCaseEntry) {
       {true, "", ""},
   };
   for (const auto& c : cases) {
-    testing::FakePlatform platform;
+    NullPlatform platform;
     TForm1 f(platform);
     f.Input.upperCase = c.upperCase;
     f.Input.text = "antes";
@@ -67,7 +67,7 @@ TEST(InputEdited, UpperCasesOnlyAnUpperCaseEntry) {
 }
 
 TEST(InputEdited, TheFormsInputLineIsAnUpperCaseEntry) {
-  testing::FakePlatform platform;
+  NullPlatform platform;
   TForm1 f(platform);
   InputEdited(f, "norte");
   EXPECT_EQ(f.Input.text, "NORTE");

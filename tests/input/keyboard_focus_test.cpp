@@ -20,10 +20,6 @@ class KeyboardFocusTest : public ::testing::Test {
     ASSERT_TRUE(testing::Save(testing::Plain(10, 5, kDown), game.folder() + "botao-d.png", "PNG"));
     for (const char* name : {"um", "dois", "tres", "quatro"}) game.WriteScript(name, {std::string("reg= 1,") + name});
   }
-  void Run(const StringList& lines) {
-    game.WriteScript("start", lines);
-    RunScript(s.f, "start");
-  }
   // The areas the ring visits from none, pressing Tab (or Shift+Tab) n times.
   std::vector<int> Walk(bool forward, int n) {
     s.f.keyFocusArea = -1;
@@ -31,7 +27,6 @@ class KeyboardFocusTest : public ::testing::Test {
     for (int i = 0; i < n; ++i) seen.push_back(MoveKeyFocus(s.f, forward));
     return seen;
   }
-  std::string& Reg(int n) { return s.f.state.registers[static_cast<size_t>(n)]; }
   testing::TempGame game;
   testing::Session s{game};
 };
@@ -40,7 +35,7 @@ class KeyboardFocusTest : public ::testing::Test {
 // ring keeps slot order across surfaces and stops at the input line when it is
 // there to take the keys.
 TEST_F(KeyboardFocusTest, TabWalksTheShownAreasInSlotOrderAndStopsAtTheInputLine) {
-  Run({"lnkfnc= ,tres,5,5,10,10", "lnktel= ,um,5,5,10,10", "lnktel= ,dois,50,5,10,10", "lnkpan= ,quatro,5,5,10,10"});
+  s.Run({"lnkfnc= ,tres,5,5,10,10", "lnktel= ,um,5,5,10,10", "lnktel= ,dois,50,5,10,10", "lnkpan= ,quatro,5,5,10,10"});
   const struct {
     bool inputVisible, forward;
     std::vector<int> walk;
@@ -57,7 +52,7 @@ TEST_F(KeyboardFocusTest, TabWalksTheShownAreasInSlotOrderAndStopsAtTheInputLine
 }
 
 TEST_F(KeyboardFocusTest, AreasOfSurfacesNotShownAreSkipped) {
-  Run({"lnktel= ,um,5,5,10,10", "lnkfnc= ,dois,5,5,10,10"});
+  s.Run({"lnktel= ,um,5,5,10,10", "lnkfnc= ,dois,5,5,10,10"});
   s.f.Input.visible = false;
   auto& md3 = s.f.links.records[60];
   md3 = {true, 5, 500, 20, 30, 1, "", "tres", "", ""};
@@ -113,8 +108,8 @@ TEST_F(KeyboardFocusTest, EnterOnAnAreaDoesWhatAMouseClickOnItDoes) {
       std::string reg;
     };
     auto play = [&](bool keyboard) {
-      Run({"linksoff", c.line});
-      Reg(1).clear();
+      s.Run({"linksoff", c.line});
+      s.Reg(1).clear();
       s.platform.audio.clear();
       Seen seen;
       if (keyboard) {
@@ -128,7 +123,7 @@ TEST_F(KeyboardFocusTest, EnterOnAnAreaDoesWhatAMouseClickOnItDoes) {
       if (keyboard) EXPECT_TRUE(KeyFocusRelease(s.f)) << c.line;
       else SurfaceMouseUp(s.f, c.surface, 15, 10);
       seen.audio = s.platform.audio;
-      seen.reg = Reg(1);
+      seen.reg = s.Reg(1);
       return seen;
     };
     const Seen mouse = play(false), keys = play(true);
@@ -142,11 +137,11 @@ TEST_F(KeyboardFocusTest, EnterOnAnAreaDoesWhatAMouseClickOnItDoes) {
 }
 
 TEST_F(KeyboardFocusTest, TheRingClicksItsOwnAreaUnderAnOverlapAndGoesOutWithTheTable) {
-  Run({"lnktel= ,um,5,5,40,40", "lnktel= ,dois,0,0,100,100"});
+  s.Run({"lnktel= ,um,5,5,40,40", "lnktel= ,dois,0,0,100,100"});
   s.f.keyFocusArea = 0;  // covered entirely by slot 1, which the mouse would hit
   EXPECT_TRUE(KeyFocusPress(s.f));
   EXPECT_TRUE(KeyFocusRelease(s.f));
-  EXPECT_EQ(Reg(1), "um");
+  EXPECT_EQ(s.Reg(1), "um");
   // The script "um" reset the table: the ring has nothing left to click.
   EXPECT_EQ(KeyFocusedArea(s.f), -1);
   EXPECT_FALSE(KeyFocusPress(s.f));
@@ -154,7 +149,7 @@ TEST_F(KeyboardFocusTest, TheRingClicksItsOwnAreaUnderAnOverlapAndGoesOutWithThe
 }
 
 TEST_F(KeyboardFocusTest, OnTheOpeningScreenEnterStartsTheGameUnlessTheRingIsOnAnArea) {
-  Run({"lnkpan= ,um,5,5,10,10"});
+  s.Run({"lnkpan= ,um,5,5,10,10"});
   const struct {
     int page, ring;
     bool starts;
@@ -170,7 +165,7 @@ TEST_F(KeyboardFocusTest, OnTheOpeningScreenEnterStartsTheGameUnlessTheRingIsOnA
 // line when the ring walks off the areas, and the widget the player clicked
 // into (the ring goes out).
 TEST_F(KeyboardFocusTest, TheKeyboardFollowsTheRingAndThePlayersClicks) {
-  Run({"lnktel= ,um,5,5,40,40"});
+  s.Run({"lnktel= ,um,5,5,40,40"});
   s.f.focus = Focus::Input;
   EXPECT_EQ(MoveKeyFocus(s.f, true), 0);
   EXPECT_EQ(KeyboardOwner(s.f), Focus::Form);

@@ -22,22 +22,17 @@ class MouseTest : public ::testing::Test {
     game.WriteScript("porta", {"reg= 1,porta"});
     game.WriteScript("clique", {"reg= 2,clique"});
   }
-  void Run(const StringList& lines) {
-    game.WriteScript("start", lines);
-    RunScript(s.f, "start");
-  }
   void Click(MouseSurface surface, int x, int y) {
     SurfaceMouseMove(s.f, surface, x, y);
     SurfaceMouseDown(s.f, surface, x, y);
     SurfaceMouseUp(s.f, surface, x, y);
   }
-  std::string& Reg(int n) { return s.f.state.registers[static_cast<size_t>(n)]; }
   testing::TempGame game;
   testing::Session s{game};
 };
 
 TEST_F(MouseTest, TheHighestActiveAreaUnderThePointerWinsBoundsIncluded) {
-  Run({"lnkfnc= ,a,10,10,50,50,2", "lnkfnc= ,b,30,30,10,10,11", "lnkfnc= ,c,0,0,100,100,6", "linksoff fnc",
+  s.Run({"lnkfnc= ,a,10,10,50,50,2", "lnkfnc= ,b,30,30,10,10,11", "lnkfnc= ,c,0,0,100,100,6", "linksoff fnc",
        "lnkfnc= ,d,10,10,50,50,2", "lnkfnc= ,e,30,30,10,10,11"});
   const struct {
     int x, y, hovered;
@@ -67,7 +62,7 @@ TEST_F(MouseTest, EveryCursorKindHasItsOwnShapeAndOthersAreTheArrow) {
 }
 
 TEST_F(MouseTest, AMoveReportsOnlyWhatChanged) {
-  Run({"lnkfnc= ,a,10,10,50,50,2"});
+  s.Run({"lnkfnc= ,a,10,10,50,50,2"});
   EXPECT_TRUE(SurfaceMouseMove(s.f, MouseSurface::TelCmd, 20, 20).cursor);
   EXPECT_FALSE(SurfaceMouseMove(s.f, MouseSurface::TelCmd, 21, 20).Any());
   EXPECT_TRUE(SurfaceMouseMove(s.f, MouseSurface::TelCmd, 100, 100).cursor);
@@ -76,10 +71,10 @@ TEST_F(MouseTest, AMoveReportsOnlyWhatChanged) {
 
 TEST_F(MouseTest, TelaRestsOnTheDragCursorWithAPictureClickScript) {
   ASSERT_TRUE(testing::Save(testing::Plain(40, 30, kUp), game.folder() + "sala.png", "PNG"));
-  Run({"telpos= sala.png,clique"});
+  s.Run({"telpos= sala.png,clique"});
   SurfaceMouseMove(s.f, MouseSurface::Tela, 5, 5);
   EXPECT_EQ(s.f.Tela.cursor, Cursor::Drag);
-  Run({"msg= x"});
+  s.Run({"msg= x"});
   SurfaceMouseMove(s.f, MouseSurface::Tela, 5, 5);
   EXPECT_EQ(s.f.Tela.cursor, Cursor::Arrow);
 }
@@ -87,13 +82,13 @@ TEST_F(MouseTest, TelaRestsOnTheDragCursorWithAPictureClickScript) {
 TEST_F(MouseTest, APressOnTelaRunsThePictureScriptAndTheReleaseTheAreas) {
   ASSERT_TRUE(testing::Save(testing::Plain(40, 30, kUp), game.folder() + "sala.png", "PNG"));
   game.WriteScript("clique", {"reg= 2,clique", "telpos= sala.png,clique", "lnktel= botao.png,porta,5,5"});
-  Run({"telpos= sala.png,clique", "lnktel= botao.png,porta,5,5"});
+  s.Run({"telpos= sala.png,clique", "lnktel= botao.png,porta,5,5"});
   SurfaceMouseMove(s.f, MouseSurface::Tela, 6, 6);
   SurfaceMouseDown(s.f, MouseSurface::Tela, 6, 6);
-  EXPECT_EQ(Reg(2), "clique");
-  EXPECT_EQ(Reg(1), "");
+  EXPECT_EQ(s.Reg(2), "clique");
+  EXPECT_EQ(s.Reg(1), "");
   SurfaceMouseUp(s.f, MouseSurface::Tela, 6, 6);
-  EXPECT_EQ(Reg(1), "porta");
+  EXPECT_EQ(s.Reg(1), "porta");
   EXPECT_EQ(s.f.Script, "porta");
 }
 
@@ -108,7 +103,7 @@ TEST_F(MouseTest, PressedPicturesAreStretchedToTheAreaAndTheReleaseRedrawsThePic
       {MouseSurface::Imp, "lnkpan= botao.png,,5,5,,,,botao-d.png", &s.f.Imp.picture},
   };
   for (const auto& c : cases) {
-    Run({c.line});
+    s.Run({c.line});
     SurfaceMouseMove(s.f, c.surface, 10, 10);
     SurfaceMouseDown(s.f, c.surface, 10, 10);
     // The 10 by 5 pressed picture fills the 20 by 10 area.
@@ -116,7 +111,7 @@ TEST_F(MouseTest, PressedPicturesAreStretchedToTheAreaAndTheReleaseRedrawsThePic
     EXPECT_EQ(c.picture->pixel(24, 14), kDown) << c.line;
     SurfaceMouseUp(s.f, c.surface, 10, 10);
     EXPECT_EQ(c.picture->pixel(24, 14), kUp) << c.line;
-    Run({"linksoff"});
+    s.Run({"linksoff"});
   }
 }
 
@@ -134,7 +129,7 @@ TEST_F(MouseTest, APressLetsMessagesThroughAndSoundsExceptOnTelaWithoutAPressedP
       {MouseSurface::TelCmd, "lnkfnc= botao.png,porta,5,5", 1, false},  // no sound given
   };
   for (const auto& c : cases) {
-    Run({"linksoff", c.line});
+    s.Run({"linksoff", c.line});
     SurfaceMouseMove(s.f, c.surface, 10, 10);
     const int before = s.platform.processCount;
     s.platform.audio.clear();
@@ -147,21 +142,21 @@ TEST_F(MouseTest, APressLetsMessagesThroughAndSoundsExceptOnTelaWithoutAPressedP
 }
 
 TEST_F(MouseTest, AMissingPressedPictureLeavesTheSurfaceAndTheClickStillCounts) {
-  Run({"lnkfnc= botao.png,porta,5,5,,,,sumiu.png"});
+  s.Run({"lnkfnc= botao.png,porta,5,5,,,,sumiu.png"});
   SurfaceMouseMove(s.f, MouseSurface::TelCmd, 10, 10);
   SurfaceMouseDown(s.f, MouseSurface::TelCmd, 10, 10);
   EXPECT_EQ(s.f.TelCmd.picture.pixel(10, 10), kUp);
   SurfaceMouseUp(s.f, MouseSurface::TelCmd, 10, 10);
-  EXPECT_EQ(Reg(1), "porta");
+  EXPECT_EQ(s.Reg(1), "porta");
 }
 
 TEST_F(MouseTest, AReleaseOutsideEveryAreaDoesNothing) {
-  Run({"lnkfnc= botao.png,porta,5,5"});
+  s.Run({"lnkfnc= botao.png,porta,5,5"});
   SurfaceMouseMove(s.f, MouseSurface::TelCmd, 10, 10);
   SurfaceMouseDown(s.f, MouseSurface::TelCmd, 10, 10);
   SurfaceMouseMove(s.f, MouseSurface::TelCmd, 100, 100);
   SurfaceMouseUp(s.f, MouseSurface::TelCmd, 100, 100);
-  EXPECT_EQ(Reg(1), "");
+  EXPECT_EQ(s.Reg(1), "");
 }
 
 // The pointer stands still after a click while the run refills the table: the
@@ -188,19 +183,19 @@ TEST_F(MouseTest, APressAndAReleaseAreHitTestedWhereTheyHappen) {
   };
   game.WriteScript("outra", {"reg= 1,outra"});
   for (const auto& c : cases) {
-    Run(c.table);
+    s.Run(c.table);
     SurfaceMouseMove(s.f, MouseSurface::TelCmd, c.moveX, c.moveY);
-    if (!c.refill.empty()) Run(c.refill);
+    if (!c.refill.empty()) s.Run(c.refill);
     SurfaceMouseDown(s.f, MouseSurface::TelCmd, 15, 15);
     EXPECT_EQ(s.f.TelCmd.cursor, c.cursor) << c.what;
     SurfaceMouseUp(s.f, MouseSurface::TelCmd, 15, 15);
-    EXPECT_EQ(Reg(1), c.expected) << c.what;
-    Reg(1).clear();
+    EXPECT_EQ(s.Reg(1), c.expected) << c.what;
+    s.Reg(1).clear();
   }
 }
 
 TEST_F(MouseTest, PicFmapTwiceReturnsToTheModelsPageWithTheInputLineAsItWas) {
-  Run({"defpicmap= fnc,0,0,50,50", "picmap= 0,0"});
+  s.Run({"defpicmap= fnc,0,0,50,50", "picmap= 0,0"});
   ASSERT_TRUE(s.f.Input.visible);
   Click(MouseSurface::TelCmd, 10, 10);
   EXPECT_EQ(s.f.Abok1.ActivePage(), "Mapa");
@@ -223,7 +218,7 @@ TEST_F(MouseTest, WebAddressesOpenInTheBrowserOnlyWhenWellFormedAndNeverRunAScri
   for (const auto& c : cases) {
     s.platform.openedUrls.clear();
     s.trace.clear();
-    Run({std::string("lnkfnc= ,") + c.reference + ",0,0,50,50"});
+    s.Run({std::string("lnkfnc= ,") + c.reference + ",0,0,50,50"});
     Click(MouseSurface::TelCmd, 10, 10);
     if (c.opened) {
       EXPECT_EQ(s.platform.openedUrls, std::vector<std::string>{c.opened}) << c.reference;
@@ -236,7 +231,7 @@ TEST_F(MouseTest, WebAddressesOpenInTheBrowserOnlyWhenWellFormedAndNeverRunAScri
 }
 
 TEST_F(MouseTest, TheWindowMovesWithTheBackgroundOutsideItsAreasOnly) {
-  Run({"lnkpan= ,porta,100,100,50,50"});
+  s.Run({"lnkpan= ,porta,100,100,50,50"});
   s.f.windowLeft = 200;
   s.f.windowTop = 150;
   SurfaceMouseMove(s.f, MouseSurface::Imp, 10, 10);
@@ -288,7 +283,7 @@ TEST_F(MouseTest, TheWheelScrollsThePageOnlyInsideItsBox) {
 
 TEST_F(MouseTest, DraggingTheMapFollowsThePointerWithinItsRange) {
   ASSERT_TRUE(testing::Save(testing::Plain(1000, 800, kUp), game.folder() + "mapa.png", "PNG"));
-  Run({"loadmap= mapa.png,"});
+  s.Run({"loadmap= mapa.png,"});
   SetMapScroll(s.f, 100, 100);
   MapJogMouseDown(s.f, 300, 200);
   EXPECT_TRUE(MapJogMouseMove(s.f, 270, 200));
@@ -302,16 +297,16 @@ TEST_F(MouseTest, DraggingTheMapFollowsThePointerWithinItsRange) {
 
 TEST_F(MouseTest, TheMarkerGoesBackToThePositionScript) {
   game.WriteScript("sala", {"reg= 4,sala"});
-  Run({"showmap= on"});
+  s.Run({"showmap= on"});
   s.f.Posic.clear();
   VoceClick(s.f);
   EXPECT_EQ(s.f.Abok1.ActivePage(), "1");
-  EXPECT_EQ(Reg(4), "");
-  Run({"showmap= on"});
+  EXPECT_EQ(s.Reg(4), "");
+  s.Run({"showmap= on"});
   s.f.Posic = "sala";
   VoceClick(s.f);
   EXPECT_EQ(s.f.Abok1.ActivePage(), "1");
-  EXPECT_EQ(Reg(4), "sala");
+  EXPECT_EQ(s.Reg(4), "sala");
   EXPECT_EQ(s.f.Script, "sala");
 }
 

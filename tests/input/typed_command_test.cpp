@@ -7,8 +7,9 @@
 #include <chrono>
 #include <filesystem>
 
+#include "form/config.h"
 #include "core/script_error.h"
-#include "form/guarded.h"
+#include "shell/guarded.h"
 #include "input/typed_command.h"
 #include "input/vocabulary.h"
 #include "support/temp_game.h"
@@ -93,12 +94,12 @@ TEST(Vocabulary, SuggestsAtMostTwelvePhrasesHoldingTheWords) {
 class TypedCommandTest : public ::testing::Test {
  protected:
   void Play(const std::string& model) {
-    game.SetConfig(26, model);
-    game.SetConfig(74, "Tente:");
-    game.SetConfig(75, "naosei");
-    game.SetConfig(76, "olha");  // F1 enters it as typed: normalised when run
-    game.SetConfig(77, "INVENTARIO");
-    game.SetConfig(78, "");
+    game.SetConfig(kDisplayModel, model);
+    game.SetConfig(kSuggestionHeading, "Tente:");
+    game.SetConfig(kUnknownScriptModel2, "naosei");
+    game.SetConfig(kF1Command, "olha");  // F1 enters it as typed: normalised when run
+    game.SetConfig(kF2Command, "INVENTARIO");
+    game.SetConfig(kF4Command, "");
     game.WriteLines("vocab.scp", {"OLHA|sala", "INVENTARIO|inv", "PEGA LIVRO|pegalivro", "/PEGA TUDO|tudo",
                                   "PEGA LAMPADA|@norte", "  |vazio"});
     for (const char* name : {"sala", "inv", "pegalivro", "naosei", "corredor", "vazio", "lugar"})
@@ -304,7 +305,7 @@ TEST_F(TypedCommandTest, EachCommandSeesTheVocabularyAsTheFileHoldsItNow) {
   game.WriteLines("vocab.scp", {"OLHA|inv ", "INVENTARIO|inv", "PEGA LIVRO|pegalivro", "/PEGA TUDO|tudo",
                                 "PEGA LAMPADA|@norte", "  |vazio"});
   Type("OLHA");
-  game.SetConfig(17, "outro");
+  game.SetConfig(kVocabularyLine, "outro");
   game.WriteLines("outro.scp", {"OLHA|pegalivro"});
   s->f.vocabulary = "outro";  // as "defcom=" names another file
   Type("OLHA");

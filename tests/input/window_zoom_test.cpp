@@ -4,7 +4,7 @@
 
 #include "form/form1.h"
 #include "input/window_zoom.h"
-#include "support/fake_platform.h"
+#include "platform/null_platform.h"
 
 namespace lumora {
 namespace {
@@ -28,7 +28,7 @@ TEST(WindowZoom, TheZoomFitsTheScreenItIsOnAndTheWindowIsMovedOntoIt) {
       {1, 0, 0, 3, 640, 480, full, 2, 0, 0, "the game's own size counts: 1920 across would not fit"},
   };
   for (const auto& c : cases) {
-    testing::FakePlatform platform;
+    NullPlatform platform;
     TForm1 f(platform);
     f.zoom = c.zoom;
     f.Abok0.width = c.width;

@@ -11,10 +11,6 @@ namespace {
 
 class ExitCommandsTest : public ::testing::Test {
  protected:
-  void Run(const StringList& lines) {
-    game.WriteScript("start", lines);
-    RunScript(s.f, "start");
-  }
   std::vector<int> ActiveSlots() const {
     std::vector<int> out;
     for (int i = 0; i < 100; ++i)
@@ -45,12 +41,12 @@ TEST_F(ExitCommandsTest, EachExitCommandSetsItsExitAsWrittenAndCleardirEmptiesTh
 }
 
 TEST_F(ExitCommandsTest, ExitsSurviveScriptRunsAndResolveAsSymbolicNames) {
-  Run({"norte= corredor"});
-  Run({"msg= nada"});
+  s.Run({"norte= corredor"});
+  s.Run({"msg= nada"});
   EXPECT_EQ(s.f.exits.norte, "corredor");
   EXPECT_EQ(ResolveName("@norte", s.f.exits, s.f.Specials()), "corredor");
   EXPECT_EQ(ResolveName("@sul", s.f.exits, s.f.Specials()), "@sul");
-  Run({"cleardir"});
+  s.Run({"cleardir"});
   EXPECT_EQ(ResolveName("@norte", s.f.exits, s.f.Specials()), "@norte");
 }
 
@@ -89,16 +85,16 @@ TEST_F(ExitCommandsTest, TelPosChecksThePictureAndTheScriptBeforeItChangesAnythi
   EXPECT_EQ(s.f.pictureClickScript, "");
   EXPECT_EQ(s.f.Tela.cursor, Cursor::Default);
   // Every script run forgets it.
-  Run({"telpos= sala.png,porta", "msg= x"});
+  s.Run({"telpos= sala.png,porta", "msg= x"});
   EXPECT_EQ(s.f.pictureClickScript, "porta");
-  Run({"msg= y"});
+  s.Run({"msg= y"});
   EXPECT_EQ(s.f.pictureClickScript, "");
 }
 
 TEST_F(ExitCommandsTest, TelPosInModel2WritesTheImageAtTheDisplayWidth) {
   ASSERT_TRUE(testing::Save(testing::Plain(40, 30, 0xFF2040A0), game.folder() + "sala.png", "PNG"));
   game.WriteScript("sala2", {"msg= x"});
-  Run({"setmode= 2", "telpos= sala.png,sala2", "telpos= sala.png"});
+  s.Run({"setmode= 2", "telpos= sala.png,sala2", "telpos= sala.png"});
   const StringList& page = s.f.page.lastWritten;
   const std::string img = "<img src=" + s.f.gameFolderUrl + "sala.png width=596px border=0>";
   EXPECT_NE(std::find(page.begin(), page.end(), "<a href=Scp=sala2>" + img + "</a>"), page.end());
@@ -106,7 +102,7 @@ TEST_F(ExitCommandsTest, TelPosInModel2WritesTheImageAtTheDisplayWidth) {
 }
 
 TEST_F(ExitCommandsTest, LinksOffClearsOneGroupOrAllAndKeepsTheCounters) {
-  Run({"lnktel= a,x,0,0", "lnkfnc= b,x,0,0", "lnkpan= c,x,0,0", "lnkpan= d,x,0,0"});
+  s.Run({"lnktel= a,x,0,0", "lnkfnc= b,x,0,0", "lnkpan= c,x,0,0", "lnkpan= d,x,0,0"});
   ASSERT_EQ(ActiveSlots(), (std::vector<int>{0, 20, 40, 41}));
   s.Exec({"linksoff fnc"});
   EXPECT_EQ(ActiveSlots(), (std::vector<int>{0, 40, 41}));

@@ -20,10 +20,6 @@ class LinkCommandsTest : public ::testing::Test {
     ASSERT_TRUE(testing::Save(testing::Plain(40, 30, kDoor), game.folder() + "porta.png", "PNG"));
     ASSERT_TRUE(testing::Save(testing::Plain(700, 50, kDoor), game.folder() + "largo.png", "PNG"));
   }
-  void Run(const StringList& lines) {
-    game.WriteScript("start", lines);
-    RunScript(s.f, "start");
-  }
   const LinkRecord& At(int slot) const { return s.f.links.records[static_cast<size_t>(slot)]; }
   testing::TempGame game;
   testing::Session s{game};
@@ -58,7 +54,7 @@ TEST_F(LinkCommandsTest, LinkTelPictureTakesItsOwnSizeOrIsStretchedAndGetsItsCur
 }
 
 TEST_F(LinkCommandsTest, LinkTelWordsSizeTheAreaToThemAndADrawnWordShowsAfterTheRun) {
-  Run({"lnktel= Abrir,porta,10,10,0,0"});
+  s.Run({"lnktel= Abrir,porta,10,10,0,0"});
   const QSize word = MeasureText(MessageFont(s.f), "Abrir");
   EXPECT_EQ(At(0).width, word.width());
   EXPECT_EQ(At(0).height, word.height());
@@ -90,7 +86,7 @@ TEST_F(LinkCommandsTest, PanelWordsUseTheMessageFontAndSkinWordsTheQuitLabelsInB
 
 TEST_F(LinkCommandsTest, LinkTelReportsAMissingPictureAndModel0) {
   EXPECT_EQ(s.Exec({"lnktel= falta.png,sala,1,2"}), "   0: lnktel= falta.png <--- arquivo n\xE3o existe");
-  Run({"setmode= 0"});
+  s.Run({"setmode= 0"});
   EXPECT_EQ(s.Exec({"lnktel= porta.png,sala,1,2"}),
             "   0: lnktel= porta.png,sala <--- n\xE3o funciona no modelo \"0\"");
   EXPECT_FALSE(At(0).active);
@@ -105,20 +101,20 @@ TEST_F(LinkCommandsTest, TheTwentyFirstScreenAreaReplacesSlot0AndTheNextRunClear
   EXPECT_EQ(At(0).picture, "w20");
   EXPECT_EQ(At(1).picture, "porta.png");
   EXPECT_EQ(At(19).picture, "w19");
-  Run({"msg= outra"});
+  s.Run({"msg= outra"});
   for (int i = 0; i < 20; ++i) EXPECT_FALSE(At(i).active) << i;
 }
 
 TEST_F(LinkCommandsTest, SkinAreasGetTheLinkCursorWithAScriptAndSurviveRuns) {
-  Run({"lnkpan= porta.png,fim,0,0,,,5", "lnkpan= porta.png,,0,0,,,5", "lnkpan= porta.png,,0,0"});
+  s.Run({"lnkpan= porta.png,fim,0,0,,,5", "lnkpan= porta.png,,0,0,,,5", "lnkpan= porta.png,,0,0"});
   EXPECT_EQ(At(40).cursor, 1);
   EXPECT_EQ(At(41).cursor, 5);
   EXPECT_EQ(At(42).cursor, 0);
   EXPECT_EQ(s.f.Imp.picture.pixel(5, 5), kDoor);
-  Run({"msg= outra"});
+  s.Run({"msg= outra"});
   EXPECT_TRUE(At(40).active);
   EXPECT_EQ(s.f.links.nextBackground, 40);
-  Run({"linksoff pan"});
+  s.Run({"linksoff pan"});
   EXPECT_FALSE(At(40).active);
 }
 
@@ -214,7 +210,7 @@ TEST_F(LinkCommandsTest, Model2WritesImagesAndWordsIntoThePage) {
 }
 
 TEST_F(LinkCommandsTest, Model3AreasUseTheModel3SlotsAndUnderlineTheirWords) {
-  Run({"setmode= 3", "lnktel= porta.png,sala,10,20", "lnktel= Ver,sala,10,100"});
+  s.Run({"setmode= 3", "lnktel= porta.png,sala,10,20", "lnktel= Ver,sala,10,100"});
   EXPECT_EQ(At(60).width, 40);
   EXPECT_EQ(At(60).height, 30);
   EXPECT_EQ(At(61).picture, "Ver");

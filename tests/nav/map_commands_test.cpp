@@ -4,6 +4,7 @@
 
 #include <QImageReader>
 
+#include "form/config.h"
 #include "core/script_error.h"
 #include "nav/map_page.h"
 #include "script/run_script.h"
@@ -26,10 +27,6 @@ class MapCommandsTest : public ::testing::Test {
       for (int y = 2; y < 8; ++y) piece.setPixel(x, y, x == 2 ? kWall : kRoom);
     ASSERT_TRUE(testing::Save(piece, game.folder() + "sala.png", "PNG"));
   }
-  void Run(const StringList& lines) {
-    game.WriteScript("start", lines);
-    RunScript(s.f, "start");
-  }
   QImage SavedMap(const std::string& name) const {
     return QImageReader(QString::fromStdString(game.folder() + name)).read();
   }
@@ -38,7 +35,7 @@ class MapCommandsTest : public ::testing::Test {
 };
 
 TEST_F(MapCommandsTest, AddMapPastesWithoutTheBottomLeftColourAndSavesABmpThatLoadMapReads) {
-  Run({"loadmap= base.png,mapa.bmp", "addmap= 120,40,sala.png,mapa.bmp", "addmap= 120,40,sala.png,mapa.bmp"});
+  s.Run({"loadmap= base.png,mapa.bmp", "addmap= 120,40,sala.png,mapa.bmp", "addmap= 120,40,sala.png,mapa.bmp"});
   EXPECT_EQ(s.f.MapJog.width, 1000);
   EXPECT_EQ(s.f.MapJog.height, 800);
   QImageReader reader(QString::fromStdString(game.folder() + "mapa.bmp"));
@@ -56,12 +53,12 @@ TEST_F(MapCommandsTest, AddMapPastesWithoutTheBottomLeftColourAndSavesABmpThatLo
   game.WriteScript("start", {"loadmap= base.png,mapa.bmp"});
   RunScript(again.f, "start");
   EXPECT_EQ(again.f.MapJog.picture.pixel(130, 45), kRoom);
-  Run({"reset mapa,mapa.bmp", "loadmap= base.png,mapa.bmp"});
+  s.Run({"reset mapa,mapa.bmp", "loadmap= base.png,mapa.bmp"});
   EXPECT_EQ(s.f.MapJog.picture.pixel(130, 45), kBase);
 }
 
 TEST_F(MapCommandsTest, AddMapRefusesMissingPiecesNamesOutsideTheGameAndNoName) {
-  Run({"loadmap= base.png,mapa.bmp"});
+  s.Run({"loadmap= base.png,mapa.bmp"});
   EXPECT_EQ(s.Exec({"addmap= 1,2,falta.png,mapa.bmp"}), "   0: addmap= 1,2,falta.png <--- arquivo n\xE3o encontrado");
   // A folder link the game ships, aimed at a folder of the player's.
   testing::TempGame outside;
@@ -91,7 +88,7 @@ TEST_F(MapCommandsTest, AddMapReplacesALinkedMapInsteadOfWritingThroughIt) {
   for (const char* link : {"mapa.bmp", "mapa.bmp.tmp~"}) {
     game.Remove("mapa.bmp");
     game.Link(link, outside.folder() + "alvo.txt");
-    Run({"loadmap= base.png,", "addmap= 120,40,sala.png,mapa.bmp"});
+    s.Run({"loadmap= base.png,", "addmap= 120,40,sala.png,mapa.bmp"});
     EXPECT_EQ(outside.Read("alvo.txt"), "do jogador\r\n") << link;
     EXPECT_FALSE(game.IsLink("mapa.bmp")) << link;
     EXPECT_EQ(SavedMap("mapa.bmp").pixel(130, 45), kRoom) << link;
@@ -99,9 +96,9 @@ TEST_F(MapCommandsTest, AddMapReplacesALinkedMapInsteadOfWritingThroughIt) {
 }
 
 TEST_F(MapCommandsTest, PicMapDrawsAFramedWindowAndMakesItClickable) {
-  Run({"loadmap= base.png,", "addmap= 200,100,sala.png,mapa.bmp"});
+  s.Run({"loadmap= base.png,", "addmap= 200,100,sala.png,mapa.bmp"});
   EXPECT_EQ(s.Exec({"defpicmap= lado,1,2,3,4"}), "   0: defpicmap= lado <--- local inexistente");
-  Run({"defpicmap= fnc,10,10,80,60", "picmap= 195,95"});
+  s.Run({"defpicmap= fnc,10,10,80,60", "picmap= 195,95"});
   const QImage& panel = s.f.TelCmd.picture;
   EXPECT_EQ(panel.pixel(9, 9) & 0xFFFFFF, 0u);     // the frame
   EXPECT_EQ(panel.pixel(90, 70) & 0xFFFFFF, 0u);
@@ -119,14 +116,14 @@ TEST_F(MapCommandsTest, PicMapDrawsAFramedWindowAndMakesItClickable) {
 TEST_F(MapCommandsTest, PicMapOnTheSkinWrapsInTheBackgroundSlots) {
   StringList lines = {"loadmap= base.png,", "defpicmap= pan,0,0,10,10"};
   for (int i = 0; i < 21; ++i) lines.push_back("picmap= 0,0");
-  Run(lines);
+  s.Run(lines);
   EXPECT_EQ(s.f.links.nextBackground, 41);
   EXPECT_EQ(s.f.links.nextPanel, 20);
   EXPECT_EQ(s.f.links.records[40].script, "picFmap");
 }
 
 TEST_F(MapCommandsTest, ShowMapOffLaysTheModelOutFromTheConfiguration) {
-  game.SetConfig(35, "-");  // the message area hidden, the input line shown
+  game.SetConfig(kMsgVisible, "-");  // the message area hidden, the input line shown
   testing::Session fresh{game};
   game.WriteScript("start", {"showmap= on"});
   RunScript(fresh.f, "start");
@@ -142,7 +139,7 @@ TEST_F(MapCommandsTest, ShowMapOffLaysTheModelOutFromTheConfiguration) {
 }
 
 TEST_F(MapCommandsTest, ShowMapOnCentresOnTheMarkerPosMapSetAndDoesNotDrift) {
-  Run({"loadmap= base.png,", "posmap= 100,80,300,200"});
+  s.Run({"loadmap= base.png,", "posmap= 100,80,300,200"});
   // The marker's middle on the map: (100 + 300 + 14, 80 + 200 + 23).
   EXPECT_EQ(s.f.map.pointX, 414);
   EXPECT_EQ(s.f.map.pointY, 303);
@@ -155,11 +152,11 @@ TEST_F(MapCommandsTest, ShowMapOnCentresOnTheMarkerPosMapSetAndDoesNotDrift) {
   }
   // A run ending on the map page refreshes it to the "posmap=" positions: the
   // marker stays on the same map point.
-  Run({"showmap= on"});
+  s.Run({"showmap= on"});
   EXPECT_EQ(s.f.Sbc1.scrollX + s.f.Voce.left, 400);
   EXPECT_EQ(s.f.Sbc1.scrollY + s.f.Voce.top, 280);
   // Near the map's top-left corner the view cannot scroll: the marker moves instead.
-  Run({"posmap= 5,5,0,0"});
+  s.Run({"posmap= 5,5,0,0"});
   ShowMapOn(s.f);
   EXPECT_EQ(s.f.Sbc1.scrollX, 0);
   EXPECT_EQ(s.f.Voce.left, 5);
@@ -167,7 +164,7 @@ TEST_F(MapCommandsTest, ShowMapOnCentresOnTheMarkerPosMapSetAndDoesNotDrift) {
 
 TEST_F(MapCommandsTest, ASmallMapCentresTheMarkerOnItsPointAllTheSame) {
   ASSERT_TRUE(testing::Save(testing::Plain(300, 200, kBase), game.folder() + "pequeno.png", "PNG"));
-  Run({"loadmap= pequeno.png,", "posmap= 150,100,0,0"});
+  s.Run({"loadmap= pequeno.png,", "posmap= 150,100,0,0"});
   ShowMapOn(s.f);
   EXPECT_EQ(s.f.Sbc1.scrollX, 0);
   EXPECT_EQ(s.f.Voce.left, 150);
@@ -175,7 +172,7 @@ TEST_F(MapCommandsTest, ASmallMapCentresTheMarkerOnItsPointAllTheSame) {
 }
 
 TEST_F(MapCommandsTest, TheToggleSavesTheLayoutAndTheRefreshAppliesPosMap) {
-  Run({"loadmap= base.png,", "posmap= 50,60,70,80"});
+  s.Run({"loadmap= base.png,", "posmap= 50,60,70,80"});
   s.f.Input.visible = true;
   s.f.Abok1.height = 250;
   MapPageToggle(s.f);
@@ -187,7 +184,7 @@ TEST_F(MapCommandsTest, TheToggleSavesTheLayoutAndTheRefreshAppliesPosMap) {
   EXPECT_EQ(s.f.Voce.left, 50);
   // A run ending on the map page refreshes it: scrolled away, it comes back.
   SetMapScroll(s.f, 0, 0);
-  Run({"msg= x"});
+  s.Run({"msg= x"});
   EXPECT_EQ(s.f.Sbc1.scrollX, 70);
   MapPageToggle(s.f);
   EXPECT_EQ(s.f.Abok1.ActivePage(), "1");
@@ -196,7 +193,7 @@ TEST_F(MapCommandsTest, TheToggleSavesTheLayoutAndTheRefreshAppliesPosMap) {
 }
 
 TEST_F(MapCommandsTest, ScrollingStaysInRangeAndTheMarkerMovesWithTheMap) {
-  Run({"loadmap= base.png,"});
+  s.Run({"loadmap= base.png,"});
   // 1000 by 800 in a 596 by 323 box with 8-pixel bars on both sides.
   EXPECT_EQ(MapScrollMaxH(s.f), 1000 - 588);
   EXPECT_EQ(MapScrollMaxV(s.f), 800 - 315);

@@ -15,7 +15,6 @@ using Args = std::array<std::string, 9>;
 
 class ConditionsTest : public ::testing::Test {
  protected:
-  std::string& Reg(int n) { return s.f.state.registers.at(static_cast<size_t>(n)); }
 
   testing::TempGame game;
   testing::Session s{game};
@@ -38,7 +37,7 @@ TEST_F(ConditionsTest, ArgumentMovesOfTheCarriedCommand) {
       {"ifmod1 nada, d1", "nada", {" d1"}},
       {"if= 3,5,,a1", "", {"a1"}},  // no command: nothing runs
   };
-  Reg(3) = "5";
+  s.Reg(3) = "5";
   s.f.exits.norte = "corredor";
   for (const auto& c : cases) {
     EXPECT_EQ(s.Exec({c.line}), "Exec: " + std::string(c.keyword) + " ") << c.line;
@@ -48,7 +47,7 @@ TEST_F(ConditionsTest, ArgumentMovesOfTheCarriedCommand) {
 }
 
 TEST_F(ConditionsTest, TraceBeforeTheTestWhenItFails) {
-  Reg(3) = "zz";
+  s.Reg(3) = "zz";
   auto commas = [](int n) { return std::string(static_cast<size_t>(n), ','); };
   const std::pair<std::string, std::string> cases[] = {
       {"if= 3,x,msg=,um", "   0: if= 3,x+msg=,um" + commas(5)},
@@ -90,11 +89,11 @@ TEST_F(ConditionsTest, RegisterTestsRunTheCarriedCommand) {
       {"lamp", "lamp", "if= 3,#4,param=,5,prm", true},
   };
   for (const auto& c : cases) {
-    Reg(3) = c.r3;
-    Reg(4) = c.r4;
-    Reg(5) = "";
+    s.Reg(3) = c.r3;
+    s.Reg(4) = c.r4;
+    s.Reg(5) = "";
     s.Exec({c.line});
-    EXPECT_EQ(Reg(5), c.runs ? "ok" : "") << c.r3 << " " << c.line;
+    EXPECT_EQ(s.Reg(5), c.runs ? "ok" : "") << c.r3 << " " << c.line;
   }
 }
 
@@ -102,7 +101,7 @@ TEST_F(ConditionsTest, NumberTestsReadUnguarded) {
   const std::pair<const char*, const char*> cases[] = {
       {"abc", "if> 3,10,nada"}, {"", "if< 3,10,nada"}, {"5", "if> 3,dez,nada"}, {"5", "if< 3,,nada"}};
   for (const auto& [value, line] : cases) {
-    Reg(3) = value;
+    s.Reg(3) = value;
     EXPECT_THROW(s.Exec({line}), ScriptError) << value << " " << line;
   }
 }
@@ -126,10 +125,10 @@ TEST_F(ConditionsTest, RangeComparesTextsByteWise) {
   };
   s.f.params.prm = "ok";
   for (const auto& c : cases) {
-    Reg(3) = c.value;
-    Reg(5) = "";
+    s.Reg(3) = c.value;
+    s.Reg(5) = "";
     s.Exec({"if~ 3," + std::string(c.low) + "," + c.high + ",param=,5,prm"});
-    EXPECT_EQ(Reg(5), c.holds ? "ok" : "") << c.low << " <= " << c.value << " <= " << c.high;
+    EXPECT_EQ(s.Reg(5), c.holds ? "ok" : "") << c.low << " <= " << c.value << " <= " << c.high;
   }
   EXPECT_LT(CompareBytes("ab", "abc"), 0);
   EXPECT_GT(CompareBytes("\xFF", "a"), 0);
@@ -155,9 +154,9 @@ TEST_F(ConditionsTest, ExitAndModelTests) {
     s.f.exits.Clear();
     if (c.exit) s.f.exits.*c.exit = "lugar";
     s.f.Modelo = c.model;
-    Reg(5) = "";
+    s.Reg(5) = "";
     s.Exec({c.line});
-    EXPECT_EQ(Reg(5), c.runs ? "ok" : "") << c.line << " model " << c.model;
+    EXPECT_EQ(s.Reg(5), c.runs ? "ok" : "") << c.line << " model " << c.model;
   }
 }
 
@@ -166,8 +165,8 @@ TEST_F(ConditionsTest, ACarriedGotoJumpsInTheSameCall) {
   s.f.exits.norte = "corredor";
   const StringList lines{"ifnor goto,saida", "param= 1,prm", ":saida", "param= 2,prm"};
   EXPECT_EQ(s.Exec(lines), "   3: param= 2,prm");
-  EXPECT_EQ(Reg(1), "");
-  EXPECT_EQ(Reg(2), "ok");
+  EXPECT_EQ(s.Reg(1), "");
+  EXPECT_EQ(s.Reg(2), "ok");
   EXPECT_EQ(s.f.run.lineIndex, 3);
 }
 
@@ -198,9 +197,9 @@ TEST_F(ConditionsTest, PlaceJumps) {
     StringList lines = c.labelled ? withLabel : withoutLabel;
     lines[0] = c.line;
     s.f.Posic = c.posic;
-    Reg(1) = Reg(2) = "";
+    s.Reg(1) = s.Reg(2) = "";
     const std::string trace = s.Exec(lines);
-    EXPECT_EQ(Reg(2), c.jumps ? "ok" : "") << c.line << " in " << c.posic;
+    EXPECT_EQ(s.Reg(2), c.jumps ? "ok" : "") << c.line << " in " << c.posic;
     EXPECT_EQ(s.f.run.lineIndex, c.jumps ? 3 : 0) << c.line << " in " << c.posic;
     if (!c.jumps) { EXPECT_EQ(trace, c.trace) << c.line << " in " << c.posic; }
   }
@@ -213,9 +212,9 @@ TEST_F(ConditionsTest, GetDirCopiesAnExit) {
                                                        {"oeste", "o"}, {"subir", "sobe"}, {"descer", "desce"},
                                                        {"entrar", "entra"}, {"sair", "sai"}};
   for (const auto& [word, value] : words) {
-    Reg(4) = "antes";
+    s.Reg(4) = "antes";
     EXPECT_EQ(s.Exec({"getdir 4," + std::string(word)}), "   0: getdir 4," + std::string(word)) << word;
-    EXPECT_EQ(Reg(4), value) << word;
+    EXPECT_EQ(s.Reg(4), value) << word;
   }
   e.norte.clear();
   const std::pair<const char*, const char*> refused[] = {
@@ -224,9 +223,9 @@ TEST_F(ConditionsTest, GetDirCopiesAnExit) {
       {"getdir 11,sul", "   0: getdir 11 <--- registrador fora de faixa"},
   };
   for (const auto& [line, trace] : refused) {
-    Reg(4) = "antes";
+    s.Reg(4) = "antes";
     EXPECT_EQ(s.Exec({line}), trace) << line;
-    EXPECT_EQ(Reg(4), "antes") << line;
+    EXPECT_EQ(s.Reg(4), "antes") << line;
   }
 }
 

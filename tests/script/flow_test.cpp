@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "script/label_index.h"
+#include "command/label_index.h"
 #include "script/run_script.h"
 #include "support/temp_game.h"
 
@@ -16,7 +16,6 @@ namespace {
 class FlowTest : public ::testing::Test {
  protected:
   long Count(const std::string& line) const { return std::ranges::count(s.trace, line); }
-  const std::string& Reg(int n) const { return s.f.state.registers.at(static_cast<size_t>(n)); }
 
   testing::TempGame game;
   testing::Session s{game};
@@ -26,12 +25,12 @@ TEST_F(FlowTest, FimEndsTheRunAfterItsLine) {
   game.WriteScript("a", {"param= 1,prm", "fim", "param= 2,prm"});
   game.WriteScript("b", {"end", "param= 2,prm"});
   RunScript(s.f, "a&Prm=x");
-  EXPECT_EQ(Reg(1), "x");
-  EXPECT_EQ(Reg(2), "");
+  EXPECT_EQ(s.Reg(1), "x");
+  EXPECT_EQ(s.Reg(2), "");
   EXPECT_EQ(Count("   1: fim <-Encerrou a execu\xE7\xE3o"), 1);
   EXPECT_EQ(Count(std::string(48, '=')), 1);
   RunScript(s.f, "b&Prm=y");  // as the first line
-  EXPECT_EQ(Reg(2), "");
+  EXPECT_EQ(s.Reg(2), "");
   EXPECT_EQ(game.StateLines(".rgs").at(1), "x");  // the run still finished and saved
 }
 
@@ -62,15 +61,15 @@ TEST_F(FlowTest, ScriptContinuesAtLineOneOfTheOtherScript) {
     EXPECT_EQ(s.f.Script, c.script) << c.line;
     EXPECT_EQ(Count(c.trace), 1) << c.line;
     const bool moved = std::string(c.script) != "a";
-    EXPECT_EQ(Reg(5).empty(), moved) << c.line;  // the line after "script" runs only when it failed
+    EXPECT_EQ(s.Reg(5).empty(), moved) << c.line;  // the line after "script" runs only when it failed
   }
   // "sala&Prm=porta": its first line never ran, prm is set, prx kept.
   game.WriteScript("a", {"script sala&Prm=porta"});
   s.f.state.registers.assign(11, "");
   RunScript(s.f, "a&Prx=x");
-  EXPECT_EQ(Reg(1), "");
-  EXPECT_EQ(Reg(2), "porta");
-  EXPECT_EQ(Reg(3), "x");
+  EXPECT_EQ(s.Reg(1), "");
+  EXPECT_EQ(s.Reg(2), "porta");
+  EXPECT_EQ(s.Reg(3), "x");
 }
 
 TEST_F(FlowTest, PausaWaitsTenthsOfASecondProcessingMessages) {
@@ -91,9 +90,9 @@ TEST_F(FlowTest, AClickDuringAPauseRunsANestedScriptAndEndsTheOuterLoop) {
   game.WriteScript("dentro", {"param= 3,prm"});
   s.platform.OnceWhenPlayerActs([&] { RunScript(s.f, "dentro&Prm=clique"); });
   RunScript(s.f, "fora&Prm=fora");
-  EXPECT_EQ(Reg(3), "clique");
-  EXPECT_EQ(Reg(1), "");  // the outer script's lines after the pause never ran
-  EXPECT_EQ(Reg(2), "");
+  EXPECT_EQ(s.Reg(3), "clique");
+  EXPECT_EQ(s.Reg(1), "");  // the outer script's lines after the pause never ran
+  EXPECT_EQ(s.Reg(2), "");
   EXPECT_EQ(s.f.Script, "dentro");
   EXPECT_EQ(s.platform.clock, 300);                  // the pause itself completed
   EXPECT_EQ(Count("   0: pausa= 3"), 1);             // its own trace line, not the inner one
@@ -107,7 +106,7 @@ TEST_F(FlowTest, ARequestToEndTheProgramEndsThePause) {
   s.platform.OnceDuringProcessMessages([&] { s.f.exitRequested = true; });
   EXPECT_THROW(RunScript(s.f, "a&Prm=x"), RunStopped);
   EXPECT_EQ(s.platform.clock, 100);
-  EXPECT_EQ(Reg(1), "");  // the run stops at the pause, without its finishing steps
+  EXPECT_EQ(s.Reg(1), "");  // the run stops at the pause, without its finishing steps
   EXPECT_EQ(game.Read("aventura.rgs"), saved);
 }
 
@@ -145,7 +144,7 @@ TEST_F(FlowTest, GetVarCopiesASpecialVariable) {
   for (const auto& c : cases) {
     s.f.state.registers[7] = "antes";
     EXPECT_EQ(s.Exec({c.line}), c.trace) << c.line;
-    EXPECT_EQ(Reg(7), c.want) << c.line;
+    EXPECT_EQ(s.Reg(7), c.want) << c.line;
   }
 }
 
@@ -172,7 +171,7 @@ TEST_F(FlowTest, GotoRunsTheLineAfterTheFirstExactLabelInTheSameCall) {
     s.f.Msg.text.clear();
     EXPECT_EQ(s.Exec(c.lines), c.trace) << c.lines[0];
     EXPECT_EQ(s.f.run.lineIndex, c.index) << c.lines[0];
-    for (int r = 1; r <= 6; ++r) EXPECT_EQ(Reg(r), r == c.register_set ? "p" : "") << c.lines[0] << " r" << r;
+    for (int r = 1; r <= 6; ++r) EXPECT_EQ(s.Reg(r), r == c.register_set ? "p" : "") << c.lines[0] << " r" << r;
   }
   EXPECT_EQ(s.f.Msg.text, "ol\xE1");
 }
@@ -180,8 +179,8 @@ TEST_F(FlowTest, GotoRunsTheLineAfterTheFirstExactLabelInTheSameCall) {
 TEST_F(FlowTest, AGotoToTheLastLineEndsTheRunNormally) {
   game.WriteScript("a", {"param= 1,prm", "goto fim", "param= 2,prm", ":fim"});
   RunScript(s.f, "a&Prm=x");
-  EXPECT_EQ(Reg(1), "x");
-  EXPECT_EQ(Reg(2), "");
+  EXPECT_EQ(s.Reg(1), "x");
+  EXPECT_EQ(s.Reg(2), "");
   EXPECT_EQ(game.StateLines(".rgs").at(1), "x");
 }
 
@@ -196,7 +195,7 @@ TEST_F(FlowTest, ALongChainOfJumpsInOneCall) {
   }
   s.f.params.prm = "fim";
   s.Exec(lines);
-  EXPECT_EQ(Reg(1), "fim");
+  EXPECT_EQ(s.Reg(1), "fim");
   EXPECT_EQ(s.f.run.lineIndex, 2 * jumps);
 }
 
@@ -205,8 +204,8 @@ TEST_F(FlowTest, GotoFindsTheLabelsOfTheScriptNowRunning) {
   game.WriteScript("a", {"goto x", ":x", "script b", "/ a", "/ a"});
   game.WriteScript("b", {"/ b", "goto x", "param= 2,prm", ":x", "param= 1,prm"});
   RunScript(s.f, "a&Prm=p");
-  EXPECT_EQ(Reg(1), "p");
-  EXPECT_EQ(Reg(2), "");
+  EXPECT_EQ(s.Reg(1), "p");
+  EXPECT_EQ(s.Reg(2), "");
 }
 
 TEST(LabelIndex, FirstExactTrimmedMatchEvenWhenTheLinesChangeUnannounced) {
@@ -227,11 +226,11 @@ TEST_F(FlowTest, GosubToAScriptAndBack) {
   game.WriteScript("a", {"param= 1,prm", "gosub sub", "param= 2,prm"});
   game.WriteScript("sub", {"param= 5,prm", "param= 3,prm", "return", "param= 4,prm"});
   RunScript(s.f, "a&Prm=p");
-  EXPECT_EQ(Reg(1), "p");
-  EXPECT_EQ(Reg(5), "");  // line 0 of the subroutine is skipped, as with "script"
-  EXPECT_EQ(Reg(3), "p");
-  EXPECT_EQ(Reg(2), "p");
-  EXPECT_EQ(Reg(4), "");
+  EXPECT_EQ(s.Reg(1), "p");
+  EXPECT_EQ(s.Reg(5), "");  // line 0 of the subroutine is skipped, as with "script"
+  EXPECT_EQ(s.Reg(3), "p");
+  EXPECT_EQ(s.Reg(2), "p");
+  EXPECT_EQ(s.Reg(4), "");
   EXPECT_EQ(s.f.Script, "a");
   EXPECT_EQ(s.f.run.gosubLine, -1);
   EXPECT_EQ(s.f.run.gosubScript, "a");  // kept after the return
@@ -244,9 +243,9 @@ TEST_F(FlowTest, GosubToALabelStaysInTheScript) {
   game.WriteScript("a", {"gosub :sub", "param= 2,prm", "fim", ":sub", "param= 3,prm", "param= 6,prm", "ret"});
   const uint64_t before = s.f.run.linesGeneration;
   RunScript(s.f, "a&Prm=p");
-  EXPECT_EQ(Reg(3), "p");
-  EXPECT_EQ(Reg(6), "p");
-  EXPECT_EQ(Reg(2), "p");
+  EXPECT_EQ(s.Reg(3), "p");
+  EXPECT_EQ(s.Reg(6), "p");
+  EXPECT_EQ(s.Reg(2), "p");
   EXPECT_EQ(s.f.run.linesGeneration, before + 1);  // the run's own load only: "ret" did not reload
   EXPECT_EQ(Count("   0: gosub sub <- label em subrotina!"), 1);
 }
@@ -272,8 +271,8 @@ TEST_F(FlowTest, OneSubroutineLevel) {
     s.trace.clear();
     RunScript(s.f, "a&Prm=p");
     EXPECT_EQ(Count(c.trace), 1) << c.lines[0];
-    EXPECT_EQ(Reg(1), "p") << c.lines[0];
-    EXPECT_EQ(Reg(2), "") << c.lines[0];
+    EXPECT_EQ(s.Reg(1), "p") << c.lines[0];
+    EXPECT_EQ(s.Reg(2), "") << c.lines[0];
     EXPECT_EQ(s.f.run.gosubLine, -1) << c.lines[0];
   }
 }
@@ -289,8 +288,8 @@ TEST_F(FlowTest, ReturnReloadsTheCallerWhenTheSubroutineLeftIt) {
   game.WriteScript("a", {"gosub :s", "param= 1,prm", "fim", ":s", "script b"});
   game.WriteScript("b", {"/ b", "return", "param= 2,prm"});
   RunScript(s.f, "a&Prm=p");
-  EXPECT_EQ(Reg(1), "p");
-  EXPECT_EQ(Reg(2), "");
+  EXPECT_EQ(s.Reg(1), "p");
+  EXPECT_EQ(s.Reg(2), "");
   EXPECT_EQ(s.f.Script, "a");
 }
 

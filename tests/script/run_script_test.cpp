@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "form/config.h"
 #include "core/paths.h"
 #include "script/labels.h"
 #include "script/run_script.h"
@@ -158,7 +159,7 @@ TEST_F(RunScriptTest, SavesRegistersAndObjectTableWithCrLfAtTheEnd) {
 }
 
 TEST_F(RunScriptTest, ANestedRunDuringTypingEndsTheOuterLoop) {
-  game.SetConfig(26, "0");
+  game.SetConfig(kDisplayModel, "0");
   testing::Session m{game};
   ASSERT_EQ(m.f.Modelo, "0");
   game.WriteScript("fora", {"'ab'", "param= 1,prm", "param= 2,prm", "param= 4,prm"});
@@ -176,7 +177,7 @@ TEST_F(RunScriptTest, ANestedRunDuringTypingEndsTheOuterLoop) {
 }
 
 TEST_F(RunScriptTest, ANestedRunWithALongerScriptAlsoEndsTheOuterLoop) {
-  game.SetConfig(26, "0");
+  game.SetConfig(kDisplayModel, "0");
   testing::Session m{game};
   game.WriteScript("fora", {"'ab'", "param= 1,prm"});
   game.WriteScript("dentro", {"/ 0", "/ 1", "/ 2", "/ 3", "param= 3,prm"});

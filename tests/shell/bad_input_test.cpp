@@ -6,6 +6,7 @@
 #include <functional>
 #include <sys/resource.h>
 
+#include "form/config.h"
 #include "core/script_error.h"
 #include "core/string_list.h"
 #include "core/strings.h"
@@ -61,13 +62,13 @@ TEST(BadInput, EachGivesItsOwnAnswerAndTheSavedGameStaysWhole) {
   };
   auto run = [](const char* script) { return [script](Session& s) { RunScript(s.f, script); }; };
   const Case cases[] = {
-      {"register count 2147483647", [](TempGame& g) { g.SetConfig(5, "2147483647"); }, nullptr,
+      {"register count 2147483647", [](TempGame& g) { g.SetConfig(kRegisterCount, "2147483647"); }, nullptr,
        "aventura.ini, line 6 (entry 5): a register count of 2147483647 is above the limit of 1000000", unchanged},
-      {"register count not a number", [](TempGame& g) { g.SetConfig(5, "muitos"); }, nullptr,
+      {"register count not a number", [](TempGame& g) { g.SetConfig(kRegisterCount, "muitos"); }, nullptr,
        "aventura.ini, line 6 (entry 5): 'muitos' is not a valid integer value", unchanged},
       {"a broken opening picture stops creation before the register count",
        [](TempGame& g) {
-         g.SetConfig(13, "quebrada.png");
+         g.SetConfig(kOpeningPicture, "quebrada.png");
          g.WriteLines("quebrada.png", {"\x89PNG nada"});
          g.WriteScript("start", {"reg= 1,x"});
        },

@@ -14,8 +14,8 @@ bool Has(const std::string& text, const std::string& part) { return text.find(pa
 
 TEST(FormCreate, ReadsTheConfiguredNamesAndRegisterCount) {
   testing::TempGame game;
-  game.SetConfig(7, "cozinha");
-  game.SetConfig(8, "volta");
+  game.SetConfig(kScriptLine, "cozinha");
+  game.SetConfig(kRetScpLine, "volta");
   testing::Session s{game, false};
   EXPECT_TRUE(s.platform.errors.empty());
   EXPECT_EQ(s.f.state.registerCount, 10);
@@ -42,7 +42,7 @@ TEST(FormCreate, ABadConfigurationIsReportedAndTheProgramGoesOn) {
   for (const auto& c : cases) {
     testing::TempGame game;
     game.config.resize(static_cast<size_t>(c.lines));
-    if (c.lines > 5) game.config[5] = c.line5;
+    if (c.lines > 5) game.config[kRegisterCount] = c.line5;
     game.WriteConfig();
     if (c.lines == 0) game.Remove("aventura.ini");
     testing::Session s{game, false};
@@ -59,12 +59,12 @@ TEST(FormCreate, ABadConfigurationIsReportedAndTheProgramGoesOn) {
 
 TEST(GameLoader, AppliesTheConfiguration) {
   testing::TempGame game;
-  game.SetConfig(26, "3");
-  game.SetConfig(44, "");
-  game.SetConfig(53, " *");
-  game.SetConfig(22, "40");
-  game.SetConfig(49, "500");
-  game.SetConfig(51, "580");
+  game.SetConfig(kDisplayModel, "3");
+  game.SetConfig(kInputVisible, "");
+  game.SetConfig(kPanelVisible, " *");
+  game.SetConfig(kDisplayLeft, "40");
+  game.SetConfig(kModel3Width, "500");
+  game.SetConfig(kModel2Width, "580");
   testing::Session s{game};
   EXPECT_EQ(s.f.gameFolder, game.folder());
   EXPECT_EQ(s.f.gameFolderUrl, "file://" + game.folder());
@@ -88,7 +88,7 @@ TEST(GameLoader, MessageMemoIsVisibleOnlyForAStar) {
   const std::pair<const char*, bool> cases[] = {{"*", true}, {" *", false}, {"", false}, {"**", false}, {"x", false}};
   for (const auto& [line, visible] : cases) {
     testing::TempGame game;
-    game.SetConfig(35, line);
+    game.SetConfig(kMsgVisible, line);
     testing::Session s{game};
     EXPECT_EQ(s.f.Msg.visible, visible) << '"' << line << '"';
   }
@@ -137,7 +137,7 @@ TEST(Opening, DoubleClickResumesWithThePositionScript) {
   const std::pair<const char*, const char*> cases[] = {{"sala", "sala"}, {"", "start"}};
   for (const auto& [posic, script] : cases) {
     testing::TempGame game;
-    game.SetConfig(10, posic);
+    game.SetConfig(kPosicLine, posic);
     game.WriteScript(script, {"/ aqui"});
     testing::Session s{game, false};
     TelAberDblClick(s.f);
@@ -192,7 +192,7 @@ TEST(FormDestroy, WritesNothingWhenTheGameWasNeverLoaded) {
 
 TEST(FormDestroy, AFailedLoaderLeavesTheConfigurationUntouched) {
   testing::TempGame game;
-  game.SetConfig(16, "grande");  // the loader stops at the message font size
+  game.SetConfig(kMessageFontSize, "grande");  // the loader stops at the message font size
   const std::string ini = game.Read("aventura.ini");
   {
     testing::Session s{game, false};

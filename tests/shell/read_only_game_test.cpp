@@ -76,7 +76,7 @@ struct Player {
     FormCreate(f, game.folder(), game.name());
     GameLoader(f, game.name());
   }
-  testing::FakePlatform platform;
+  NullPlatform platform;
   TForm1 f;
   TForm3 t;
 };
@@ -99,7 +99,7 @@ TEST(ChooseStateFolder, TheGameFolderWhenWritableElseThePlayersElseASessionsOwn)
     QTemporaryDir data;
     const std::string dataFolder = data.path().toStdString() + "/lumora/";
     const std::string own = dataFolder + "aventura/";
-    testing::FakePlatform platform;
+    NullPlatform platform;
     if (!c.gameWritable) platform.readOnlyFolders.push_back(game.folder());
     if (!c.dataWritable) platform.readOnlyFolders.push_back(own);
     if (c.dataNamed) platform.userDataFolder = dataFolder;

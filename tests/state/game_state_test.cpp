@@ -56,7 +56,7 @@ TEST(GameState, SavesOnlyListsThatWereLoaded) {
   st.registers = {"vazio"};
   st.objectTable = {"x"};
   SaveRegistersAndObjects(st, game.folder(), "aventura");
-  SaveObjectKeys(st, game.folder(), "aventura");
+  SaveGameTogether(st, game.folder(), "aventura");
   EXPECT_EQ(game.Read("aventura.rgs"), "salvo\r\n");
   EXPECT_EQ(game.Read("aventura.obx"), "");
   EXPECT_EQ(game.Read("aventura.obz"), "");
@@ -67,7 +67,7 @@ TEST(GameState, SavesOnlyListsThatWereLoaded) {
   EXPECT_EQ(game.Read("aventura.rgs"), "vazio\r\n");
   EXPECT_EQ(game.Read("aventura.obx"), "x\r\n");
   EXPECT_EQ(game.Read("aventura.obz"), "");  // keys are saved on their own
-  SaveObjectKeys(st, game.folder(), "aventura");
+  SaveGameTogether(st, game.folder(), "aventura");
   EXPECT_EQ(game.Read("aventura.obz"), "k\r\n");
   EXPECT_THROW(SaveRegistersAndObjects(st, game.folder() + "nao/", "aventura"), ScriptError);
 }

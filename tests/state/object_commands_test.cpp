@@ -32,7 +32,6 @@ class ObjectCommandsTest : public ::testing::Test {
   std::string& Field(int object, int field) {
     return s.f.state.objectTable[static_cast<size_t>(object * kRecordLines + field)];
   }
-  std::string& Reg(int n) { return s.f.state.registers[static_cast<size_t>(n)]; }
 
   testing::TempGame game;
   testing::Session s{game};
@@ -64,10 +63,10 @@ TEST_F(ObjectCommandsTest, GetReadsTheFieldOfTheFirstRecordWithTheKey) {
       {"getobj= 11,lamp,nom", "antes", "   0: getobj= 11 <--- registrador fora de faixa"},
   };
   for (const auto& c : cases) {
-    Reg(5) = "antes";
-    Reg(3) = "lamp";
+    s.Reg(5) = "antes";
+    s.Reg(3) = "lamp";
     const std::string trace = s.Exec({c.line});
-    EXPECT_EQ(Reg(5), c.reg5) << c.line;
+    EXPECT_EQ(s.Reg(5), c.reg5) << c.line;
     if (c.trace) { EXPECT_EQ(trace, c.trace) << c.line; }
   }
   EXPECT_EQ(s.f.state.registers.size(), 11u);
@@ -171,7 +170,7 @@ TEST_F(ObjectCommandsTest, ContaCountsEveryRecordAtThePlaceAndChecksTheRegister)
   for (const auto& c : cases) {
     for (auto& r : s.f.state.registers) r = "antes";
     const std::string trace = s.Exec({c.line});
-    EXPECT_EQ(Reg(c.reg), c.value) << c.line;
+    EXPECT_EQ(s.Reg(c.reg), c.value) << c.line;
     if (c.trace) { EXPECT_EQ(trace, c.trace) << c.line; }
     EXPECT_EQ(s.f.state.registers.size(), 11u) << c.line;
   }
@@ -191,18 +190,18 @@ TEST_F(ObjectCommandsTest, LstObjJoinsTheDescriptionsFromTheLast) {
        "<a href=Scp=mapa>um mapa</a>, <a href=Scp=lamp>outra l\xE2mpada</a> e <a href=Scp=faca>uma faca</a>."},
   };
   for (const auto& c : cases) {
-    Reg(3) = "antes";
+    s.Reg(3) = "antes";
     s.Exec({c.line});
-    EXPECT_EQ(Reg(3), c.value) << c.line;
+    EXPECT_EQ(s.Reg(3), c.value) << c.line;
   }
   Field(2, kLoc) = "sala";
   Field(4, kLoc) = "jog";
   EXPECT_EQ(s.Exec({"lstobj= 3,jog"}), "   0: lstobj= 3,jog");
-  EXPECT_EQ(Reg(3), "uma vela, um mapa e uma faca.");
+  EXPECT_EQ(s.Reg(3), "uma vela, um mapa e uma faca.");
   Field(0, kLoc) = "sala";
   s.Exec({"lstobj= 3,jog"});
-  EXPECT_EQ(Reg(3), "uma vela e um mapa.");
-  Reg(3) = "antes";
+  EXPECT_EQ(s.Reg(3), "uma vela e um mapa.");
+  s.Reg(3) = "antes";
   EXPECT_EQ(s.Exec({"lstobj= 12,jog"}), "   0: lstobj= 12 <--- registrador fora de faixa");
 }
 
@@ -224,10 +223,10 @@ TEST_F(ObjectCommandsTest, ObjetoSelectsAndGetUltObjReadsIt) {
   s.Exec({"objeto= fantasma"});
   EXPECT_EQ(s.f.Objeto, "mapa");
   EXPECT_EQ(s.Exec({"getultobj= 4"}), "   0: getultobj= 4,mapa");
-  EXPECT_EQ(Reg(4), "mapa");
-  Reg(4) = "antes";
+  EXPECT_EQ(s.Reg(4), "mapa");
+  s.Reg(4) = "antes";
   EXPECT_EQ(s.Exec({"getultobj= 11"}), "   0: getultobj= 11 <--- registrador fora de faixa");
-  EXPECT_EQ(Reg(4), "antes");
+  EXPECT_EQ(s.Reg(4), "antes");
 }
 
 // The questions jump through "goto" to the line after ":achou", which selects

@@ -14,7 +14,6 @@ namespace {
 
 class RegisterCommandsTest : public ::testing::Test {
  protected:
-  std::string& Reg(int n) { return s.f.state.registers.at(static_cast<size_t>(n)); }
 
   // Each case sets register 7, runs one line, and checks the register and,
   // when given, the trace line.
@@ -26,9 +25,9 @@ class RegisterCommandsTest : public ::testing::Test {
   };
   void Check(std::span<const RegisterCase> cases) {
     for (const auto& c : cases) {
-      Reg(7) = c.before;
+      s.Reg(7) = c.before;
       const std::string trace = s.Exec({c.line});
-      EXPECT_EQ(Reg(7), c.after) << c.before << " / " << c.line;
+      EXPECT_EQ(s.Reg(7), c.after) << c.before << " / " << c.line;
       if (c.trace) {
         EXPECT_EQ(trace, c.trace) << c.line;
       }
@@ -86,14 +85,14 @@ TEST_F(RegisterCommandsTest, RealQuotientInTheGeneralFormat) {
   };
   Check(cases);
   // A real result read again counts as 0 in the integer commands.
-  Reg(7) = "2.5";
+  s.Reg(7) = "2.5";
   s.Exec({"reg+ 7,1"});
-  EXPECT_EQ(Reg(7), "1");
+  EXPECT_EQ(s.Reg(7), "1");
 }
 
 TEST_F(RegisterCommandsTest, SetAppendAndTrim) {
   s.f.Modelo = "1";
-  Reg(3) = "lamp";
+  s.Reg(3) = "lamp";
   const RegisterCase cases[] = {
       {"x", "reg= 7,abc", "abc", "   0: reg= 7,abc"},
       {"x", "reg= 7,#3", "lamp", "   0: reg= 7,lamp"},
@@ -108,7 +107,7 @@ TEST_F(RegisterCommandsTest, SetAppendAndTrim) {
 }
 
 TEST_F(RegisterCommandsTest, RegisterNumbersOutsideTheRangeChangeNothing) {
-  for (int n = 0; n <= 10; ++n) Reg(n) = "5";
+  for (int n = 0; n <= 10; ++n) s.Reg(n) = "5";
   const char* lines[] = {"reg= 11,x", "reg= -1,x", "reg$ 11,x", "trim -1",  "regtxt= 11,'a'",
                          "reg+ 11,1", "reg- -1,1", "reg* 11,2", "reg: 11,2", "reg/ 11,2",
                          "reg? 11,9", "ifreg= 11,5,fim", "ifreg> 11,1,fim", "ifreg< -5,1,fim"};
@@ -123,16 +122,16 @@ TEST_F(RegisterCommandsTest, RegisterNumbersOutsideTheRangeChangeNothing) {
   // The last register is register count itself; empty and text read as 0.
   const std::pair<const char*, int> valid[] = {{"reg= 10,x", 10}, {"reg= ,x", 0}, {"reg= abc,x", 0}, {"reg= $A,x", 10}};
   for (const auto& [line, n] : valid) {
-    Reg(n) = "";
+    s.Reg(n) = "";
     s.Exec({line});
-    EXPECT_EQ(Reg(n), "x") << line;
+    EXPECT_EQ(s.Reg(n), "x") << line;
   }
 }
 
 TEST_F(RegisterCommandsTest, AShortRegisterFileStillAcceptsEveryNumberInRange) {
   s.f.state.registers = {"a", "b"};
   s.Exec({"reg+ 10,4"});
-  EXPECT_EQ(Reg(10), "4");
+  EXPECT_EQ(s.Reg(10), "4");
 }
 
 TEST_F(RegisterCommandsTest, RandomDrawsFollowTheFixedSequence) {
@@ -168,9 +167,9 @@ TEST_F(RegisterCommandsTest, RandomRangesAtTheLimits) {
   };
   for (const auto& c : cases) {
     s.f.random.seed = 134775814;  // the next seed is 3698175007
-    Reg(7) = c.before;
+    s.Reg(7) = c.before;
     s.Exec({c.line});
-    EXPECT_EQ(Reg(7), c.after) << c.line;
+    EXPECT_EQ(s.Reg(7), c.after) << c.line;
     EXPECT_EQ(s.f.random.seed, 3698175007u) << c.line << ": the generator advances";
   }
 }
@@ -195,9 +194,9 @@ TEST_F(RegisterCommandsTest, TextOverSeveralLinesConsumesThem) {
       {{"regtxt+ 4,b'"}, "A", "Ab", 0, nullptr},
   };
   for (const auto& c : cases) {
-    Reg(4) = c.before;
+    s.Reg(4) = c.before;
     const std::string trace = s.Exec(c.lines);
-    EXPECT_EQ(Reg(4), c.after) << c.lines[0];
+    EXPECT_EQ(s.Reg(4), c.after) << c.lines[0];
     EXPECT_EQ(s.f.run.lineIndex, c.indexAfter) << c.lines[0];
     if (c.trace) {
       EXPECT_EQ(trace, c.trace) << c.lines[0];
@@ -208,15 +207,15 @@ TEST_F(RegisterCommandsTest, TextOverSeveralLinesConsumesThem) {
 TEST_F(RegisterCommandsTest, ConsumedLinesDoNotRun) {
   game.WriteScript("texto", {"regtxt= 4,'Era", "reg= 5,errado", "fim.' reg= 6,errado", "reg= 6,certo"});
   RunScript(s.f, "texto");
-  EXPECT_EQ(Reg(4), "Era reg= 5,errado fim.");
-  EXPECT_EQ(Reg(5), "");
-  EXPECT_EQ(Reg(6), "certo");
+  EXPECT_EQ(s.Reg(4), "Era reg= 5,errado fim.");
+  EXPECT_EQ(s.Reg(5), "");
+  EXPECT_EQ(s.Reg(6), "certo");
 
   // Never closed: the rest of the script is text and the run ends after it.
   game.WriteScript("aberto", {"regtxt= 4,'a", "reg= 5,errado"});
   RunScript(s.f, "aberto");
-  EXPECT_EQ(Reg(4), "a reg= 5,errado ");
-  EXPECT_EQ(Reg(5), "");
+  EXPECT_EQ(s.Reg(4), "a reg= 5,errado ");
+  EXPECT_EQ(s.Reg(5), "");
   EXPECT_EQ(game.StateLines(".rgs").at(4), "a reg= 5,errado ");
 }
 
@@ -238,15 +237,15 @@ TEST_F(RegisterCommandsTest, RegisterJumps) {
       {"5", "ifreg> 2, 1,fim", true},
   };
   for (const auto& c : cases) {
-    Reg(2) = c.reg2;
-    Reg(9) = "";
+    s.Reg(2) = c.reg2;
+    s.Reg(9) = "";
     const std::string trace = s.Exec({c.line, "reg= 9,seguiu", ":fim", "reg= 9,pulou"});
     if (!c.jumps) {
       EXPECT_TRUE(trace.ends_with(" <- n\xE3o saltou")) << c.reg2 << " / " << c.line << ": " << trace;
       EXPECT_EQ(s.f.run.lineIndex, 0) << c.line;
-      EXPECT_EQ(Reg(9), "") << c.line;
+      EXPECT_EQ(s.Reg(9), "") << c.line;
     } else {
-      EXPECT_EQ(Reg(9), "pulou") << c.reg2 << " / " << c.line;  // the line after the label ran
+      EXPECT_EQ(s.Reg(9), "pulou") << c.reg2 << " / " << c.line;  // the line after the label ran
       EXPECT_EQ(s.f.run.lineIndex, 3) << c.line;
     }
   }

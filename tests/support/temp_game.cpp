@@ -8,6 +8,7 @@
 
 #include "core/text1252.h"
 #include "core/trace.h"
+#include "script/run_script.h"
 #include "shell/lifecycle.h"
 
 namespace lumora::testing {
@@ -149,7 +150,7 @@ StringList TempGame::StateLines(std::string_view extension) const {
   return SplitLines(Read(name_ + std::string(extension)));
 }
 
-Session::Session(const TempGame& game, bool load) : f(platform), t(f) {
+Session::Session(const TempGame& game, bool load) : f(platform), t(f), game_(game) {
   listener_ = AddTraceListener([this](std::string_view line) { trace.emplace_back(line); });
   f.interp = &t;
   FormCreate(f, game.folder(), game.name());
@@ -165,6 +166,11 @@ std::string Session::Exec(const StringList& lines, int index) {
   t.commandLine = lines.at(static_cast<size_t>(index));
   ExecCommand(t);
   return t.traceLine;
+}
+
+void Session::Run(const StringList& lines) {
+  game_.WriteScript("start", lines);
+  RunScript(f, "start");
 }
 
 std::vector<std::string> Session::TraceStartingWith(std::string_view prefix) const {

@@ -8,7 +8,7 @@
 #include "core/string_list.h"
 #include "form/form1.h"
 #include "script/interp.h"
-#include "support/fake_platform.h"
+#include "platform/null_platform.h"
 
 namespace lumora::testing {
 
@@ -65,15 +65,20 @@ struct Session {
   // Runs one line through ExecCommand as line `index` of a script made of
   // `lines` (the line at index), returns the trace line it built.
   std::string Exec(const StringList& lines, int index = 0);
+  // Writes the lines as the game's script "start" and runs it as a whole.
+  void Run(const StringList& lines);
+  // Register n's value; n must lie within the register table.
+  std::string& Reg(int n) { return f.state.registers.at(static_cast<size_t>(n)); }
   // Trace lines that start with the given text.
   std::vector<std::string> TraceStartingWith(std::string_view prefix) const;
 
-  FakePlatform platform;
+  NullPlatform platform;
   TForm1 f;
   TForm3 t;
   std::vector<std::string> trace;
 
  private:
+  const TempGame& game_;
   int listener_ = 0;
 };
 

@@ -2,6 +2,7 @@
 // commands and switching models.
 #include <gtest/gtest.h>
 
+#include "form/config.h"
 #include "core/script_error.h"
 #include "script/run_script.h"
 #include "support/temp_game.h"
@@ -13,11 +14,6 @@ namespace {
 class MessageTest : public ::testing::Test {
  protected:
   testing::TempGame game{"aventura"};
-  // Runs a script of the given lines as "start" and returns the session.
-  void Run(testing::Session& s, const StringList& lines) {
-    game.WriteScript("start", lines);
-    RunScript(s.f, "start");
-  }
 };
 
 TEST_F(MessageTest, MsgAddsOrReplacesPerModel) {
@@ -49,7 +45,7 @@ TEST_F(MessageTest, MsgAddsOrReplacesPerModel) {
 
 TEST_F(MessageTest, EmptyMsgEmptiesTheMessageAndSaysSo) {
   testing::Session s{game};
-  Run(s, {"msg= antes", "msg="});
+  s.Run({"msg= antes", "msg="});
   EXPECT_EQ(s.f.Msg.text, "");
   EXPECT_EQ(s.TraceStartingWith("   1: msg= ").at(0), "   1: msg= <-Falta texto!!!...");
 }
@@ -57,27 +53,27 @@ TEST_F(MessageTest, EmptyMsgEmptiesTheMessageAndSaysSo) {
 TEST_F(MessageTest, TextCodesAndRegisterReferences) {
   testing::Session s{game};
   s.f.state.registers[3] = "l\xE2mpada";
-  Run(s, {"msg= a^b~c\xA7" "d", "msg+ #3"});
+  s.Run({"msg= a^b~c\xA7" "d", "msg+ #3"});
   EXPECT_EQ(s.f.Msg.text, "a,b c\r\nd" "l\xE2mpada");
 }
 
 TEST_F(MessageTest, ClearMsgAndLineFeedPerModel) {
   testing::Session s{game};
-  Run(s, {"msg= um", "linefeed", "msg+ dois"});
+  s.Run({"msg= um", "linefeed", "msg+ dois"});
   EXPECT_EQ(s.f.Msg.text, "um\r\ndois");
-  Run(s, {"msg= um", "clearmsg"});
+  s.Run({"msg= um", "clearmsg"});
   EXPECT_EQ(s.f.Msg.text, "");
-  Run(s, {"setmode= 0", "msg= um", "linefeed", "msg+ dois"});
+  s.Run({"setmode= 0", "msg= um", "linefeed", "msg+ dois"});
   EXPECT_EQ(s.f.MsgMd0.text, "um\r\ndois");
-  Run(s, {"setmode= 2", "msg= um", "linefeed", "clearmsg", "msg= dois"});
+  s.Run({"setmode= 2", "msg= um", "linefeed", "clearmsg", "msg= dois"});
   EXPECT_EQ(s.f.page.lastWritten.at(9), "dois");  // clearmsg started the page again
 }
 
 TEST_F(MessageTest, LineFeedInModel3MovesByOneAndAHalfFontSizes) {
   for (const auto& [size, moved] : {std::pair{12, 18}, std::pair{13, 19}}) {
-    game.SetConfig(16, std::to_string(size));
+    game.SetConfig(kMessageFontSize, std::to_string(size));
     testing::Session s{game};
-    Run(s, {"setmode= 3", "postxt= 5,10", "linefeed"});
+    s.Run({"setmode= 3", "postxt= 5,10", "linefeed"});
     EXPECT_EQ(s.f.textX, 5);
     EXPECT_EQ(s.f.textY, 10 + moved) << "size " << size;
   }
@@ -99,8 +95,8 @@ TEST_F(MessageTest, FonteSetsFlagsForAnyText) {
 }
 
 TEST_F(MessageTest, SingleSettingsFallBackToTheirConfigurationLines) {
-  game.SetConfig(20, "00FF00");
-  game.SetConfig(16, "11");
+  game.SetConfig(kLinkColour, "00FF00");
+  game.SetConfig(kMessageFontSize, "11");
   testing::Session s{game};
   s.Exec({"corlnk= 123456"});
   EXPECT_EQ(s.f.message.link, "123456");
@@ -173,11 +169,11 @@ TEST_F(MessageTest, PageWaitHasATimeLimit) {
 }
 
 TEST_F(MessageTest, Model2RunWritesTmpHtmAndShowsIt) {
-  game.SetConfig(67, "-I-");
+  game.SetConfig(kMessageStyle, "-I-");
   testing::Session s{game};
-  Run(s, {"setmode= 2", "msg= oi"});
+  s.Run({"setmode= 2", "msg= oi"});
   // RunScript resets the style flags from nothing: the page has no style tags.
-  Run(s, {"fntsty= -I", "clearmsg", "msg= oi"});
+  s.Run({"fntsty= -I", "clearmsg", "msg= oi"});
   const std::string file = game.Read("tmp.htm");
   EXPECT_NE(file.find("<em>\r\noi\r\n</em>\r\n</font></div>\r\n</html>\r\n</body>\r\n"), std::string::npos) << file;
   ASSERT_FALSE(s.platform.navigations.empty());

@@ -1,9 +1,10 @@
 // Text codes per display model, the page head, the blank page.
 #include <gtest/gtest.h>
 
+#include "form/config.h"
 #include "support/temp_game.h"
 #include "view/page.h"
-#include "view/text_codes.h"
+#include "form/text_codes.h"
 
 namespace lumora {
 namespace {
@@ -35,7 +36,7 @@ class PageTest : public ::testing::Test {
 };
 
 TEST_F(PageTest, PageStartWritesTheHeadByteForByte) {
-  game.SetConfig(67, "BI-");
+  game.SetConfig(kMessageStyle, "BI-");
   testing::Session s{game};
   s.f.page.lines = {"old"};
   PageStart(s.f);
@@ -67,8 +68,8 @@ TEST_F(PageTest, StyleTagsAndFontSizeFollowTheSettings) {
       {"BIU", "20", "font-size:30px; \"><b><em><u>", "</b></em></u>"},
   };
   for (const auto& c : cases) {
-    game.SetConfig(67, c.style);
-    game.SetConfig(16, c.size);
+    game.SetConfig(kMessageStyle, c.style);
+    game.SetConfig(kMessageFontSize, c.size);
     testing::Session s{game};
     PageStart(s.f);
     ASSERT_EQ(s.f.page.lines.size(), 9u);
@@ -85,9 +86,11 @@ TEST_F(PageTest, BlankPageText) {
             "<meta http-equiv=\"X-UA-Compatible\" content=\"ie=edge\"></head>"
             "<body  bgcolor=#102030 text=#FFFF00 link=#FFFF00 vlink=#FFFF00 alink=#FFFF00 leftmargin=0 topmargin=0 "
             "marginwidth=0 marginheight=0 ></body></html>");
-  // The loader shows it in the background colour.
+  // The loader shows it in the background colour, each load stopping the
+  // navigation before it.
   ASSERT_FALSE(s.platform.loadedHtml.empty());
   EXPECT_EQ(s.platform.loadedHtml.back(), BlankPageHtml(s.f, "000000"));
+  EXPECT_EQ(s.platform.webStops, static_cast<int>(s.platform.loadedHtml.size()));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "form/config.h"
 #include "input/quit_button.h"
 #include "shell/lifecycle.h"
 #include "support/temp_game.h"
@@ -57,7 +58,7 @@ QImage BorderedSkin() {
 
 TEST_F(WindowPicturesTest, TheSkinOfLine14ShapesTheWindow) {
   Save(BorderedSkin(), Path("pele.png"), "PNG");
-  game.SetConfig(14, "pele.png");
+  game.SetConfig(kSkinPicture, "pele.png");
   testing::Session s(game);
   EXPECT_TRUE(s.f.shaped);
   EXPECT_EQ(Rects(s.f.shape), std::vector<QRect>{QRect(10, 10, 880, 400)});
@@ -67,14 +68,14 @@ TEST_F(WindowPicturesTest, TheSkinOfLine14ShapesTheWindow) {
 }
 
 TEST_F(WindowPicturesTest, AMissingSkinLeavesTheWindowUnshaped) {
-  game.SetConfig(14, "nada.bmp");
+  game.SetConfig(kSkinPicture, "nada.bmp");
   testing::Session s(game);
   EXPECT_TRUE(s.f.Imp.picture.isNull());  // cleared, then nothing loaded
   EXPECT_FALSE(s.f.shaped);
   EXPECT_EQ(s.f.Abok0.width, 900);
   // With no skin line the built-in skin stays, and the opening click shapes the
   // window after it: a plain rectangle.
-  game.SetConfig(14, "");
+  game.SetConfig(kSkinPicture, "");
   game.WriteScript("start", {"/ nada"});
   testing::Session t(game, false);
   TelAberClick(t.f);
@@ -117,7 +118,7 @@ class InFolder {
 TEST_F(WindowPicturesTest, CreationLoadsTheOpeningPictureAndTheReleasedQuitButton) {
   Save(Plain(640, 300, 0xFF112233), Path("abertura.jpg"), "JPG");
   Save(Plain(30, 20, 0xFF0000FF), Path("U-bot1.bmp"), "BMP");
-  game.SetConfig(13, "abertura.jpg");
+  game.SetConfig(kOpeningPicture, "abertura.jpg");
   InFolder here(game.folder());
   testing::Session s(game, false);
   EXPECT_EQ(s.f.TelAber.picture.size(), QSize(640, 300));
@@ -125,7 +126,7 @@ TEST_F(WindowPicturesTest, CreationLoadsTheOpeningPictureAndTheReleasedQuitButto
   EXPECT_TRUE(s.f.TelAber.enabled);
   EXPECT_EQ(s.f.btFim.picture.size(), QSize(30, 20));
   // An opening picture that cannot be read ends creation with a message.
-  game.SetConfig(13, "abertura.png");
+  game.SetConfig(kOpeningPicture, "abertura.png");
   testing::Session broken(game, false);
   ASSERT_EQ(broken.platform.errors.size(), 1u);
   EXPECT_EQ(broken.platform.errors[0], "Error Opening File abertura.png!");

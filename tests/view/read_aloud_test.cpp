@@ -33,8 +33,7 @@ TEST(PageWordsTest, APageReadsAsItsVisibleWords) {
 class ReadAloudTest : public ::testing::Test {
  protected:
   void Run(const StringList& lines) {
-    game.WriteScript("start", lines);
-    RunScript(s.f, "start");
+    s.Run(lines);
     ReadNewTexts(s.f);
   }
   testing::TempGame game;

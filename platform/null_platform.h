@@ -1,6 +1,8 @@
-// The platform of the unit tests and the benchmarks: records what the engine
-// asked of the window system and keeps a virtual clock, so waits cost no time
-// and can be checked.
+// The platform without a window system, for the unit tests, the benchmarks
+// and the fuzz targets: records what the engine asked of the window system and
+// keeps a virtual clock, so waits cost no time and can be checked. Headless
+// runs keep their clock, idle timer and audio here too (HeadlessPlatform adds
+// only the widgets).
 #pragma once
 #include <cstdint>
 #include <functional>
@@ -8,10 +10,11 @@
 #include <vector>
 
 #include "core/platform.h"
+#include "platform/recording_audio.h"
 
-namespace lumora::testing {
+namespace lumora {
 
-class FakePlatform : public Platform {
+class NullPlatform : public Platform {
  public:
   void ProcessMessages(PlayerInput input) override;
   // The interpreter looking for a close request during a long run.
@@ -37,12 +40,12 @@ class FakePlatform : public Platform {
   void ShowError(const std::string& text) override { errors.push_back(text); }
   void RequestExit() override { exitRequested = true; }
   void BringToFront() override { ++frontCount; }
-  void StartIdleTimer(int intervalMs, std::function<void()> tick) override {
-    timerInterval = intervalMs;
-    timerTick = std::move(tick);
-  }
+  void StartIdleTimer(int intervalMs, std::function<void()> tick) override;
   void StopIdleTimer() override { timerTick = nullptr; }
   bool TimerRunning() const { return static_cast<bool>(timerTick); }
+  // Moves the clock by ms; the idle timer ticks at every interval that ends
+  // within them, as the event loop would tick it while the player waits.
+  void Advance(int64_t ms);
   // The player's data folder: "" stands for a system that names none. A folder
   // in readOnlyFolders counts as not writable whatever its permissions say
   // (the tests may run as root, whom permissions do not stop).
@@ -59,16 +62,17 @@ class FakePlatform : public Platform {
   bool speechAvailable = true;
   std::vector<std::string> spoken;
 
-  // Audio requests, one line each: "music PATH", "play", "volume N",
-  // "sound PATH async", "sound PATH sync", "stop". A sound played to the end
-  // moves the clock by its length. MusicOpen answers musicError.
-  std::string MusicOpen(const std::string& path) override;
-  std::string MusicPlay() override;
-  void MusicVolume(int level) override;
-  void SoundPlay(const std::string& path, bool wait) override;
-  void SoundStop() override;
-  std::vector<std::string> audio;
-  std::string musicError;
+  // Audio requests, recorded one line each (see RecordingAudio); a sound
+  // played to the end moves the clock by its length. MusicOpen answers
+  // musicError, whether the file exists or not.
+  std::string MusicOpen(const std::string& path) override { return recorder.MusicOpen(path); }
+  std::string MusicPlay() override { return recorder.MusicPlay(); }
+  void MusicVolume(int level) override { recorder.MusicVolume(level); }
+  void SoundPlay(const std::string& path, bool wait) override { recorder.SoundPlay(path, wait); }
+  void SoundStop() override { recorder.SoundStop(); }
+  RecordingAudio recorder{[this](int64_t ms) { clock += ms; }, RecordingAudio::Files::NotRead};
+  std::vector<std::string>& audio = recorder.requests;
+  std::string& musicError = recorder.musicError;
 
   // Runs fn at the next ProcessMessages only, as the window system's own
   // traffic (a close request) handled while the engine waits.
@@ -91,12 +95,13 @@ class FakePlatform : public Platform {
   std::vector<std::string> navigations, loadedHtml, openedUrls, errors;
   bool exitRequested = false;
   int frontCount = 0;
-  // The idle timer as last started; the test ticks it by calling timerTick.
+  // The idle timer as last started; a test may tick it by calling timerTick.
   int timerInterval = 0;
   std::function<void()> timerTick;
+  int64_t timerDue = 0;
 
  private:
   std::function<void()> once_, oncePlayer_;
 };
 
-}  // namespace lumora::testing
+}  // namespace lumora

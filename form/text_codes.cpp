@@ -1,5 +1,5 @@
 // The text codes.
-#include "view/text_codes.h"
+#include "form/text_codes.h"
 
 namespace lumora {
 

@@ -9,11 +9,13 @@
 #include <utility>
 #include <vector>
 
-#include "script/line_syntax.h"
+#include "command/line_syntax.h"
 
 namespace lumora {
 
 struct KeywordRow;
+// Finds a keyword's row in the interpreter's table (nullptr: no command).
+using RowFinder = const KeywordRow* (*)(std::string_view keyword);
 
 struct LineSplit {
   bool made = false;
@@ -30,11 +32,12 @@ struct LineSplit {
 
 class LineSplits {
  public:
-  // The split of commandLine, the trimmed text of line lineIndex.
-  const LineSplit& For(int lineIndex, std::string_view commandLine);
+  // The split of commandLine, the trimmed text of line lineIndex; findRow
+  // names its keyword's row.
+  const LineSplit& For(int lineIndex, std::string_view commandLine, RowFinder findRow);
 
  private:
-  static void Make(LineSplit& split, std::string_view commandLine);
+  static void Make(LineSplit& split, std::string_view commandLine, RowFinder findRow);
   std::vector<LineSplit> byLine_;
   LineSplit other_;  // a line past the kept range
 };

@@ -1,7 +1,7 @@
 // The split of command lines kept per line index.
-#include "script/line_split.h"
+#include "command/line_split.h"
 
-#include "script/interp.h"
+#include "command/handler.h"
 
 namespace lumora {
 namespace {
@@ -12,13 +12,13 @@ constexpr int kKeptLines = 65536;
 
 }  // namespace
 
-void LineSplits::Make(LineSplit& split, std::string_view commandLine) {
+void LineSplits::Make(LineSplit& split, std::string_view commandLine, RowFinder findRow) {
   split.made = true;
   split.text.assign(commandLine);
   std::string_view rest;
   const std::string_view keyword = SplitKeyword(split.text, rest);
   split.keywordLength = static_cast<uint32_t>(keyword.size());
-  split.row = FindRow(keyword);
+  split.row = findRow(keyword);
   const bool whole = split.row && split.row->arguments == Arguments::WholeText;
   split.count = 0;
   while (split.count < kMaxArguments && !rest.empty()) {
@@ -29,14 +29,14 @@ void LineSplits::Make(LineSplit& split, std::string_view commandLine) {
   split.restOffset = static_cast<uint32_t>(split.text.size() - rest.size());
 }
 
-const LineSplit& LineSplits::For(int lineIndex, std::string_view commandLine) {
+const LineSplit& LineSplits::For(int lineIndex, std::string_view commandLine, RowFinder findRow) {
   if (lineIndex < 0 || lineIndex >= kKeptLines) {
-    Make(other_, commandLine);
+    Make(other_, commandLine, findRow);
     return other_;
   }
   if (static_cast<size_t>(lineIndex) >= byLine_.size()) byLine_.resize(static_cast<size_t>(lineIndex) + 1);
   LineSplit& kept = byLine_[static_cast<size_t>(lineIndex)];
-  if (!kept.made || kept.text != commandLine) Make(kept, commandLine);
+  if (!kept.made || kept.text != commandLine) Make(kept, commandLine, findRow);
   return kept;
 }
 

@@ -1,5 +1,5 @@
 // The label index: the first line of each label, rebuilt when the lines change.
-#include "script/label_index.h"
+#include "command/label_index.h"
 
 #include "core/strings.h"
 
