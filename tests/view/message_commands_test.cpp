@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/script_error.h"
+#include "form/config.h"
 #include "script/run_script.h"
 #include "support/temp_game.h"
 #include "view/canvas3.h"
@@ -74,8 +75,9 @@ TEST_F(MessageTest, ClearMsgAndLineFeedPerModel) {
 }
 
 TEST_F(MessageTest, LineFeedInModel3MovesByOneAndAHalfFontSizes) {
-  for (const auto& [size, moved] : {std::pair{12, 18}, std::pair{13, 19}}) {
-    game.SetConfig(16, std::to_string(size));
+  // A size of two thousand million points moves the text as far as it goes.
+  for (const auto& [size, moved] : {std::pair{12, 18}, std::pair{13, 19}, std::pair{2000000000, INT32_MAX - 10}}) {
+    game.SetConfig(kMessageFontSize, std::to_string(size));
     testing::Session s{game};
     Run(s, {"setmode= 3", "postxt= 5,10", "linefeed"});
     EXPECT_EQ(s.f.textX, 5);
