@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "core/zoom.h"
 #include "form/components.h"
 
 namespace lumora {
@@ -20,6 +21,12 @@ void SetShownCursor(QWidget* w, Cursor cursor);
 
 // A design rectangle or length as shown at a zoom.
 inline QRect Zoomed(const QRect& r, int zoom) { return QRect(r.topLeft() * zoom, r.size() * zoom); }
+// The same for a component's place and size as the game set them, at any
+// extreme (ZoomedRect).
+inline QRect ZoomedBounds(int64_t left, int64_t top, int64_t width, int64_t height, int zoom) {
+  const ShownRect r = ZoomedRect(left, top, width, height, zoom);
+  return QRect(r.left, r.top, r.width, r.height);
+}
 // A point of a zoomed widget in design pixels: the design pixel it lies on.
 inline QPoint Unzoomed(QPointF at, int zoom) {
   return QPoint(static_cast<int>(std::floor(at.x() / zoom)), static_cast<int>(std::floor(at.y() / zoom)));
