@@ -71,12 +71,23 @@ class MemoWidget : public QPlainTextEdit {
   const Memo& memo;
   // Brings the shown text in line with the model; an appended tail is inserted
   // without rebuilding the document, so letter-by-letter typing stays cheap.
+  // Of a long text, only a part is laid out: its start, or its end when the
+  // memo follows the end.
   void SyncText();
   // The typed memo follows its text to the end; the message line shows its top.
   bool followEnd = false;
+  // The most of its text a memo lays out. Laid out, a character costs some
+  // fifty bytes: a 50 MB message would take gigabytes and many seconds, for a
+  // message line that shows a few of its lines. The message line shows the
+  // start of a longer text, the typed memo its end, with far more to scroll
+  // back through than anyone reads; ordinary texts are shown whole.
+  static constexpr size_t kShownChars = 256 * 1024;
 
  private:
+  // The document holds text[shownFrom_, shownFrom_ + shown_.size()), a copy
+  // of which is shown_.
   std::string shown_;
+  size_t shownFrom_ = 0;
 };
 
 // The one-line input. An edit goes to the engine, Windows-1252, and the field
