@@ -92,7 +92,7 @@ TEST(ZoomTest, AComponentAnywhereAGameCanPutItIsShownWithinWhatAWindowSystemHold
       {596, 0, INT_MAX, INT_MAX, 1, {596, 0, kMax, kMax}},
       {INT_MAX, INT_MIN, 596, 323, 3, {kMax, -kMax, 1788, 969}},
       {int64_t{INT_MAX} + INT_MAX, 0, int64_t{INT_MIN} - 1, 1, 3, {kMax, 0, 0, 3}},
-      {kMax / 2, 0, kMax / 2 + 1, 1, 2, {kMax, 0, kMax, 2}},
+      {kMax / 2, 0, kMax / 2 + 1, 1, 2, {kMax - 1, 0, kMax, 2}},
   };
   for (const auto& c : cases) {
     const ShownRect r = ZoomedRect(c.left, c.top, c.width, c.height, c.zoom);

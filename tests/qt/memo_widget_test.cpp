@@ -12,7 +12,7 @@ constexpr size_t kBound = MemoWidget::kShownChars;
 // What the widget holds, with the invisible break opportunities left out.
 QString Shown(const MemoWidget& w) { return w.toPlainText().remove(QChar(0x200B)); }
 
-TEST(MemoWidget, ShowsAnOrdinaryTextWholeAndOnlyTheVisibleEndOfAHugeOne) {
+TEST(MemoWidget, ShowsAnOrdinaryTextWholeAndOnlyTheVisiblePartOfAHugeOne) {
   std::string words;
   while (words.size() < 20u << 20) words += "palavra ";
   const struct {
