@@ -52,6 +52,12 @@ inline int32_t IntUnguarded(std::string_view s) {
   return *v;
 }
 
+// A whole number computed in 64 bits from values a game may set to the
+// extremes (a font size of two thousand million plus its half), held to 32 bits.
+constexpr int32_t SaturatedInt(int64_t v) {
+  return static_cast<int32_t>(v < INT32_MIN ? INT32_MIN : v > INT32_MAX ? INT32_MAX : v);
+}
+
 // Decimal text of a whole number; the Append/Assign forms reuse the string's
 // storage, for the lines that run in every turn of a loop.
 std::string IntToStr(int64_t n);

@@ -12,6 +12,16 @@ int Within(int start, int size, int from, int room) { return std::max(from, std:
 
 }  // namespace
 
+int ZoomedLength(int64_t length, int zoom) {
+  const int64_t design = std::clamp<int64_t>(length, -kMaxShownSide, kMaxShownSide);
+  return static_cast<int>(std::clamp<int64_t>(design * zoom, -kMaxShownSide, kMaxShownSide));
+}
+
+ShownRect ZoomedRect(int64_t left, int64_t top, int64_t width, int64_t height, int zoom) {
+  return {ZoomedLength(left, zoom), ZoomedLength(top, zoom), std::max(0, ZoomedLength(width, zoom)),
+          std::max(0, ZoomedLength(height, zoom))};
+}
+
 int ChooseZoom(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {
   if (windowWidth <= 0 || windowHeight <= 0) return 1;
   const int across = screenWidth * 4 / (windowWidth * 5), down = screenHeight * 4 / (windowHeight * 5);

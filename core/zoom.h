@@ -2,10 +2,26 @@
 // 900 by 420 window is not a stamp on a high-density screen; and where a
 // zoomed window goes so that it stays on its screen.
 #pragma once
+#include <cstdint>
 
 namespace lumora {
 
 constexpr int kMaxZoom = 3;
+
+// A window system's widgets are at most 16,777,215 pixels a side (Qt's
+// QWIDGETSIZE_MAX); a rectangle whose corner and sides stay within that keeps
+// its edges, and any sum of them, within an int.
+constexpr int kMaxShownSide = (1 << 24) - 1;
+struct ShownRect {
+  int left = 0, top = 0, width = 0, height = 0;
+  bool operator==(const ShownRect&) const = default;
+};
+// A design length or place as shown at a zoom. A game may place and size its
+// components anywhere up to two thousand million pixels: computed in 64 bits
+// and held to kMaxShownSide either way.
+int ZoomedLength(int64_t length, int zoom);
+// A design rectangle as shown at a zoom, held so; a negative side is empty.
+ShownRect ZoomedRect(int64_t left, int64_t top, int64_t width, int64_t height, int zoom);
 
 // The largest whole zoom, 1 to kMaxZoom, at which the window fills at most
 // four fifths of the screen's free area either way. The screen is measured in

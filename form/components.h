@@ -2,6 +2,7 @@
 // properties that scripts read and write. The Qt front end shows them.
 #pragma once
 #include <QImage>
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -31,10 +32,31 @@ constexpr Cursor CursorOfKind(int kind) {
   return kind >= 0 && kind < 12 ? kKinds[kind] : Cursor::Arrow;
 }
 
+// The largest surface the player makes: sides of up to 65,535 pixels (the
+// model-3 page grows that tall) and no more pixels than a picture may have
+// (64 Mi, a quarter of a gigabyte in 32-bit colour). A game asking for more
+// (a game area or a page of 100,000 by 100,000 pixels would want 40 GB) gets
+// the capped size.
+constexpr int kMaxSurfaceSide = 65535;
+constexpr int64_t kMaxSurfacePixels = int64_t{16384} * 4096;
+struct SurfaceSize {
+  int width = 0, height = 0;
+  bool operator==(const SurfaceSize&) const = default;
+};
+// The width held to 1 .. kMaxSurfaceSide, then the height to 1 .. what the
+// side and the pixel count leave for that width.
+SurfaceSize CappedSurfaceSize(int64_t width, int64_t height);
+
 // Font sizes are points on a 96-dpi screen; every font is set in pixels, and
-// the window description gives its fonts in pixels. Both round to nearest.
-constexpr int PointsToPixels(int points) { return (points * 96 * 2 + 72) / (72 * 2); }
-constexpr int PixelsToPoints(int pixels) { return (pixels * 72 + 48) / 96; }
+// the window description gives its fonts in pixels. Both round to nearest, in
+// 64 bits: a size of two thousand million points ("fntsize=") must not wrap.
+// No letter is taller than the largest surface: pixels are held to
+// -kMaxSurfaceSide .. kMaxSurfaceSide.
+constexpr int PointsToPixels(int points) {
+  const int64_t pixels = (int64_t{points} * 96 * 2 + 72) / (72 * 2);
+  return static_cast<int>(std::clamp<int64_t>(pixels, -kMaxSurfaceSide, kMaxSurfaceSide));
+}
+constexpr int PixelsToPoints(int pixels) { return static_cast<int>((int64_t{pixels} * 72 + 48) / 96); }
 
 struct FontSpec {
   std::string name = "MS Sans Serif";

@@ -12,9 +12,11 @@
 namespace lumora {
 namespace {
 
-[[noreturn]] void LineError(const TForm1& f, int n, const std::string& what) {
-  throw ScriptError(f.configName + ", line " + IntToStr(n + 1) + " (entry " + IntToStr(n) + "): " + what);
+std::string LineText(const TForm1& f, int n, const std::string& what) {
+  return f.configName + ", line " + IntToStr(n + 1) + " (entry " + IntToStr(n) + "): " + what;
 }
+
+[[noreturn]] void LineError(const TForm1& f, int n, const std::string& what) { throw ScriptError(LineText(f, n, what)); }
 
 }  // namespace
 
@@ -48,8 +50,12 @@ int ConfigRegisterCount(const TForm1& f) {
   if (count > kMaxRegisterCount)
     LineError(f, kRegisterCount, "a register count of " + IntToStr(count) + " is above the limit of " +
                                      IntToStr(kMaxRegisterCount));
+  // A negative count would refuse every register command without a word.
+  if (count < 0) LineError(f, kRegisterCount, "a register count of " + IntToStr(count) + " is below zero");
   return count;
 }
+
+void ReportConfigLine(const TForm1& f, int n, const std::string& what) { f.platform.ShowError(LineText(f, n, what)); }
 
 Colour ConfigColour(const TForm1& f, int n) {
   const std::string& line = ConfigLine(f, n);

@@ -105,9 +105,12 @@ int ConfigInt(const TForm1& f, int n);
 // Games keep a few hundred registers; a count beyond this is a mistake that
 // would ask for gigabytes before the first script runs.
 constexpr int kMaxRegisterCount = 1000000;
-// Line 5, the register count, unguarded; a count above kMaxRegisterCount raises
-// ScriptError naming the file and the line.
+// Line 5, the register count, unguarded; a count below zero or above
+// kMaxRegisterCount raises ScriptError naming the file and the line.
 int ConfigRegisterCount(const TForm1& f);
+// A line the player takes changed (a size beyond what it can show): the player
+// is told in the words of a bad line, and the game goes on.
+void ReportConfigLine(const TForm1& f, int n, const std::string& what);
 // Line n as a colour text, unguarded.
 Colour ConfigColour(const TForm1& f, int n);
 

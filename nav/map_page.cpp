@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/strings.h"
 #include "form/config.h"
 #include "form/form1.h"
 
@@ -19,8 +20,8 @@ void VisibleSize(const TForm1& f, int& width, int& height) {
   for (int pass = 0; pass < 2; ++pass) {
     h = f.MapJog.width > width;
     v = f.MapJog.height > height;
-    width = box.width - (v ? box.barSize : 0);
-    height = box.height - (h ? box.barSize : 0);
+    width = SaturatedInt(int64_t{box.width} - (v ? box.barSize : 0));
+    height = SaturatedInt(int64_t{box.height} - (h ? box.barSize : 0));
   }
 }
 
@@ -48,13 +49,13 @@ Centred Centre(int point, int markerSize, int display, int mapSize) {
 int MapScrollMaxH(const TForm1& f) {
   int w, h;
   VisibleSize(f, w, h);
-  return std::max(0, f.MapJog.width - w);
+  return std::max(0, SaturatedInt(int64_t{f.MapJog.width} - w));
 }
 
 int MapScrollMaxV(const TForm1& f) {
   int w, h;
   VisibleSize(f, w, h);
-  return std::max(0, f.MapJog.height - h);
+  return std::max(0, SaturatedInt(int64_t{f.MapJog.height} - h));
 }
 
 void SetMapScroll(TForm1& f, int h, int v) {
@@ -122,7 +123,7 @@ void ShowMapOff(TForm1& f) {
     case DisplayModel::Page:
       f.Input.visible = false;
       f.Abok1.width = ConfigInt(f, kDisplayWidth);
-      f.Abok1.height = ConfigInt(f, kInputTop) + ConfigInt(f, kInputHeight) - f.Abok1.top;
+      f.Abok1.height = SaturatedInt(int64_t{ConfigInt(f, kInputTop)} + ConfigInt(f, kInputHeight) - f.Abok1.top);
       break;
     case DisplayModel::Canvas:
       f.Abok1.width = ConfigInt(f, kModel3Width);

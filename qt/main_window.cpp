@@ -228,7 +228,8 @@ void MainWindow::ScrolledByPlayer(QScrollArea* w) {
 }
 
 bool MainWindow::Wheel(QWheelEvent* e) {
-  const QRect box(w_.sbox2->mapToGlobal(QPoint(0, 0)), QSize(f_.Sbox2.width, f_.Sbox2.height) * f_.zoom);
+  const QPoint corner = w_.sbox2->mapToGlobal(QPoint(0, 0));
+  const QRect box = ZoomedBounds(0, 0, f_.Sbox2.width, f_.Sbox2.height, f_.zoom).translated(corner);
   const QPoint at = e->globalPosition().toPoint();
   const int delta = e->angleDelta().y();
   bool used = false;

@@ -163,27 +163,57 @@ QString WithBreakOpportunities(const QString& text) {
   return out;
 }
 
+constexpr size_t kShownChars = MemoWidget::kShownChars;
+
+QString ShownQString(std::string_view bytes) {
+  QString s = QStringFromCp1252(bytes);
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  s.replace(QChar('\r'), QChar('\n'));
+  return WithBreakOpportunities(s);
+}
+
+// Where the shown part of a long text begins when the memo follows its end: at
+// the first line within the last kShownChars, or that far from the end when
+// one line is longer.
+size_t TailStart(const std::string& text) {
+  if (text.size() <= kShownChars) return 0;
+  const size_t from = text.size() - kShownChars;
+  const size_t brk = text.find_first_of("\r\n", from);
+  if (brk == std::string::npos) return from;
+  return brk + (text.compare(brk, 2, "\r\n") == 0 ? 2 : 1);
+}
+
+// Where the shown part of a long text ends when the memo shows its top; a CR LF
+// is not cut in two.
+size_t HeadEnd(const std::string& text) {
+  if (text.size() <= kShownChars) return text.size();
+  return text.compare(kShownChars - 1, 2, "\r\n") == 0 ? kShownChars - 1 : kShownChars;
+}
+
 }  // namespace
 
 void MemoWidget::SyncText() {
-  if (memo.text == shown_) return;
-  auto toQt = [](std::string_view bytes) {
-    QString s = QStringFromCp1252(bytes);
-    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    s.replace(QChar('\r'), QChar('\n'));
-    return WithBreakOpportunities(s);
-  };
-  // A CR LF split between two updates must not become two line breaks.
-  const bool appended = memo.text.size() > shown_.size() && memo.text.compare(0, shown_.size(), shown_) == 0 &&
-                        (shown_.empty() || shown_.back() != '\r');
+  const std::string& text = memo.text;
+  const size_t end = shownFrom_ + shown_.size();
+  const size_t to = followEnd ? text.size() : HeadEnd(text);
+  // The document still holds the text there; what lies before a shown tail is
+  // out of sight. Only the shown part is compared, never the whole text.
+  const bool kept = end <= text.size() && text.compare(shownFrom_, shown_.size(), shown_) == 0;
+  if (kept && to == end) return;
+  // A CR LF split between two updates must not become two line breaks; a tail
+  // grown to twice the bound starts again from its last kShownChars.
+  const bool appended =
+      kept && to > end && (shown_.empty() || shown_.back() != '\r') && to - shownFrom_ <= 2 * kShownChars;
   // Marked shown first: the document's signals may bring the model in line again.
-  const std::string before = std::exchange(shown_, memo.text);
   if (appended) {
+    shown_.append(text, end, to - end);
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
-    c.insertText(toQt(std::string_view(memo.text).substr(before.size())));
+    c.insertText(ShownQString(std::string_view(text).substr(end, to - end)));
   } else {
-    setPlainText(toQt(memo.text));
+    shownFrom_ = followEnd ? TailStart(text) : 0;
+    shown_.assign(text, shownFrom_, to - shownFrom_);
+    setPlainText(ShownQString(shown_));
   }
   moveCursor(followEnd ? QTextCursor::End : QTextCursor::Start);
   ensureCursorVisible();

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "core/zoom.h"
 #include "form/components.h"
 
 namespace lumora {
@@ -20,6 +21,12 @@ void SetShownCursor(QWidget* w, Cursor cursor);
 
 // A design rectangle or length as shown at a zoom.
 inline QRect Zoomed(const QRect& r, int zoom) { return QRect(r.topLeft() * zoom, r.size() * zoom); }
+// The same for a component's place and size as the game set them, at any
+// extreme (ZoomedRect).
+inline QRect ZoomedBounds(int64_t left, int64_t top, int64_t width, int64_t height, int zoom) {
+  const ShownRect r = ZoomedRect(left, top, width, height, zoom);
+  return QRect(r.left, r.top, r.width, r.height);
+}
 // A point of a zoomed widget in design pixels: the design pixel it lies on.
 inline QPoint Unzoomed(QPointF at, int zoom) {
   return QPoint(static_cast<int>(std::floor(at.x() / zoom)), static_cast<int>(std::floor(at.y() / zoom)));
@@ -64,12 +71,23 @@ class MemoWidget : public QPlainTextEdit {
   const Memo& memo;
   // Brings the shown text in line with the model; an appended tail is inserted
   // without rebuilding the document, so letter-by-letter typing stays cheap.
+  // Of a long text, only a part is laid out: its start, or its end when the
+  // memo follows the end.
   void SyncText();
   // The typed memo follows its text to the end; the message line shows its top.
   bool followEnd = false;
+  // The most of its text a memo lays out. Laid out, a character costs some
+  // fifty bytes: a 50 MB message would take gigabytes and many seconds, for a
+  // message line that shows a few of its lines. The message line shows the
+  // start of a longer text, the typed memo its end, with far more to scroll
+  // back through than anyone reads; ordinary texts are shown whole.
+  static constexpr size_t kShownChars = 256 * 1024;
 
  private:
+  // The document holds text[shownFrom_, shownFrom_ + shown_.size()), a copy
+  // of which is shown_.
   std::string shown_;
+  size_t shownFrom_ = 0;
 };
 
 // The one-line input. An edit goes to the engine, Windows-1252, and the field

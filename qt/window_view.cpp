@@ -15,8 +15,8 @@ WindowView::WindowView(const TForm1& f, QWidget& window, WindowWidgets& w, WebBa
   QObject::connect(&noticeTimer_, &QTimer::timeout, w_.notice, &QWidget::hide);
 }
 
-void WindowView::SyncControl(QWidget* w, const Control& c) {
-  const QRect r = Zoomed(QRect(c.left, c.top, std::max(0, c.width), std::max(0, c.height)));
+void WindowView::SyncControl(QWidget* w, const Control& c, QPoint offset) {
+  const QRect r = ZoomedBounds(int64_t{c.left} + offset.x(), int64_t{c.top} + offset.y(), c.width, c.height, zoom_);
   if (w->geometry() != r) w->setGeometry(r);
   if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
   const QColor color = QColor::fromRgb(c.color);
@@ -43,12 +43,12 @@ void WindowView::SyncScrollBox(QScrollArea* w, const ScrollBox& box) {
                             "QScrollBar:horizontal{height:%1px;background:%2;margin:0}"
                             "QScrollBar::handle{background:%3;min-width:%1px;min-height:%1px}"
                             "QScrollBar::add-line,QScrollBar::sub-line{width:0;height:0}")
-                            .arg(box.barSize * zoom_)
+                            .arg(ZoomedLength(box.barSize, zoom_))
                             .arg(QColor::fromRgb(box.barColor).name())
                             .arg(QColor::fromRgb(box.barColor).darker(150).name());
   if (w->styleSheet() != sheet) w->setStyleSheet(sheet);
   applyingScroll_ = true;
-  const int x = box.scrollX * zoom_, y = box.scrollY * zoom_;
+  const int x = ZoomedLength(box.scrollX, zoom_), y = ZoomedLength(box.scrollY, zoom_);
   if (w->horizontalScrollBar()->value() != x) w->horizontalScrollBar()->setValue(x);
   if (w->verticalScrollBar()->value() != y) w->verticalScrollBar()->setValue(y);
   applyingScroll_ = false;
@@ -77,9 +77,7 @@ void WindowView::SyncImage(ImageWidget* w, QPoint offset) {
     c.width = b.picture.width();
     c.height = b.picture.height();
   }
-  c.left += offset.x();
-  c.top += offset.y();
-  SyncControl(w, c);
+  SyncControl(w, c, offset);
   // A box without a picture shows what lies behind it.
   if (b.transparent || b.picture.isNull()) w->setAutoFillBackground(false);
   if (w->shownKey != b.picture.cacheKey()) w->update();
@@ -110,7 +108,7 @@ void WindowView::SyncInput() {
 
 void WindowView::SyncWeb() {
   SyncControl(w_.webPage, f_.WebB);
-  if (QWidget* view = web_.Widget()) view->setGeometry(Zoomed(QRect(0, 0, f_.WebB.width, f_.WebB.height)));
+  if (QWidget* view = web_.Widget()) view->setGeometry(ZoomedBounds(0, 0, f_.WebB.width, f_.WebB.height, zoom_));
 }
 
 QWidget* WindowView::KeyboardWidget(Focus owner) const {
@@ -140,7 +138,7 @@ void WindowView::SyncFocus() {
 }
 
 void WindowView::Sync() {
-  const QSize size = QSize(f_.Abok0.width, f_.Abok0.height) * zoom_;
+  const QSize size = ZoomedBounds(0, 0, f_.Abok0.width, f_.Abok0.height, zoom_).size();
   if (window_.size() != size) window_.resize(size);
   SyncPosition();
   SyncControl(w_.abok0, f_.Abok0);
@@ -179,10 +177,11 @@ void WindowView::SyncGamePage() {
   SyncImage(w_.mapJog);
   // The marker stands in the scroll box's visible coordinates; it scrolls with the map.
   SyncImage(w_.voce, QPoint(f_.Sbc1.scrollX, f_.Sbc1.scrollY));
-  w_.sbc1->widget()->resize(QSize(f_.MapJog.left + f_.MapJog.width, f_.MapJog.top + f_.MapJog.height) * zoom_);
+  w_.sbc1->widget()->resize(ZoomedBounds(0, 0, int64_t{f_.MapJog.left} + f_.MapJog.width,
+                                         int64_t{f_.MapJog.top} + f_.MapJog.height, zoom_).size());
   SyncScrollBox(w_.sbc1, f_.Sbc1);
   SyncImage(w_.tela3);
-  w_.sbox2->widget()->resize(QSize(f_.Sbox2.width, f_.Tela3.top + f_.Tela3.height) * zoom_);
+  w_.sbox2->widget()->resize(ZoomedBounds(0, 0, f_.Sbox2.width, int64_t{f_.Tela3.top} + f_.Tela3.height, zoom_).size());
   SyncScrollBox(w_.sbox2, f_.Sbox2);
   SyncLabel(w_.label2, f_.Label2);
 }
@@ -261,7 +260,7 @@ void WindowView::SyncFocusRing() {
     QRect ring;
     if (area >= 0 && s == on) {
       const LinkRecord& r = f_.links.records[static_cast<size_t>(area)];
-      ring = QRect(r.left, r.top, r.width + 1, r.height + 1);  // the area's bounds are inclusive
+      ring = ZoomedBounds(r.left, r.top, int64_t{r.width} + 1, int64_t{r.height} + 1, 1);  // the bounds are inclusive
     }
     if (w->focusRing == ring) continue;
     w->focusRing = ring;

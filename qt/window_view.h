@@ -63,7 +63,8 @@ class WindowView {
 
  private:
   void SyncGamePage();
-  void SyncControl(QWidget* w, const Control& c);
+  // The offset moves the control (the map's marker scrolls with the map).
+  void SyncControl(QWidget* w, const Control& c, QPoint offset = {});
   void SyncFont(QWidget* w, const FontSpec& spec, QPalette::ColorRole role);
   void SyncImage(ImageWidget* w, QPoint offset = {});
   void SyncScrollBox(QScrollArea* w, const ScrollBox& box);
@@ -73,7 +74,6 @@ class WindowView {
   void SyncWeb();
   void SyncStacking();
   void SyncFocusRing();
-  QRect Zoomed(const QRect& r) const { return lumora::Zoomed(r, zoom_); }
 
   const TForm1& f_;
   QWidget& window_;

@@ -55,7 +55,7 @@ void ResetShownPage(TForm1& f) {
     f.Msg.left = ConfigInt(f, kMsgLeft);
     f.Msg.top = ConfigInt(f, kMsgTop);
     f.Abok1.width = f.Tela.width;
-    f.Abok1.height = f.Msg.top + f.Msg.height + 5;
+    f.Abok1.height = SaturatedInt(int64_t{f.Msg.top} + f.Msg.height + 5);
     f.Msg.width = ConfigInt(f, kMsgWidth);
     f.Msg.height = ConfigInt(f, kMsgHeight);
     f.Msg.color = bg;
@@ -78,7 +78,7 @@ void ResetShownPage(TForm1& f) {
     f.Abok1.width = ConfigInt(f, kModel3Width);
     f.Abok1.height = ConfigInt(f, kModel3Height);
     f.TelMod3.left = f.TelMod3.top = 5;
-    f.TelMod3.width = ConfigInt(f, kModel3Width) - 21;
+    f.TelMod3.width = Canvas3Width(int64_t{ConfigInt(f, kModel3Width)} - 21);
     const FontSpec style = f.canvas3Font;  // the canvas keeps its style
     SetUpCanvas3Font(f);
     f.canvas3Font.bold = style.bold;
@@ -86,7 +86,7 @@ void ResetShownPage(TForm1& f) {
     f.canvas3Font.underline = style.underline;
     // Through the page's height routine: what the last run drew below the
     // configured height goes, or growing the page again would bring it back.
-    SetCanvas3Height(f, ConfigInt(f, kModel3Height) - 10);
+    SetCanvas3Height(f, int64_t{ConfigInt(f, kModel3Height)} - 10);
     f.textX = f.textY = 0;
     f.Memo3.text.clear();
   }

@@ -2,12 +2,14 @@
 #include "core/paths.h"
 #include "core/script_error.h"
 #include "core/string_list.h"
+#include "core/strings.h"
 #include "core/text1252.h"
 #include "form/builtin_pictures.h"
 #include "form/config.h"
 #include "form/script_ref.h"
 #include "shell/lifecycle.h"
 #include "state/state_files.h"
+#include "view/canvas3.h"
 #include "view/page.h"
 #include "view/picture_loader.h"
 #include "view/surfaces.h"
@@ -24,6 +26,19 @@ void LoadConfigAndState(TForm1& f, const std::string& game) {
   LoadGameState(f.state, f.gameFolder, f.stateFolder, game);
 }
 
+// The game area: one larger than a surface may be is held to that size, and
+// the player is told, as of a bad line; the game goes on.
+void ApplyGameArea(TForm1& f) {
+  const int width = ConfigInt(f, kGameWidth), height = ConfigInt(f, kGameHeight);
+  const SurfaceSize taken = SizeGameArea(f, width, height);
+  if (taken == SurfaceSize{width, height}) return;
+  ReportConfigLine(f, taken.width != width ? kGameWidth : kGameHeight,
+                   "a game area of " + IntToStr(width) + " by " + IntToStr(height) +
+                       " pixels is outside the limits (1 to " + IntToStr(kMaxSurfaceSide) + " pixels a side, " +
+                       IntToStr(kMaxSurfacePixels) + " in all); it is held to " + IntToStr(taken.width) + " by " +
+                       IntToStr(taken.height));
+}
+
 void ApplyNamesAndSizes(TForm1& f) {
   f.Abok0.pageIndex = 0;
   f.state.registerCount = ConfigRegisterCount(f);
@@ -33,10 +48,7 @@ void ApplyNamesAndSizes(TForm1& f) {
   f.RetScp = ConfigLine(f, kRetScpLine);
   f.Objeto = ConfigLine(f, kObjetoLine);
   f.Posic = ConfigLine(f, kPosicLine);
-  f.Abok0.width = ConfigInt(f, kGameWidth);
-  f.Abok0.height = ConfigInt(f, kGameHeight);
-  f.Imp.width = f.Abok0.width;
-  f.Imp.height = f.Abok0.height;
+  ApplyGameArea(f);
 }
 
 // Line 14 names the skin: the window's background and, without its magenta
@@ -93,14 +105,13 @@ void ApplyDisplayArea(TForm1& f) {
 void ApplyOtherSurfaces(TForm1& f) {
   const Colour bg = ConfigColour(f, kBackgroundColour);
   ShowBlankPage(f, f.message.background);
-  f.WebB.width = ConfigInt(f, kModel2Width) + 20;
-  f.WebB.height = ConfigInt(f, kModel2Height) + 4;
+  f.WebB.width = SaturatedInt(int64_t{ConfigInt(f, kModel2Width)} + 20);
+  f.WebB.height = SaturatedInt(int64_t{ConfigInt(f, kModel2Height)} + 4);
   f.Sbox2.width = ConfigInt(f, kModel3Width);
   f.Sbox2.height = ConfigInt(f, kModel3Height);
   f.Sbox2.color = f.Sbox2.barColor = bg;
   f.TelMod3.left = f.TelMod3.top = 5;
-  f.TelMod3.width = f.Sbox2.width - 21;
-  f.TelMod3.height = f.Sbox2.height - 10;
+  SizeCanvas3(f, int64_t{f.Sbox2.width} - 21, int64_t{f.Sbox2.height} - 10);
   f.Sbc1.width = ConfigInt(f, kMapWidth);
   f.Sbc1.height = ConfigInt(f, kMapHeight);
   f.Sbc1.barColor = bg;
@@ -118,8 +129,8 @@ void ApplyQuitButton(TForm1& f) {
   f.btFim.top = ConfigInt(f, kQuitButtonTop);
   f.btFim.hint = ConfigLine(f, kQuitButtonPicture);
   LoadPicture(f, "U-" + f.btFim.hint, f.btFim);
-  f.lbFim.left = f.btFim.left + f.btFim.width + 2;
-  f.lbFim.top = f.btFim.top + 3;
+  f.lbFim.left = SaturatedInt(int64_t{f.btFim.left} + f.btFim.width + 2);
+  f.lbFim.top = SaturatedInt(int64_t{f.btFim.top} + 3);
   f.lbFim.font.name = ConfigLine(f, kQuitLabelFontName);
   f.lbFim.font.size = ConfigInt(f, kQuitLabelFontSize);
   f.lbFim.font.color = ConfigColour(f, kQuitLabelFontColour);

@@ -170,8 +170,6 @@ Layout LayOut(const Box& b, const Target& target, const TextMeter& meter, int64_
   return out;
 }
 
-int32_t ToInt(int64_t v) { return static_cast<int32_t>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
-
 // Each link fills the next slot of the surface's group: the caption's place
 // and size, the link cursor, its reference; no pressed picture and no sound.
 void RegisterLinks(TForm1& f, const Target& target, const Layout& layout, const TextMeter& meter) {
@@ -179,8 +177,8 @@ void RegisterLinks(TForm1& f, const Target& target, const Layout& layout, const 
     if (!w.link) continue;
     LinkRecord& r = f.links.Take(*target.group);
     r = LinkRecord();
-    r.left = ToInt(w.left);
-    r.top = ToInt(w.top);
+    r.left = SaturatedInt(w.left);
+    r.top = SaturatedInt(w.top);
     r.width = w.width;
     r.height = meter.Measure(w.text).height();
     r.cursor = 1;
@@ -200,7 +198,7 @@ void Draw(QImage& img, const Layout& layout, const Box& b, const TextMeter& mete
     pen.Draw(x, y, w.text, w.link ? link : b.font.color);
     if (!w.link || w.width <= 0) continue;
     pen.painter().setPen(QPen(QColor::fromRgb(visited), 1));
-    const int under = ToInt(w.top + b.lineHeight);
+    const int under = SaturatedInt(w.top + b.lineHeight);
     pen.painter().drawLine(x, under, x + w.width - 1, under);
   }
 }
@@ -243,7 +241,7 @@ void DrawBoxText(TForm1& f, BoxSurface surface, BoxText in) {
   RegisterLinks(f, target, layout, meter);
   // The page's bitmap may have been replaced by its growth.
   Draw(target.page ? f.TelMod3.picture : *target.text, layout, b, meter, link, visited);
-  f.textY = ToInt(b.y + layout.lastTop + b.lineHeight);
+  f.textY = SaturatedInt(b.y + layout.lastTop + b.lineHeight);
 }
 
 }  // namespace lumora

@@ -28,8 +28,19 @@ void EnsureCanvas3(TForm1& f) {
   pic = std::move(grown);
 }
 
+int Canvas3Width(int64_t width) { return static_cast<int>(std::clamp<int64_t>(width, INT32_MIN, kMaxSurfaceSide)); }
+
+int Canvas3Height(int width, int64_t height) {
+  return static_cast<int>(std::clamp<int64_t>(height, 0, CappedSurfaceSize(width, kMaxCanvas3Height).height));
+}
+
+void SizeCanvas3(TForm1& f, int64_t width, int64_t height) {
+  f.TelMod3.width = Canvas3Width(width);
+  f.TelMod3.height = Canvas3Height(f.TelMod3.width, height);
+}
+
 void SetCanvas3Height(TForm1& f, int64_t height) {
-  const int h = static_cast<int>(std::clamp<int64_t>(height, 0, kMaxCanvas3Height));
+  const int h = Canvas3Height(f.TelMod3.width, height);
   const int before = f.TelMod3.height;
   f.TelMod3.height = h;
   QImage& pic = f.TelMod3.picture;

@@ -17,8 +17,18 @@ constexpr int kMaxCanvas3Height = 65535;
 // line is not copied whole at every line.
 void EnsureCanvas3(TForm1& f);
 
-// The one way the page's height changes: clamped to 0 .. kMaxCanvas3Height.
-// A page made shorter loses what lay below its new bottom.
+// The page's size as its bitmap can hold it, which the page keeps everywhere
+// (drawing, the copy shown, the scroll box): the width at most a surface's
+// side, the height 0 .. kMaxCanvas3Height and within the pixels a surface may
+// have at that width (CappedSurfaceSize). A configured area of 50,000 by
+// 50,000 pixels would otherwise be copied whole to be shown, 10 GB.
+int Canvas3Width(int64_t width);
+int Canvas3Height(int width, int64_t height);
+// TelMod3 takes that size; its bitmap is left to EnsureCanvas3.
+void SizeCanvas3(TForm1& f, int64_t width, int64_t height);
+
+// The one way the page's height changes once it is shown: held as above. A
+// page made shorter loses what lay below its new bottom.
 void SetCanvas3Height(TForm1& f, int64_t height);
 
 // Canvas text output at (x, y) in the canvas font, on the brush colour.

@@ -70,7 +70,7 @@ void CmdLnFeed(TForm3& t) {
   if (f.Model() != DisplayModel::Canvas) return;  // in other models the keyword is no command
   // Computed wide: a huge step must not wrap the text position round.
   const int64_t y = int64_t{f.textY} + (t.arg[0].empty() ? 10 : IntOr(t.arg[0], 0));
-  f.textY = static_cast<int>(std::clamp<int64_t>(y, INT32_MIN, INT32_MAX));
+  f.textY = SaturatedInt(y);
   if (f.TelMod3.height < f.textY) SetCanvas3Height(f, f.textY);
 }
 

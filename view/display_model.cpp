@@ -1,4 +1,5 @@
 // "modo=" and "setmode=": switching the display model and laying out its page.
+#include "core/strings.h"
 #include "form/config.h"
 #include "form/form1.h"
 #include "view/canvas3.h"
@@ -34,9 +35,9 @@ void ShowModel2(TForm1& f) {
   f.Input.visible = false;
   f.Abok1.width = ConfigInt(f, kDisplayWidth);
   // Down to the bottom of the input line.
-  f.Abok1.height = ConfigInt(f, kInputTop) + ConfigInt(f, kInputHeight) - f.Abok1.top;
-  f.WebB.width = f.Abok1.width + 20;
-  f.WebB.height = f.Abok1.height + 4;
+  f.Abok1.height = SaturatedInt(int64_t{ConfigInt(f, kInputTop)} + ConfigInt(f, kInputHeight) - f.Abok1.top);
+  f.WebB.width = SaturatedInt(int64_t{f.Abok1.width} + 20);
+  f.WebB.height = SaturatedInt(int64_t{f.Abok1.height} + 4);
   f.platform.ProcessMessages(Platform::PlayerInput::Held);
   PageStart(f);
   PageFocus(f);
@@ -51,8 +52,7 @@ void ShowModel3(TForm1& f) {
   f.Sbox2.width = f.Abok1.width;
   f.Sbox2.height = f.Abok1.height;
   f.TelMod3.left = f.TelMod3.top = 5;
-  f.TelMod3.width = f.Abok1.width - 18;
-  f.TelMod3.height = f.Abok1.height - 10;
+  SizeCanvas3(f, int64_t{f.Abok1.width} - 18, int64_t{f.Abok1.height} - 10);
   const bool italic = f.screenFont.italic, underline = f.screenFont.underline, bold = f.screenFont.bold;
   SetUpCanvas3Font(f);
   // Without the bold flag the style starts from the screen buffer's font.

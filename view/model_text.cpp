@@ -1,6 +1,7 @@
 // Texts as each display model shows them.
 #include "view/model_text.h"
 
+#include "core/strings.h"
 #include "form/form1.h"
 #include "view/canvas3.h"
 #include "view/message_commands.h"
@@ -57,7 +58,9 @@ void LineFeed(TForm1& f) {
     case DisplayModel::Typed: TypeText(f, "\r\n"); break;
     case DisplayModel::Picture: f.Msg.text += "\r\n"; break;
     case DisplayModel::Page: f.page.lines.push_back("<br>"); break;
-    case DisplayModel::Canvas: f.textY += f.canvas3Font.size + f.canvas3Font.size / 2; break;
+    case DisplayModel::Canvas:
+      f.textY = SaturatedInt(int64_t{f.textY} + f.canvas3Font.size + f.canvas3Font.size / 2);
+      break;
     case DisplayModel::Other: break;
   }
 }

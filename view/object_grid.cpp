@@ -13,8 +13,6 @@
 namespace lumora {
 namespace {
 
-int Saturate(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT32_MIN, INT32_MAX)); }
-
 int CellSize(const ObjectGridSettings& grid) { return grid.columns > 0 ? grid.width / grid.columns : 0; }
 
 // Model 2: a positioned block of linked pictures. The pictures are addressed
@@ -58,7 +56,7 @@ std::vector<GridCell> GridLayout(const GameState& state, const std::string& plac
   for (int k = 0; k < count && row < grid.height; ++k) {
     const size_t first = static_cast<size_t>(k) * kRecordLines;
     if (state.objectTable[first + kLoc] != place) continue;
-    cells.push_back({state.objectTable[first + kKey], state.objectTable[first + kShp], Saturate(column), Saturate(row),
+    cells.push_back({state.objectTable[first + kKey], state.objectTable[first + kShp], SaturatedInt(column), SaturatedInt(row),
                      false});
     column += cell;
     if (column == int64_t{cell} * grid.columns) {
@@ -87,7 +85,7 @@ void ObjectGrid(TForm1& f, const std::string& place, const std::string& target) 
     picture.transparent = true;
     LoadPicture(f, c.picture, picture);
     if (!surface.image) continue;
-    const int x = Saturate(int64_t{f.grid.left} + c.x), y = Saturate(int64_t{f.grid.top} + c.y);
+    const int x = SaturatedInt(int64_t{f.grid.left} + c.x), y = SaturatedInt(int64_t{f.grid.top} + c.y);
     DrawTransparent(*surface.image, picture.picture, x, y, cell, cell);
     LinkRecord& link = f.links.Take(*surface.group);
     link = LinkRecord{};

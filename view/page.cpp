@@ -34,7 +34,7 @@ void PageStart(TForm1& f) {
   if (m.bold) open += "<b>", close += "</b>";
   if (m.italic) open += "<em>", close += "</em>";
   if (m.underline) open += "<u>", close += "</u>";
-  const int pixels = m.fontSize + m.fontSize / 2;
+  const int pixels = SaturatedInt(int64_t{m.fontSize} + m.fontSize / 2);
   lines.push_back("<font face=" + m.fontName + " color=#" + m.text + " style=\"font-size:" + IntToStr(pixels) +
                   "px; \">" + open);
   f.page.closingTags = close;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "form/components.h"
+
 namespace lumora {
 
 // Magenta is the transparent colour: left out when a picture is drawn on the
@@ -14,10 +16,11 @@ constexpr QRgb kMagenta = 0xFFFF00FF;
 // Pictures larger than this are refused before anything the size of the picture
 // is allocated, so a header claiming 100,000 by 100,000 pixels cannot exhaust
 // memory. A side of 16,384 pixels, and 64 Mi pixels in all (256 MB as a bitmap,
-// Qt's own allocation limit), are far beyond any game picture.
+// Qt's own allocation limit, the largest surface's), are far beyond any game
+// picture.
 struct PictureLimits {
   int maxSide = 16384;
-  int64_t maxPixels = int64_t{16384} * 4096;
+  int64_t maxPixels = kMaxSurfacePixels;
   bool Allow(int64_t width, int64_t height) const {
     return width > 0 && height > 0 && width <= maxSide && height <= maxSide && width * height <= maxPixels;
   }

@@ -75,8 +75,7 @@ void ShapeWindow(TForm1& f) {
   // A skin that could not be loaded leaves the window as it is: an empty region
   // would make it vanish, and with it every way to click.
   if (f.Imp.picture.isNull()) return;
-  f.Abok0.width = f.Imp.width;
-  f.Abok0.height = f.Imp.height;
+  SizeGameArea(f, f.Imp.width, f.Imp.height);
   f.shape = ShapeRegion(f.Imp.picture);
   f.shaped = true;
 }

@@ -61,8 +61,7 @@ void CmdLoadPainel(TForm3& t) {
   const qint64 before = f.BufShp.picture.cacheKey();
   LoadPicture(f, name, f.BufShp);
   if (f.BufShp.picture.isNull() || f.BufShp.picture.cacheKey() == before) return;
-  f.Abok0.width = f.Imp.width = f.BufShp.width;
-  f.Abok0.height = f.Imp.height = f.BufShp.height;
+  SizeGameArea(f, f.BufShp.width, f.BufShp.height);
   f.Imp.picture = QImage();
   LoadPicture(f, name, f.Imp);
   ShapeWindow(f);
@@ -111,7 +110,7 @@ void CmdDefCom(TForm3& t) {
 
 void CmdAltura(TForm3& t) {
   TForm1& f = t.f;
-  const int fallback = f.Sbox2.height - 10;
+  const int fallback = SaturatedInt(int64_t{f.Sbox2.height} - 10);
   const int height = t.arg[0].empty() ? fallback : IntOr(t.arg[0], fallback);
   t.traceLine += IntToStr(height);
   // A negative height gives an empty page; a huge one stops at the limit.

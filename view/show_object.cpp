@@ -27,7 +27,7 @@ void NameOnScreen(TForm3& t, const std::string& name) {
   TForm1& f = t.f;
   const int x = IntOr(t.arg[3], 0), y = IntOr(t.arg[4], 0);
   const int width = IntOr(t.arg[5], f.screenBuffer.width()), height = IntOr(t.arg[6], f.screenBuffer.height());
-  f.screenFont.size = f.message.fontSize + IntOr(t.arg[7], 0);
+  f.screenFont.size = SaturatedInt(int64_t{f.message.fontSize} + IntOr(t.arg[7], 0));
   f.screenFont.color = ColourFromText(t.arg[8]);
   DrawTextTransparent(f.screenBuffer, x, y, f.screenFont, name, QRect(x, y, width, height));
   f.screenFont.size = f.message.fontSize;

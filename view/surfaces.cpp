@@ -1,27 +1,26 @@
 // The configured look of the display surfaces.
 #include "view/surfaces.h"
 
-#include "view/picture_decoders.h"
-
-#include <algorithm>
-
+#include "core/strings.h"
 #include "form/config.h"
 #include "form/form1.h"
 
 namespace lumora {
 
 QImage FilledImage(int width, int height, Colour c) {
-  // A configured surface is held to the size a picture may have: a line asking
-  // for 30000 by 30000 pixels would otherwise want gigabytes per surface.
-  // The model-3 canvas grows tall (up to 65,535 lines); the pixel count is
-  // what must stay within a picture's.
-  constexpr int kMaxSide = 65535;
-  const int64_t maxPixels = PictureLimits{}.maxPixels;
-  const int w = std::clamp(width, 1, kMaxSide);
-  const int h = std::clamp(height, 1, static_cast<int>(std::min<int64_t>(kMaxSide, maxPixels / w)));
-  QImage img(w, h, QImage::Format_RGB32);
+  // A configured surface is held to the largest surface: a line asking for
+  // 30000 by 30000 pixels would otherwise want gigabytes per surface.
+  const SurfaceSize size = CappedSurfaceSize(width, height);
+  QImage img(size.width, size.height, QImage::Format_RGB32);
   img.fill(QColor::fromRgb(c));
   return img;
+}
+
+SurfaceSize SizeGameArea(TForm1& f, int64_t width, int64_t height) {
+  const SurfaceSize size = CappedSurfaceSize(width, height);
+  f.Abok0.width = f.Imp.width = size.width;
+  f.Abok0.height = f.Imp.height = size.height;
+  return size;
 }
 
 FontSpec MessageFont(const TForm1& f) {
@@ -36,8 +35,8 @@ FontSpec MessageFont(const TForm1& f) {
 }
 
 void ResetModel0Surface(TForm1& f) {
-  f.MsgMd0.width = f.Abok1.width - 10;
-  f.MsgMd0.height = f.Abok1.height - 10;
+  f.MsgMd0.width = SaturatedInt(int64_t{f.Abok1.width} - 10);
+  f.MsgMd0.height = SaturatedInt(int64_t{f.Abok1.height} - 10);
   f.MsgMd0.color = ConfigColour(f, kBackgroundColour);
   f.MsgMd0.font.name = ConfigLine(f, kMemo0FontName);
   f.MsgMd0.font.size = ConfigInt(f, kMemo0FontSize);

@@ -1,6 +1,7 @@
 // The configured look of the display surfaces, applied by the game loader and
 // again at the start of every script run.
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "form/components.h"
@@ -27,7 +28,12 @@ void ApplyInputLine(TForm1& f);
 void ResetPanel(TForm1& f);
 
 // An image of at least 1 by 1 pixels in 24-bit colour filled with c, and no
-// larger than a picture may be (PictureLimits).
+// larger than the largest surface (CappedSurfaceSize).
 QImage FilledImage(int width, int height, Colour c);
+
+// The game area (Abok0, the window's client size) and the skin's surface Imp
+// take a size, held as a surface is: a window of 100,000 by 100,000 pixels
+// would want 40 GB to paint. Returns the size taken.
+SurfaceSize SizeGameArea(TForm1& f, int64_t width, int64_t height);
 
 }  // namespace lumora

@@ -3,6 +3,9 @@
 // kept on that area.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
+
 #include "core/zoom.h"
 
 namespace lumora {
@@ -72,6 +75,30 @@ TEST(ZoomTest, TheWindowMovesAsLittleAsItTakesToLieFullyOnTheArea) {
       {{5000, 5000}, 900, 420, {}, {5000, 5000}, "no screen known: where it was"},
   };
   for (const auto& c : cases) EXPECT_EQ(OntoArea(c.at, c.width, c.height, c.area), c.moved) << c.what;
+}
+
+TEST(ZoomTest, AComponentAnywhereAGameCanPutItIsShownWithinWhatAWindowSystemHolds) {
+  // Places and sizes set to the extremes (a configured area of INT_MAX pixels)
+  // are computed in 64 bits: the edges of the shown rectangle stay within an int.
+  constexpr int kMax = kMaxShownSide;
+  const struct {
+    int64_t left, top, width, height;
+    int zoom;
+    ShownRect shown;
+  } cases[] = {
+      {39, 36, 596, 323, 1, {39, 36, 596, 323}},
+      {39, 36, 596, 323, 3, {117, 108, 1788, 969}},
+      {-20, 5, -7, 0, 2, {-40, 10, 0, 0}},
+      {596, 0, INT_MAX, INT_MAX, 1, {596, 0, kMax, kMax}},
+      {INT_MAX, INT_MIN, 596, 323, 3, {kMax, -kMax, 1788, 969}},
+      {int64_t{INT_MAX} + INT_MAX, 0, int64_t{INT_MIN} - 1, 1, 3, {kMax, 0, 0, 3}},
+      {kMax / 2, 0, kMax / 2 + 1, 1, 2, {kMax - 1, 0, kMax, 2}},
+  };
+  for (const auto& c : cases) {
+    const ShownRect r = ZoomedRect(c.left, c.top, c.width, c.height, c.zoom);
+    EXPECT_EQ(r, c.shown) << c.left << "," << c.top << " " << c.width << "x" << c.height << " at " << c.zoom;
+    EXPECT_LE(int64_t{r.left} + r.width, 2 * int64_t{kMax});  // any sum of edges fits an int
+  }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Colour texts, style texts and configuration line readings.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "core/script_error.h"
 #include "form/config.h"
 #include "support/temp_game.h"
@@ -39,10 +41,16 @@ TEST(StyleFromText, UpperCaseLettersInTheirPlacesOnly) {
 }
 
 TEST(PointsToPixels, NinetySixDotsPerInch) {
-  const std::pair<int, int> cases[] = {{12, 16}, {9, 12}, {8, 11}, {10, 13}, {0, 0}, {36, 48}};
+  // A size of two thousand million points ("fntsize=", "telafntalt=", the
+  // configuration) must not wrap: no letter is taller than the largest surface.
+  const std::pair<int, int> cases[] = {{12, 16},        {9, 12},         {8, 11},           {10, 13},
+                                       {0, 0},          {36, 48},        {49151, 65535},    {49152, 65535},
+                                       {INT_MAX, 65535}, {INT_MIN, -65535}, {2000000000, 65535}};
   for (const auto& [points, pixels] : cases) EXPECT_EQ(PointsToPixels(points), pixels) << points;
   // The window description's fonts, given in pixels, come back as given.
   for (int pixels : {11, 16, 21, 24}) EXPECT_EQ(PointsToPixels(PixelsToPoints(pixels)), pixels) << pixels;
+  EXPECT_EQ(PixelsToPoints(INT_MAX), 1610612735);
+  EXPECT_EQ(PixelsToPoints(INT_MIN), -1610612735);
 }
 
 TEST(ConfigLine, ErrorsNameTheFileAndTheLine) {

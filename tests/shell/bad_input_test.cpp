@@ -2,6 +2,7 @@
 // clear error, never a crash or a hang, and the saved game stays whole.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
@@ -10,6 +11,7 @@
 #include "core/script_error.h"
 #include "core/string_list.h"
 #include "core/strings.h"
+#include "form/config.h"
 #include "input/typed_command.h"
 #include "script/run_script.h"
 #include "shell/entry.h"
@@ -66,6 +68,40 @@ TEST(BadInput, EachGivesItsOwnAnswerAndTheSavedGameStaysWhole) {
        "aventura.ini, line 6 (entry 5): a register count of 2147483647 is above the limit of 1000000", unchanged},
       {"register count not a number", [](TempGame& g) { g.SetConfig(kRegisterCount, "muitos"); }, nullptr,
        "aventura.ini, line 6 (entry 5): 'muitos' is not a valid integer value", unchanged},
+      {"a negative register count", [](TempGame& g) { g.SetConfig(kRegisterCount, "-5"); }, nullptr,
+       "aventura.ini, line 6 (entry 5): a register count of -5 is below zero", unchanged},
+      {"a game area of 100000 by 100000 pixels",
+       [](TempGame& g) {
+         g.SetConfig(kGameWidth, "100000");
+         g.SetConfig(kGameHeight, "100000");
+         g.WriteScript("start", {"reg= 1,jogando"});
+       },
+       run("start"),
+       "aventura.ini, line 12 (entry 11): a game area of 100000 by 100000 pixels is outside the limits (1 to "
+       "65535 pixels a side, 67108864 in all); it is held to 65535 by 1024",
+       [](const TempGame& g, const Session& s, const std::string&) {
+         EXPECT_EQ(s.f.Abok0.width, 65535);
+         EXPECT_EQ(s.f.Abok0.height, 1024);
+         EXPECT_EQ(s.f.Imp.height, 1024);
+         EXPECT_EQ(g.StateLines(".rgs").at(1), "jogando");  // the game goes on
+       }},
+      {"a model-3 area of 20000 by 20000 pixels",
+       [](TempGame& g) {
+         g.SetConfig(kDisplayModel, "3");
+         g.SetConfig(kModel3Width, "20000");
+         g.SetConfig(kModel3Height, "20000");
+         g.WriteScript("start", {"msg= Ola", "linefeed", "msg= mundo"});
+       },
+       run("start"), "",
+       [](const TempGame&, const Session& s, const std::string&) {
+         // The page, its bitmap and the copy shown all take the capped size.
+         const QImage& page = s.f.TelMod3.picture;
+         EXPECT_EQ(s.f.TelMod3.width, 19979);
+         EXPECT_EQ(s.f.TelMod3.height, static_cast<int>(kMaxSurfacePixels / 19979));
+         EXPECT_LE(page.width() * int64_t{page.height()}, kMaxSurfacePixels);
+         EXPECT_EQ(s.f.Tela3.picture.size(), QSize(s.f.TelMod3.width, s.f.TelMod3.height));
+         EXPECT_EQ(s.f.Tela3.height, s.f.TelMod3.height);
+       }},
       {"a broken opening picture stops creation before the register count",
        [](TempGame& g) {
          g.SetConfig(kOpeningPicture, "quebrada.png");
@@ -167,6 +203,33 @@ TEST(BadInput, EachGivesItsOwnAnswerAndTheSavedGameStaysWhole) {
       else EXPECT_EQ(errors.substr(0, 200), "") << c.what;
     }
     c.check(game, s, saved);
+  }
+}
+
+TEST(BadInput, EveryNumberLineAtItsExtremesLoadsAndPlaysInEveryModel) {
+  // Places, sizes and fonts of two thousand million pixels either way: what is
+  // computed from them is computed in 64 bits and held (the sanitizer run of the
+  // suite reports any sum that wraps). Surfaces at INT_MAX take 256 MB each,
+  // the cases of the table above: here their lines keep their sizes.
+  const int surfaces[] = {kDisplayWidth, kDisplayHeight, kPanelWidth, kPanelHeight, kModel3Width,
+                          kModel3Height, kScreenWidth,   kScreenHeight, kMapWidth,   kMapHeight};
+  for (const char* extreme : {"2147483647", "-2147483648"}) {
+    TempGame game;
+    for (int n = 0; n < kConfigLineCount; ++n) {
+      const bool surface = std::find(std::begin(surfaces), std::end(surfaces), n) != std::end(surfaces);
+      if (ConfigLineValue(n) != ConfigValue::Number || n == kRegisterCount || (surface && *extreme != '-')) continue;
+      game.config[static_cast<size_t>(n)] = extreme;
+    }
+    game.WriteConfig();
+    game.WriteScript("start", {"setmode= 0", "msg= a", "setmode= 2", "msg= b", "setmode= 3", "msg= c", "linefeed",
+                               "setmode= 1", "msg= d", "reg= 1,fim"});
+    Session s{game, false};
+    EnterEngine(s.f, [&] {
+      GameLoader(s.f, game.name());
+      RunScript(s.f, "start");
+    });
+    FormDestroy(s.f);
+    EXPECT_EQ(game.StateLines(".rgs").at(1), "fim") << extreme << ": " << Joined(s.platform.errors);
   }
 }
 

@@ -2,8 +2,8 @@
 // commands and switching models.
 #include <gtest/gtest.h>
 
-#include "form/config.h"
 #include "core/script_error.h"
+#include "form/config.h"
 #include "script/run_script.h"
 #include "support/temp_game.h"
 #include "view/canvas3.h"
@@ -70,7 +70,8 @@ TEST_F(MessageTest, ClearMsgAndLineFeedPerModel) {
 }
 
 TEST_F(MessageTest, LineFeedInModel3MovesByOneAndAHalfFontSizes) {
-  for (const auto& [size, moved] : {std::pair{12, 18}, std::pair{13, 19}}) {
+  // A size of two thousand million points moves the text as far as it goes.
+  for (const auto& [size, moved] : {std::pair{12, 18}, std::pair{13, 19}, std::pair{2000000000, INT32_MAX - 10}}) {
     game.SetConfig(kMessageFontSize, std::to_string(size));
     testing::Session s{game};
     s.Run({"setmode= 3", "postxt= 5,10", "linefeed"});

@@ -66,6 +66,7 @@ TEST_F(PageTest, StyleTagsAndFontSizeFollowTheSettings) {
       {"B-U", "11", "font-size:16px; \"><b><u>", "</b></u>"},
       {"---", "9", "font-size:13px; \">", ""},
       {"BIU", "20", "font-size:30px; \"><b><em><u>", "</b></em></u>"},
+      {"---", "2000000000", "font-size:2147483647px; \">", ""},  // as large as a number goes
   };
   for (const auto& c : cases) {
     game.SetConfig(kMessageStyle, c.style);
