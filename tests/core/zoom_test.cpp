@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <utility>
 
 #include "core/zoom.h"
 
@@ -78,27 +79,15 @@ TEST(ZoomTest, TheWindowMovesAsLittleAsItTakesToLieFullyOnTheArea) {
 }
 
 TEST(ZoomTest, AComponentAnywhereAGameCanPutItIsShownWithinWhatAWindowSystemHolds) {
-  // Places and sizes set to the extremes (a configured area of INT_MAX pixels)
-  // are computed in 64 bits: the edges of the shown rectangle stay within an int.
+  // Places and sizes of INT_MAX pixels are zoomed in 64 bits and held.
   constexpr int kMax = kMaxShownSide;
-  const struct {
-    int64_t left, top, width, height;
-    int zoom;
-    ShownRect shown;
-  } cases[] = {
-      {39, 36, 596, 323, 1, {39, 36, 596, 323}},
-      {39, 36, 596, 323, 3, {117, 108, 1788, 969}},
-      {-20, 5, -7, 0, 2, {-40, 10, 0, 0}},
-      {596, 0, INT_MAX, INT_MAX, 1, {596, 0, kMax, kMax}},
-      {INT_MAX, INT_MIN, 596, 323, 3, {kMax, -kMax, 1788, 969}},
-      {int64_t{INT_MAX} + INT_MAX, 0, int64_t{INT_MIN} - 1, 1, 3, {kMax, 0, 0, 3}},
-      {kMax / 2, 0, kMax / 2 + 1, 1, 2, {kMax - 1, 0, kMax, 2}},
+  const std::pair<ShownRect, ShownRect> cases[] = {  // design rectangle at zoom 3, shown
+      {{39, 36, 596, 323}, {117, 108, 1788, 969}},
+      {{-20, 5, -7, 0}, {-60, 15, 0, 0}},
+      {{INT_MAX, INT_MIN, INT_MAX, 323}, {kMax, -kMax, kMax, 969}},
   };
-  for (const auto& c : cases) {
-    const ShownRect r = ZoomedRect(c.left, c.top, c.width, c.height, c.zoom);
-    EXPECT_EQ(r, c.shown) << c.left << "," << c.top << " " << c.width << "x" << c.height << " at " << c.zoom;
-    EXPECT_LE(int64_t{r.left} + r.width, 2 * int64_t{kMax});  // any sum of edges fits an int
-  }
+  for (const auto& [d, shown] : cases) EXPECT_EQ(ZoomedRect(d.left, d.top, d.width, d.height, 3), shown) << d.left;
+  EXPECT_EQ(ZoomedLength(int64_t{INT_MAX} + INT_MAX, 1), kMax);
 }
 
 }  // namespace
