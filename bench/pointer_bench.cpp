@@ -136,7 +136,7 @@ void Repainting(benchmark::State& state, bool screenOnly) {
   w.window->Sync();
   QCoreApplication::processEvents();
   for (auto _ : state) {
-    if (screenOnly) w.window->RepaintNow(w.loaded->f.Tela);
+    if (screenOnly) w.window->RepaintNow(Component::Tela);
     else benchmark::DoNotOptimize(w.window->grab());
   }
   w.window->SetZoom(1);
@@ -156,10 +156,10 @@ void BM_MegabyteWordInTheMessageLine(benchmark::State& state) {
   const std::string word(1 << 20, 'b');
   for (auto _ : state) {
     f.Msg.text = word;
-    w.window->RepaintNow(f.Msg);
+    w.window->RepaintNow(Component::Msg);
     state.PauseTiming();
     f.Msg.text.clear();
-    w.window->RepaintNow(f.Msg);
+    w.window->RepaintNow(Component::Msg);
     state.ResumeTiming();
   }
 }
@@ -170,7 +170,7 @@ void BM_TypingLetterByLetter(benchmark::State& state) {
   TForm1& f = w.loaded->f;
   w.game.WriteScript("modelo0", {"setmode= 0"});
   RunScript(f, "modelo0");
-  w.loaded->platform.onRepaint = [&w](const Control& c) { w.window->RepaintNow(c); };
+  w.loaded->platform.onRepaint = [&w](Component c) { w.window->RepaintNow(c); };
   const std::string text(static_cast<size_t>(state.range(0)), 'a');
   for (auto _ : state) {
     TypeText(f, text);

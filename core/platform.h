@@ -7,7 +7,8 @@
 
 namespace lumora {
 
-struct Control;
+// The components the engine has repainted in the middle of a run, by name.
+enum class Component { Tela, Msg, MsgMd0 };
 
 class Platform {
  public:
@@ -28,7 +29,7 @@ class Platform {
   // timer runs. The close then requests the exit as usual.
   virtual void NoticeCloseRequest() {}
   // Repaints one component now, without handling any other event.
-  virtual void RepaintNow(const Control& control) = 0;
+  virtual void RepaintNow(Component component) = 0;
   virtual void Sleep(int ms) = 0;
   virtual int64_t Milliseconds() = 0;
 

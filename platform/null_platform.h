@@ -22,11 +22,11 @@ class NullPlatform : public Platform {
     if (onNoticeClose) onNoticeClose();
   }
   std::function<void()> onNoticeClose;
-  void RepaintNow(const Control& c) override {
+  void RepaintNow(Component c) override {
     ++repaintCount;
     if (onRepaint) onRepaint(c);
   }
-  std::function<void(const Control&)> onRepaint;  // a benchmark's real window
+  std::function<void(Component)> onRepaint;  // a benchmark's real window
   void Sleep(int ms) override { clock += ms; }
   int64_t Milliseconds() override { return clock; }
 

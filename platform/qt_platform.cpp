@@ -47,8 +47,8 @@ void QtPlatform::NoticeCloseRequest() {
   if (form_ && queue.TakeClickOn(window_->Widgets().btFim)) CloseRequested(*form_);
 }
 
-void QtPlatform::RepaintNow(const Control& control) {
-  if (window_) window_->RepaintNow(control);
+void QtPlatform::RepaintNow(Component component) {
+  if (window_) window_->RepaintNow(component);
 }
 
 void QtPlatform::Sleep(int ms) {

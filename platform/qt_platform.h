@@ -26,7 +26,7 @@ class QtPlatform : public Platform {
 
   void ProcessMessages(PlayerInput input) override;
   void NoticeCloseRequest() override;
-  void RepaintNow(const Control& control) override;
+  void RepaintNow(Component component) override;
   void Sleep(int ms) override;
   int64_t Milliseconds() override;
   void WebStop() override;

@@ -24,7 +24,7 @@ class MainWindow : public QWidget {
   // read aloud), then the widgets show the model.
   void Sync();
   // Repaints the widget of one component now.
-  void RepaintNow(const Control& control) { view_.RepaintNow(control); }
+  void RepaintNow(Component component) { view_.RepaintNow(component); }
 
   // Runs an engine handler as an entry from the window system: errors go to the
   // message box, and an exit asked for during it happens once the outermost

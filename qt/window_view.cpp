@@ -196,8 +196,8 @@ void WindowView::SyncStacking() {
   else w_.abok1->raise();
 }
 
-void WindowView::RepaintNow(const Control& control) {
-  if (&control == &f_.MsgMd0) {
+void WindowView::RepaintNow(Component component) {
+  if (component == Component::MsgMd0) {
     // Letter-by-letter typing asks after every letter; nobody sees more than a
     // frame's worth, and each paint lays the paragraph out again. The rest is
     // shown by the next frame or the next Sync, at the latest when the run ends.
@@ -206,16 +206,13 @@ void WindowView::RepaintNow(const Control& control) {
     typedShown_.start();
     SyncMemo(w_.msgMd0);
     w_.msgMd0->repaint();
-  } else if (&control == &f_.Msg) {
+  } else if (component == Component::Msg) {
     SyncMemo(w_.msg);
     w_.msg->repaint();
-  } else if (&control == &f_.Tela) {
+  } else {
     // Every rain tick: only the picture screen is painted again.
     SyncImage(w_.tela);
     w_.tela->repaint();
-  } else {
-    Sync();
-    window_.repaint();
   }
 }
 

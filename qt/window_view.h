@@ -42,7 +42,7 @@ class WindowView {
   // Brings every widget in line with the form model.
   void Sync();
   // Repaints the widget of one component now.
-  void RepaintNow(const Control& control);
+  void RepaintNow(Component component);
   // The pointer shape of the surface that shows the control, after a movement.
   void SyncCursorOf(const Control& control);
   // The window's place on the screen, when the engine moved it.

@@ -113,7 +113,7 @@ void RainTick(TForm1& f) {
   if (f.Hud.tag == 1) DrawTransparent(r.frame, f.Hud.picture, f.hudX, f.hudY);
   DrawOpaque(CanvasOf(f.Tela), r.frame);
   r.offset = (r.offset + RainStep(f.Chuva.tag, h)) % h;
-  f.platform.RepaintNow(f.Tela);
+  f.platform.RepaintNow(Component::Tela);
 }
 
 void CmdChuva(TForm3& t) {

@@ -9,7 +9,7 @@ void TypeText(TForm1& f, std::string_view text) {
   f.platform.ProcessMessages(Platform::PlayerInput::Delivered);
   for (char c : text) {
     f.MsgMd0.text += c;
-    f.platform.RepaintNow(f.MsgMd0);
+    f.platform.RepaintNow(Component::MsgMd0);
     if (f.typingDelay > 0) f.platform.Sleep(f.typingDelay);
   }
 }
