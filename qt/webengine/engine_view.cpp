@@ -59,7 +59,9 @@ class PageReach : public QWebEngineUrlRequestInterceptor {
     // What the page holds already: the document the player loads from memory
     // (a data: address) and the blobs its script makes.
     if (url.scheme() == QLatin1String("data") || url.scheme() == QLatin1String("blob")) return;
-    if (url.isLocalFile() && mayRead_ && mayRead_(url.toLocalFile())) return;
+    // A file on this machine only: a host would be read as part of the path here
+    // ("//host/path") and perhaps not so by the engine.
+    if (url.isLocalFile() && url.host().isEmpty() && mayRead_ && mayRead_(url.toLocalFile())) return;
     info.block(true);
   }
 
