@@ -116,6 +116,26 @@ bool ReallyInsideFolder(const std::string& folder, std::string_view name) {
   return folderOk && targetOk && where.size() >= root.size() && std::equal(root.begin(), root.end(), where.begin());
 }
 
+bool ReallyReadsInsideFolder(const std::string& folder, const std::string& path) {
+  if (folder.empty() || path.empty() || path[0] != '/') return false;
+  std::error_code folderError, pathError;
+  const std::filesystem::path root = std::filesystem::canonical(folder, folderError);
+  const std::filesystem::path real = std::filesystem::canonical(path, pathError);
+  if (folderError || pathError) return false;
+  auto at = real.begin();
+  for (const auto& part : root) {
+    if (at == real.end() || *at != part) return false;
+    ++at;
+  }
+  return true;
+}
+
+bool SameRealFile(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return false;
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error) && !error;
+}
+
 bool FileExists(const std::string& folder, std::string_view name) {
   return IsRegularFile(ResolvePath(folder, name));
 }

@@ -28,6 +28,16 @@ bool InsideFolder(std::string_view name);
 // removing or replacing a file acts on the link, not on what it points to.
 bool ReallyInsideFolder(const std::string& folder, std::string_view name);
 
+// Whether an absolute path names a file (or folder) that, with every link on
+// the way followed, the last one included, is the folder itself or lies below
+// it; a missing file or folder does not. What a page in the web view reads
+// passes it: a picture in the game's folder that is a link to the player's
+// other files is refused, as a name through a folder link that leaves is.
+bool ReallyReadsInsideFolder(const std::string& folder, const std::string& path);
+
+// Whether two paths name the same existing file, links followed.
+bool SameRealFile(const std::string& a, const std::string& b);
+
 // What a trace line adds when a command refuses a name that leaves the folder.
 inline constexpr const char* kOutsideFolderTrace = " <--- fora da pasta do jogo";
 

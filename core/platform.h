@@ -34,12 +34,20 @@ class Platform {
   virtual int64_t Milliseconds() = 0;
 
   // The web view: stop, navigate to a file path or "about:blank", load a
-  // Windows-1252 document from memory, ready state (0 to 4), focus.
+  // Windows-1252 document from memory, ready state (0 to 4), focus. Its pages
+  // show only what the game asks for: a link to another page or file is not
+  // followed, and a web address (http, https) goes to OpenUrl instead.
   virtual void WebStop() = 0;
   virtual void WebNavigate(const std::string& target) = 0;
   virtual void WebLoadHtml(const std::string& html) = 0;
   virtual int WebReadyState() = 0;
   virtual void WebFocus() = 0;
+  // What the web view's pages may read: the files in the game's folder (a
+  // native path ending with "/") and the page file itself (tmp.htm in the
+  // state folder), each with its links followed; a page's request for any
+  // other file, or for anything on the network, fails. Until told, a page reads
+  // no file at all.
+  virtual void WebConfine(const std::string& gameFolder, const std::string& pageFile) = 0;
 
   // Hands a web address to the system's browser.
   virtual void OpenUrl(const std::string& url) = 0;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/platform.h"
@@ -35,6 +36,9 @@ class NullPlatform : public Platform {
   void WebLoadHtml(const std::string& html) override { loadedHtml.push_back(html); }
   int WebReadyState() override { return readyState; }
   void WebFocus() override { ++webFocusCount; }
+  void WebConfine(const std::string& gameFolder, const std::string& pageFile) override {
+    webConfines.push_back({gameFolder, pageFile});
+  }
 
   void OpenUrl(const std::string& url) override { openedUrls.push_back(url); }
   void ShowError(const std::string& text) override { errors.push_back(text); }
@@ -93,6 +97,8 @@ class NullPlatform : public Platform {
   int webStops = 0, webFocusCount = 0;
   int readyState = 4;
   std::vector<std::string> navigations, loadedHtml, openedUrls, errors;
+  // What the web view was told its pages may read: game folder, page file.
+  std::vector<std::pair<std::string, std::string>> webConfines;
   bool exitRequested = false;
   int frontCount = 0;
   // The idle timer as last started; a test may tick it by calling timerTick.

@@ -83,6 +83,10 @@ void QtPlatform::WebFocus() {
   if (window_) window_->Web().Focus();
 }
 
+void QtPlatform::WebConfine(const std::string& gameFolder, const std::string& pageFile) {
+  if (window_) window_->Web().Confine(gameFolder, pageFile);
+}
+
 void QtPlatform::OpenUrl(const std::string& url) {
   opened.push_back(url);
   if (openInBrowser) QDesktopServices::openUrl(QUrl(QString::fromUtf8(Utf8FromCp1252(url))));

@@ -34,6 +34,7 @@ class QtPlatform : public Platform {
   void WebLoadHtml(const std::string& html) override;
   int WebReadyState() override;
   void WebFocus() override;
+  void WebConfine(const std::string& gameFolder, const std::string& pageFile) override;
   void OpenUrl(const std::string& url) override;
   void ShowError(const std::string& text) override;
   void RequestExit() override;

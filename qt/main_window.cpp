@@ -35,6 +35,8 @@ MainWindow::MainWindow(TForm1& form, std::unique_ptr<WebBackend> web)
       connect(bar, &QScrollBar::valueChanged, this, [this, area] { ScrolledByPlayer(area); });
   }
   web_->onLink = [this](const std::string& reported) { FollowLink(reported); };
+  // A page's web address opens in the browser, as an area's does; the page stays.
+  web_->onWebAddress = [this](const std::string& address) { f_.platform.OpenUrl(address); };
   openingClickTimer_.setSingleShot(true);
   // The end of the double-click interval starts the game: it waits in line
   // like the player's input.

@@ -19,6 +19,13 @@ struct WebEngineEvents {
   // A navigation to a script link ("Scp=" in its address), refused by the view
   // and reported from the event loop: the address percent-encoded.
   std::function<void(const std::string&)> link;
+  // A navigation of the page to a web address (http, https), refused by the
+  // view and reported from the event loop, for the system's browser.
+  std::function<void(const std::string&)> webAddress;
+  // Whether the page may read the file at that native path. Asked for every
+  // file the page requests, its own document included; what it refuses, and
+  // every request that is not for a file, fails.
+  std::function<bool(const QString&)> mayRead;
 };
 
 class WebEngineView {

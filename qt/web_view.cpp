@@ -5,6 +5,7 @@
 #include <QLibrary>
 #include <cstdio>
 
+#include "core/paths.h"
 #include "core/text1252.h"
 #include "qt/installed_files.h"
 
@@ -49,6 +50,19 @@ void EngineWeb::LoadHtml(const std::string& html, const QUrl& baseUrl) {
   Apply();
 }
 
+void EngineWeb::Confine(const std::string& gameFolder, const std::string& pageFile) {
+  gameFolder_ = gameFolder;
+  pageFile_ = pageFile;
+}
+
+// The game's files, and the page the player wrote, which lies in the state
+// folder when that is not the game's; links are followed to the end, so a
+// game's link to the player's other files reads nothing.
+bool EngineWeb::MayRead(const QString& path) const {
+  const std::string native = path.toStdString();
+  return ReallyReadsInsideFolder(gameFolder_, native) || SameRealFile(pageFile_, native);
+}
+
 int EngineWeb::ReadyState() { return view_ ? state_ : 4; }
 
 void EngineWeb::Focus() {
@@ -63,6 +77,10 @@ void EngineWeb::Realize(QWidget* parent) {
   events.link = [this](const std::string& reported) {
     if (onLink) onLink(reported);
   };
+  events.webAddress = [this](const std::string& address) {
+    if (onWebAddress) onWebAddress(address);
+  };
+  events.mayRead = [this](const QString& path) { return MayRead(path); };
   QString error;
   view_ = CreateWebEngineView(parent, std::move(events), error);
   if (!view_) {

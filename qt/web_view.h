@@ -29,11 +29,16 @@ class WebBackend {
   virtual bool ClickAt(int x, int y) { return false; }
   // The window's zoom: the page is drawn larger, its coordinates unchanged.
   virtual void SetZoom(int) {}
+  // What the pages may read (Platform::WebConfine); nothing until told.
+  virtual void Confine(const std::string& gameFolder, const std::string& pageFile) {}
 
   std::string lastTarget, lastHtml;  // what the view was last given
   // A followed link ("Scp=" in its address), as the engine reports it: percent-
   // encoded UTF-8. Called from the event loop, never inside the engine's callback.
   std::function<void(const std::string&)> onLink;
+  // A page's link to a web address (http, https), percent-encoded, for the
+  // system's browser; called from the event loop.
+  std::function<void(const std::string&)> onWebAddress;
 };
 
 // Records the pages it is given and is always complete.
@@ -61,9 +66,12 @@ class EngineWeb : public WebBackend {
   QWidget* Widget() override;
   bool ClickAt(int x, int y) override;
   void SetZoom(int zoom) override;
+  void Confine(const std::string& gameFolder, const std::string& pageFile) override;
 
  private:
   void Apply();
+  bool MayRead(const QString& path) const;
+  std::string gameFolder_, pageFile_;  // what the pages may read
   std::unique_ptr<WebEngineView> view_;
   bool unavailable_ = false;  // the module could not be loaded: no view, pages complete at once
   int state_ = 4;

@@ -20,6 +20,8 @@ namespace {
 void LoadConfigAndState(TForm1& f, const std::string& game) {
   f.gameFolder = f.programFolder;
   f.gameFolderUrl = GameFolderUrl(f.gameFolder);
+  // The pages read the game's files and their own, nothing else of the player's.
+  f.platform.WebConfine(f.gameFolder, PageFile(f));
   LoadConfigFile(f, StateReadFolder(f.gameFolder, f.stateFolder, game + ".ini"), game);
   // A save cut short is finished where it was being written, before reading.
   RecoverInterruptedSave(f.stateFolder, game);

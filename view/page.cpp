@@ -68,13 +68,15 @@ void PageFocus(TForm1& f) {
   f.focus = Focus::WebB;
 }
 
+std::string PageFile(const TForm1& f) { return ResolvePath(f.stateFolder, "tmp.htm"); }
+
 void FinishPage(TForm1& f) {
   StringList& lines = f.page.lines;
   if (!f.page.closingTags.empty()) lines.push_back(f.page.closingTags);
   lines.push_back("</font></div>");
   lines.push_back("</html>");
   lines.push_back("</body>");
-  const std::string path = ResolvePath(f.stateFolder, "tmp.htm");
+  const std::string path = PageFile(f);
   if (!SaveLinesAtomic(path, lines)) throw FileError(FileAction::Create, Cp1252FromUtf8(path), errno);
   f.page.lastWritten = lines;
   f.page.written = true;

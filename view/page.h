@@ -17,6 +17,10 @@ void ShowBlankPage(TForm1& f, const std::string& colour);
 // few seconds, so a broken view never hangs the game), then focuses it.
 void PageFocus(TForm1& f);
 
+// The file every model-2 page is written to and shown from: tmp.htm in the
+// state folder. Besides the game's own files, the only file a page may read.
+std::string PageFile(const TForm1& f);
+
 // The end of a model-2 run: the tail appended, the page saved as "tmp.htm" in
 // the state folder, shown in the web view and focused.
 void FinishPage(TForm1& f);

@@ -7,8 +7,11 @@
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
+#include <functional>
 
 #include "qt/web_engine_view.h"
 
@@ -35,39 +38,124 @@ void ShareOpenGLContext() {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
 
-// Refuses navigations to script links, so the view never shows an error page,
-// and hands the address on through the event loop: nothing runs a script from
-// inside the engine's callback.
+// A page reads the game's files and its own document, nothing else: a script's
+// request for the player's other files (a synchronous XMLHttpRequest for
+// file:///etc/passwd, handed on through a script link) fails, as does every
+// picture, frame or request that leaves the game or goes to the network.
+// QtWebEngine's own check comes first and lets a local page read local files
+// only while LocalContentCanAccessFileUrls is on (off, it refuses the game's
+// pictures too, before asking any interceptor): this interceptor, which the
+// profile asks about every request, file and network alike, is what keeps the
+// pages inside the game.
+class PageReach : public QWebEngineUrlRequestInterceptor {
+ public:
+  PageReach(std::function<bool(const QString&)> mayRead, QObject* parent)
+      : QWebEngineUrlRequestInterceptor(parent), mayRead_(std::move(mayRead)) {}
+  // Nothing is read any more: the front end that answered has let go.
+  void Close() { mayRead_ = nullptr; }
+
+  void interceptRequest(QWebEngineUrlRequestInfo& info) override {
+    const QUrl url = info.requestUrl();
+    // What the page holds already: the document the player loads from memory
+    // (a data: address) and the blobs its script makes.
+    if (url.scheme() == QLatin1String("data") || url.scheme() == QLatin1String("blob")) return;
+    // A file on this machine only: a host would be read as part of the path here
+    // ("//host/path") and perhaps not so by the engine.
+    if (url.isLocalFile() && url.host().isEmpty() && mayRead_ && mayRead_(url.toLocalFile())) return;
+    info.block(true);
+  }
+
+ private:
+  std::function<bool(const QString&)> mayRead_;
+};
+
+// Shows the pages the player gives it and nothing else. A script link ("Scp="
+// in its address) is refused, so the view never shows an error page, and its
+// address handed on through the event loop: nothing runs a script from inside
+// the engine's callback. A web address goes to the system's browser the same
+// way. Any other change of the page (a link or a script going to another file,
+// a form) is refused: the page stays as the game wrote it.
 class GamePage : public QWebEnginePage {
  public:
-  GamePage(std::function<void(const std::string&)> link, QObject* guard, QObject* parent)
-      : QWebEnginePage(parent), link_(std::move(link)), guard_(guard) {}
+  GamePage(WebEngineEvents& events, QObject* guard, QObject* parent)
+      : QWebEnginePage(parent),
+        link_(std::move(events.link)),
+        webAddress_(std::move(events.webAddress)),
+        guard_(guard) {}
+
+  // The player is about to show the file at that address, or a document from memory.
+  void Expect(const QUrl& url) {
+    shown_ = url.adjusted(QUrl::RemoveFragment);
+    html_ = false;
+  }
+  void ExpectHtml() {
+    shown_ = QUrl();
+    html_ = true;
+  }
 
  protected:
-  bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override {
+  bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
     const QByteArray address = url.toEncoded();
-    if (!address.contains("Scp=")) return true;
-    if (guard_ && link_)
-      QTimer::singleShot(0, guard_.data(), [link = link_, reported = address.toStdString()] { link(reported); });
+    if (address.contains("Scp=")) {
+      Report(link_, address);
+      return false;
+    }
+    // A frame inside the page: what it may load, the interceptor decides.
+    if (!isMainFrame) return true;
+    // The page the player shows (its reload and its anchors included), or the
+    // document it loads from memory, once.
+    if (IsShown(url)) return true;
+    if (html_ && url.scheme() == QLatin1String("data")) {
+      html_ = false;
+      return true;
+    }
+    const bool web = url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+    if (web && url.isValid() && !url.host().isEmpty()) Report(webAddress_, address);
     return false;
   }
 
  private:
-  std::function<void(const std::string&)> link_;
+  // Files compare by path: the engine spells the address its own way.
+  bool IsShown(const QUrl& url) const {
+    if (shown_.isEmpty()) return false;
+    if (url.isLocalFile() && shown_.isLocalFile()) return url.toLocalFile() == shown_.toLocalFile();
+    return url.adjusted(QUrl::RemoveFragment) == shown_;
+  }
+
+  void Report(const std::function<void(const std::string&)>& to, const QByteArray& address) {
+    if (guard_ && to)
+      QTimer::singleShot(0, guard_.data(), [to, reported = address.toStdString()] { to(reported); });
+  }
+
+  std::function<void(const std::string&)> link_, webAddress_;
   QPointer<QObject> guard_;
+  QUrl shown_;         // the file shown, without its anchor
+  bool html_ = false;  // a document from memory is on its way
 };
 
 class EngineView : public WebEngineView {
  public:
   EngineView(QWidget* parent, WebEngineEvents events) : view_(new QWebEngineView(parent)) {
-    view_->setPage(new GamePage(std::move(events.link), &guard_, view_));
+    auto* page = new GamePage(events, &guard_, view_);
+    page_ = page;
+    // The interceptor lives as long as the page it guards; the profile only
+    // points to it.
+    reach_ = new PageReach(std::move(events.mayRead), page);
+    page->profile()->setUrlRequestInterceptor(reach_);
+    view_->setPage(page);
     // Game pages are written in Windows-1252.
     view_->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
+    // On for the game's pictures (see PageReach, which keeps them to the game);
+    // a page reaches nothing on the network.
     view_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    view_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     QObject::connect(view_, &QWebEngineView::loadStarted, &guard_, std::move(events.loadStarted));
     QObject::connect(view_, &QWebEngineView::loadFinished, &guard_,
                      [finished = std::move(events.loadFinished)](bool) { finished(); });
     view_->show();
+  }
+  ~EngineView() override {
+    if (reach_) reach_->Close();
   }
 
   QWidget* Widget() override { return view_; }
@@ -75,10 +163,14 @@ class EngineView : public WebEngineView {
     if (view_) view_->stop();
   }
   void SetHtml(const QString& html, const QUrl& baseUrl) override {
-    if (view_) view_->setHtml(html, baseUrl);
+    if (!view_ || !page_) return;
+    page_->ExpectHtml();
+    view_->setHtml(html, baseUrl);
   }
   void SetUrl(const QUrl& url) override {
-    if (view_) view_->setUrl(url);
+    if (!view_ || !page_) return;
+    page_->Expect(url);
+    view_->setUrl(url);
   }
   void Focus() override {
     if (view_) view_->setFocus();
@@ -95,6 +187,8 @@ class EngineView : public WebEngineView {
   // go of this object, nothing calls back into it.
   QObject guard_;
   QPointer<QWebEngineView> view_;  // owned by its parent widget
+  QPointer<GamePage> page_;        // owned by the view
+  QPointer<PageReach> reach_;      // owned by the page
 };
 
 }  // namespace

@@ -104,5 +104,55 @@ TEST(ReallyInsideFolder, FollowsFolderLinksTheGameShips) {
   EXPECT_FALSE(ReallyInsideFolder(elsewhere.folder() + "jogo/", "sub/mapa.bmp"));
 }
 
+// What a page in the web view reads: the file itself, links followed to the
+// end, lies in the game's folder, or nothing is read.
+TEST(ReallyReadsInsideFolder, FollowsEveryLinkTheLastOneIncluded) {
+  testing::TempGame game, outside;
+  std::filesystem::create_directory(game.folder() + "dentro");
+  game.WriteLines("sala.png", {"x"});
+  game.WriteLines("dentro/porta.png", {"x"});
+  outside.WriteLines("segredo.txt", {"x"});
+  game.Link("sub", outside.folder());
+  game.Link("atalho", game.folder() + "dentro");
+  game.Link("fora.png", outside.folder() + "segredo.txt");
+  game.Link("sala2.png", game.folder() + "sala.png");
+  const std::string& g = game.folder();
+  const struct {
+    std::string path;
+    bool inside;
+  } cases[] = {
+      {g + "sala.png", true},          {g + "dentro/porta.png", true}, {g + "atalho/porta.png", true},
+      {g + "sala2.png", true},         {g + "dentro", true},           {g, true},
+      {g + "fora.png", false},         // a link to a file elsewhere
+      {g + "sub/segredo.txt", false},  {g + "dentro/../sub/segredo.txt", false},
+      {g + "dentro/../../x", false},   {g + "nada.png", false},        // a missing file reads nothing
+      {"/etc/hostname", false},        {"sala.png", false},            // only absolute paths
+      {"", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ReallyReadsInsideFolder(g, c.path), c.inside) << c.path;
+  EXPECT_FALSE(ReallyReadsInsideFolder("", g + "sala.png"));  // no folder, nothing inside it
+  // A game folder reached through a link of its own is still itself.
+  testing::TempGame elsewhere;
+  elsewhere.Link("jogo", g);
+  EXPECT_TRUE(ReallyReadsInsideFolder(elsewhere.folder() + "jogo/", g + "sala.png"));
+  EXPECT_TRUE(ReallyReadsInsideFolder(g, elsewhere.folder() + "jogo/dentro/porta.png"));
+  EXPECT_FALSE(ReallyReadsInsideFolder(elsewhere.folder() + "jogo/", elsewhere.folder() + "jogo/fora.png"));
+}
+
+TEST(SameRealFile, TheSameFileThroughLinks) {
+  testing::TempGame game;
+  game.WriteLines("tmp.htm", {"x"});
+  game.WriteLines("outro.htm", {"x"});
+  game.Link("pagina.htm", game.folder() + "tmp.htm");
+  const std::string& g = game.folder();
+  EXPECT_TRUE(SameRealFile(g + "tmp.htm", g + "tmp.htm"));
+  EXPECT_TRUE(SameRealFile(g + "tmp.htm", g + "pagina.htm"));
+  EXPECT_TRUE(SameRealFile(g + "tmp.htm", g + "./tmp.htm"));
+  EXPECT_FALSE(SameRealFile(g + "tmp.htm", g + "outro.htm"));
+  EXPECT_FALSE(SameRealFile(g + "tmp.htm", g + "nada.htm"));
+  EXPECT_FALSE(SameRealFile(g + "nada.htm", g + "nada.htm"));  // nothing to read
+  EXPECT_FALSE(SameRealFile("", g + "tmp.htm"));
+}
+
 }  // namespace
 }  // namespace lumora

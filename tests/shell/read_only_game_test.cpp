@@ -160,6 +160,8 @@ TEST(ReadOnlyGame, PlayQuitPlayAgainContinuesFromThePlayersFolder) {
     // The page is shown from where it was written, its links still reaching the game's files.
     ASSERT_FALSE(p.platform.navigations.empty());
     EXPECT_EQ(p.platform.navigations.back(), own + "tmp.htm");
+    // What the page may read: the game's files and itself, not the rest of the player's folder.
+    EXPECT_EQ(p.platform.webConfines, (std::vector<std::pair<std::string, std::string>>{{game.folder(), own + "tmp.htm"}}));
   }
   EXPECT_EQ(Checksums(game.folder()), before);
   // Every state file, and no temporary file or commit record left behind.

@@ -1,7 +1,10 @@
 // The demo game's first part: typed commands and clicks, the key and the door,
 // three display models, page links, objects, registers and the growing map.
+#include <QHash>
 #include <QImage>
 #include <QJsonArray>
+#include <QTemporaryDir>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 #include "walk/walk_support.h"
@@ -93,6 +96,36 @@ TEST(WalkDemo, TheMapHoldsOnlyTheRoomsSeenSoFar) {
   EXPECT_EQ(map.pixel(400, 330) & 0xFFFFFF, 0xAA785Au);  // the entrance
   EXPECT_EQ(map.pixel(500, 330) & 0xFFFFFF, 0x50963Cu);  // the garden
   EXPECT_NE(map.pixel(500, 230) & 0xFFFFFF, 0x5A5A6Eu);  // the gate, not seen yet
+}
+
+// In the real web view the demo's page shows its picture, which the page may
+// read as a file of the game: the room's picture, found by its commonest
+// colour, fills its place in the page's column, left of the panel.
+TEST(WalkDemo, APageShowsItsPictureInTheRealWebView) {
+  QTemporaryDir dir;
+  const QString shot = dir.filePath("quarto.png");
+  const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO),
+                                "start\ntype jardim\ntype pegar chave\ntype entrada\ntype abrir porta\ntype sala\n"
+                                "type subir\nwait 1500\nshot " + shot + "\nquit\n", {"--web"});
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  ASSERT_EQ(r.Step(7)["state"].toObject()["script"].toString(), "quarto");
+  const QImage picture(QStringLiteral(LUMORA_DEMO) + "/quarto.png"), shown(shot);
+  ASSERT_FALSE(shown.isNull());
+  QHash<QRgb, int> counts;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x) ++counts[picture.pixel(x, y) & 0xFFFFFF];
+  QRgb commonest = 0;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+    if (it.value() > counts.value(commonest)) commonest = it.key();
+  auto near = [](QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) < 8 && std::abs(qGreen(a) - qGreen(b)) < 8 && std::abs(qBlue(a) - qBlue(b)) < 8;
+  };
+  int found = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < 640; ++x) found += near(shown.pixel(x, y), commonest);
+  // The page draws the picture at 420 by 150.
+  const int expected = counts.value(commonest) * (420 * 150) / (picture.width() * picture.height());
+  EXPECT_GT(found, expected / 2) << "of " << expected;
 }
 
 }  // namespace

@@ -1,8 +1,13 @@
 // The player as a whole: start, links, a nested run, errors, quitting and what
 // is written back.
+#include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QJsonArray>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "walk/walk_support.h"
 
@@ -188,6 +193,79 @@ TEST(WalkSpine, WithoutTheWebViewsModuleThePagesAreNotShownAndTheGameGoesOn) {
   EXPECT_EQ(Strings(followed["registers"])[4], "web");
   EXPECT_TRUE(followed["html"].toString().contains(QString::fromUtf8("Outra página")));
   EXPECT_TRUE(r.Step(5)["state"].toObject()["exited"].toBool());
+}
+
+// The folder made read-only for the player while it lives, whoever runs the
+// tests: permissions stop a user, only an immutable folder stops root. Ready()
+// is false where neither can be done.
+class ReadOnlyFolder {
+ public:
+  explicit ReadOnlyFolder(const QString& folder) : folder_(folder) {
+    if (geteuid() == 0) immutable_ = QProcess::execute("chattr", {"+i", folder_}) == 0;
+    else QFile::setPermissions(folder_, QFile::ReadOwner | QFile::ExeOwner);
+  }
+  ~ReadOnlyFolder() {
+    if (immutable_) QProcess::execute("chattr", {"-i", folder_});
+    QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+  bool Ready() const { return ::access(QFile::encodeName(folder_).constData(), W_OK) != 0; }
+
+ private:
+  QString folder_;
+  bool immutable_ = false;
+};
+
+// A page's script (sonda.js) reads what it can and reports it through a script
+// link: the game's files and the page itself, never the player's other files,
+// a file beside the page in the player's own folder, or a picture that links
+// out of the game. Neither another file nor a web address takes the page's
+// place; the address goes to the browser. With the game's folder read-only the
+// page lies in the player's folder and finds the game's files through its
+// <base href>.
+TEST(WalkSpine, APageReadsTheGamesFilesAndItselfAndNothingElse) {
+  const QString picture = QStringLiteral(LUMORA_DEMO) + "/lanterna.png";
+  const QString width = QString::number(QImage(picture).width());
+  const struct {
+    const char* what;
+    bool readOnlyGame;
+    const char* besideThePage;  // what reading vizinho.txt beside tmp.htm gives
+  } cases[] = {{"the page in the game's folder", false, "lido"},
+               {"the page in the player's folder", true, "recusado"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    WalkResult r = PlayWalk("spine", "close\n");
+    QTemporaryDir outside, data;
+    ASSERT_TRUE(QFile::copy(picture, r.folder + "/dentro.png"));
+    ASSERT_TRUE(QFile::copy(picture, outside.filePath("fora.png")));
+    ASSERT_TRUE(QFile::link(outside.filePath("fora.png"), r.folder + "/fora.png"));
+    const QString state = c.readOnlyGame ? data.filePath("lumora/spine") : r.folder;
+    ASSERT_TRUE(QDir().mkpath(state));
+    QFile beside(state + "/vizinho.txt");
+    ASSERT_TRUE(beside.open(QIODevice::WriteOnly) && beside.write("segredo") > 0);
+    beside.close();
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    std::unique_ptr<ReadOnlyFolder> readOnly;
+    if (c.readOnlyGame) readOnly = std::make_unique<ReadOnlyFolder>(r.folder);
+    if (readOnly && !readOnly->Ready()) {
+      qputenv("XDG_DATA_HOME", dataHome);
+      GTEST_SKIP() << "the game's folder cannot be made read-only here";
+    }
+    r = PlayAgain(r.folder, "start\nlink sonda\nwait 1500\nwait 1500\nwait 2000\nquit\n", {"--web"});
+    qputenv("XDG_DATA_HOME", dataHome);
+    ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+    EXPECT_TRUE(QFile::exists(state + "/tmp.htm"));
+    QString report;
+    QJsonArray opened;
+    for (const auto& step : r.steps) {
+      const QJsonObject s = step["state"].toObject();
+      for (const auto& address : s["opened"].toArray()) opened.append(address);
+      if (report.isEmpty() && s["script"].toString() == "outra") report = Strings(s["registers"])[4];
+    }
+    EXPECT_EQ(report, "etc-recusado.jogo-lido.pagina-lido.vizinho-" + QString(c.besideThePage) + ".absoluto-" +
+                          width + ".relativo-" + width + ".fora-0");
+    EXPECT_EQ(opened, QJsonArray{"http://exemplo.org/pagina"});
+  }
 }
 
 }  // namespace
