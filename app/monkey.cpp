@@ -56,27 +56,28 @@ std::string Describe(const QWidget* w) {
 
 }  // namespace
 
-std::string CheckInvariants(TForm1& f, MainWindow& window, bool exited) {
-  // The saved game loads as the game loader reads it, with as many registers as
-  // the configuration's register count line gives (count + 1 entries).
-  if (f.state.registersLoaded && f.state.objectTableLoaded && f.state.objsLoaded) {
-    GameState saved;
-    try {
-      LoadGameState(saved, f.gameFolder, f.stateFolder, f.gameName);
-    } catch (const ScriptError& e) {
-      return std::string("saved game: it does not load: ") + U(e.what());
-    }
-    const int count = ConfigInt(f, kRegisterCount);
-    const size_t want = static_cast<size_t>(std::max(0, count)) + 1;
-    if (saved.registers.size() != want)
-      return "saved game: " + std::to_string(saved.registers.size()) + " registers in " + U(f.gameName) +
-             ".rgs, the register count line says " + std::to_string(count) + " (" + std::to_string(want) +
-             " entries)";
-  }
-  if (exited) return "";
+namespace {
 
-  // The page shown is the display model's (or the map, or the download page),
-  // and the widgets show the pages the model has.
+// The saved game loads as the game loader reads it, with as many registers as
+// the configuration's register count line gives (count + 1 entries).
+std::string SavedGameFault(const TForm1& f) {
+  if (!f.state.registersLoaded || !f.state.objectTableLoaded || !f.state.objsLoaded) return "";
+  GameState saved;
+  try {
+    LoadGameState(saved, f.gameFolder, f.stateFolder, f.gameName);
+  } catch (const ScriptError& e) {
+    return std::string("saved game: it does not load: ") + U(e.what());
+  }
+  const int count = ConfigInt(f, kRegisterCount);
+  const size_t want = static_cast<size_t>(std::max(0, count)) + 1;
+  if (saved.registers.size() == want) return "";
+  return "saved game: " + std::to_string(saved.registers.size()) + " registers in " + U(f.gameName) +
+         ".rgs, the register count line says " + std::to_string(count) + " (" + std::to_string(want) + " entries)";
+}
+
+// The page shown is the display model's (or the map, or the download page),
+// and the widgets show the pages the model has.
+std::string PageFault(const TForm1& f, MainWindow& window) {
   const WindowWidgets& w = window.Widgets();
   if (f.Model() != DisplayModel::Other) {
     const std::string& page = f.Abok1.ActivePage();
@@ -89,41 +90,46 @@ std::string CheckInvariants(TForm1& f, MainWindow& window, bool exited) {
   if (w.abok1->currentIndex() != f.Abok1.pageIndex)
     return "page: the window shows page " + std::to_string(w.abok1->currentIndex()) + " of Abok1, the model " +
            std::to_string(f.Abok1.pageIndex) + " (" + U(f.Abok1.ActivePage()) + ")";
+  return "";
+}
 
+// Every active area has no negative size and lies on a surface that holds its
+// slot: at least a pixel of it, or no click could ever reach it. (An area
+// reaching past the edge is common in games: a picture link near it.)
+std::string AreaFault(const TForm1& f, int slot) {
+  const LinkRecord& r = f.links.records[static_cast<size_t>(slot)];
+  const std::string where = "links: area " + std::to_string(slot) + " at " + std::to_string(r.left) + "," +
+                            std::to_string(r.top) + " size " + std::to_string(r.width) + "x" +
+                            std::to_string(r.height);
+  if (r.width < 0 || r.height < 0) return where + " has a negative size";
+  size_t count = 0;
+  const SurfaceRow* rows = SurfaceRows(count);
+  std::string surfaces;
+  for (size_t k = 0; k < count; ++k) {
+    const SurfaceRow& row = rows[k];
+    if (!row.areas || !SlotInGroup(slot, *row.areas)) continue;
+    const ImageBox& box = f.*row.control;
+    // An area without a size is its corner.
+    if (r.left < box.width && r.top < box.height && static_cast<int64_t>(r.left) + std::max(r.width, 1) > 0 &&
+        static_cast<int64_t>(r.top) + std::max(r.height, 1) > 0)
+      return "";
+    surfaces += std::string(surfaces.empty() ? "" : ", ") + row.automationWord + " " + std::to_string(box.width) +
+                "x" + std::to_string(box.height);
+  }
+  return where + " lies wholly outside its surface (" + surfaces + ")";
+}
+
+}  // namespace
+
+std::string CheckInvariants(TForm1& f, MainWindow& window, bool exited) {
+  if (std::string fault = SavedGameFault(f); !fault.empty() || exited) return fault;
+  if (std::string fault = PageFault(f, window); !fault.empty()) return fault;
   // The widget with the keyboard is shown.
   if (QWidget* has = KeyboardHolder(window); has && !has->isVisible())
     return "keyboard: the hidden widget " + Describe(has) + " has the keyboard";
-
-  // Every active area has no negative size and lies on a surface that holds its
-  // slot: at least a pixel of it, or no click could ever reach it. (An area
-  // reaching past the edge is common in games: a picture link near it.)
-  size_t count = 0;
-  const SurfaceRow* rows = SurfaceRows(count);
-  for (size_t i = 0; i < f.links.records.size(); ++i) {
-    const LinkRecord& r = f.links.records[i];
-    if (!r.active) continue;
-    const int slot = static_cast<int>(i);
-    if (r.width < 0 || r.height < 0)
-      return "links: area " + std::to_string(slot) + " has the size " + std::to_string(r.width) + "x" +
-             std::to_string(r.height);
-    bool inside = false;
-    std::string surfaces;
-    for (size_t k = 0; k < count; ++k) {
-      const SurfaceRow& row = rows[k];
-      if (!row.areas || !SlotInGroup(slot, *row.areas)) continue;
-      const ImageBox& box = f.*row.control;
-      surfaces += std::string(surfaces.empty() ? "" : ", ") + row.automationWord + " " + std::to_string(box.width) +
-                  "x" + std::to_string(box.height);
-      // At least one pixel of it on the surface (an area without a size is its corner).
-      if (r.left < box.width && r.top < box.height && static_cast<int64_t>(r.left) + std::max(r.width, 1) > 0 &&
-          static_cast<int64_t>(r.top) + std::max(r.height, 1) > 0)
-        inside = true;
-    }
-    if (!inside)
-      return "links: area " + std::to_string(slot) + " at " + std::to_string(r.left) + "," + std::to_string(r.top) +
-             " size " + std::to_string(r.width) + "x" + std::to_string(r.height) + " lies wholly outside its surface (" +
-             surfaces + ")";
-  }
+  for (int slot = 0; slot < static_cast<int>(f.links.records.size()); ++slot)
+    if (f.links.records[static_cast<size_t>(slot)].active)
+      if (std::string fault = AreaFault(f, slot); !fault.empty()) return fault;
   return "";
 }
 
@@ -307,24 +313,56 @@ std::vector<std::string> Monkey::ClickSomewhere(const TForm1& f, MainWindow& win
   return {"press " + at, "wait " + std::to_string(Between(200, 1500)), "release " + at};
 }
 
+// The opening picture: start or resume mostly.
+std::vector<std::string> Monkey::OpeningAction(const TForm1& f, MainWindow& window, int width, int height) {
+  const int roll = static_cast<int>(Below(100));
+  if (roll < 35) return {"start"};
+  if (roll < 60) return {"resume"};
+  if (roll < 75) return ClickSomewhere(f, window, false);
+  if (roll < 82)
+    return {"drag aber " + std::to_string(Between(0, width)) + " " + std::to_string(Between(0, height)) + " " +
+            std::to_string(Between(0, width)) + " " + std::to_string(Between(0, height))};
+  if (roll < 95) return KeyAction();
+  if (roll < 98) return {"wait " + std::to_string(Between(10, 2000))};
+  return {"restart"};
+}
+
+// The links of the page shown (model 2), as a walkthrough's "link" names them.
+static std::vector<std::string> PageLinks(const TForm1& f) {
+  static const QRegularExpression kScp(QStringLiteral("Scp=([^\"'> ]+)"), QRegularExpression::CaseInsensitiveOption);
+  std::vector<std::string> refs;
+  if (f.Model() != DisplayModel::Page) return refs;
+  for (const std::string& line : f.page.lastWritten)
+    for (auto m = kScp.globalMatch(QString::fromStdString(U(line))); m.hasNext();)
+      refs.push_back(QUrl::fromPercentEncoding(m.next().captured(1).toUtf8()).toStdString());
+  return refs;
+}
+
+// A drag of the window (its background), of the map, or across any surface.
+std::vector<std::string> Monkey::DragAction(const TForm1& f, MainWindow& window, int width, int height) {
+  std::string what = Chance(40) ? "pan" : (Chance(50) && window.Widgets().mapJog->isVisible() ? "map" : "");
+  if (what.empty()) {
+    const std::string at = Spot(f, window, false);
+    what = at.empty() ? "pan" : at.substr(0, at.find(' '));
+  }
+  return {"drag " + what + " " + std::to_string(Between(0, width)) + " " + std::to_string(Between(0, height)) + " " +
+          std::to_string(Between(-40, width + 40)) + " " + std::to_string(Between(-40, height + 40))};
+}
+
+// Quit and resume: the quit button, the close button, or at once; the game
+// starts again from its saved files.
+std::vector<std::string> Monkey::RestartAction(MainWindow& window) {
+  const int how = static_cast<int>(Below(3));
+  if (how == 0 && window.Widgets().btFim->isVisible()) return {"quit", "restart"};
+  if (how == 1) return {"close", "restart"};
+  return {"restart"};
+}
+
 std::vector<std::string> Monkey::Draw(const TForm1& f, MainWindow& window, bool exited) {
   if (exited) return {"restart"};
-  const WindowWidgets& w = window.Widgets();
   const int zoom = std::max(1, window.Zoom());
   const int width = std::max(1, window.width() / zoom), height = std::max(1, window.height() / zoom);
-  // The opening picture: start or resume mostly.
-  if (f.Abok0.pageIndex == 2) {
-    const int roll = static_cast<int>(Below(100));
-    if (roll < 35) return {"start"};
-    if (roll < 60) return {"resume"};
-    if (roll < 75) return ClickSomewhere(f, window, false);
-    if (roll < 82)
-      return {"drag aber " + std::to_string(Between(0, width)) + " " + std::to_string(Between(0, height)) + " " +
-              std::to_string(Between(0, width)) + " " + std::to_string(Between(0, height))};
-    if (roll < 95) return KeyAction();
-    if (roll < 98) return {"wait " + std::to_string(Between(10, 2000))};
-    return {"restart"};
-  }
+  if (f.Abok0.pageIndex == 2) return OpeningAction(f, window, width, height);
   std::vector<std::string> lines;
   const int roll = static_cast<int>(Below(1000));
   bool startsRun = false;
@@ -337,48 +375,25 @@ std::vector<std::string> Monkey::Draw(const TForm1& f, MainWindow& window, bool 
     const std::string at = Spot(f, window, Chance(50));
     lines = {at.empty() ? "wait 10" : "move " + at};
   } else if (roll < 460) {
-    // A drag of the window (its background), of the map, or across any surface.
-    std::string what = Chance(40) ? "pan" : (Chance(50) && w.mapJog->isVisible() ? "map" : "");
-    if (what.empty()) {
-      const std::string at = Spot(f, window, false);
-      what = at.empty() ? "pan" : at.substr(0, at.find(' '));
-    }
-    lines = {"drag " + what + " " + std::to_string(Between(0, width)) + " " +
-             std::to_string(Between(0, height)) + " " + std::to_string(Between(-40, width + 40)) + " " +
-             std::to_string(Between(-40, height + 40))};
+    lines = DragAction(f, window, width, height);
   } else if (roll < 500) {
-    const int delta = (Chance(50) ? 1 : -1) * 120 * Between(1, 3);
-    lines = {Chance(50) ? "wheel " + std::to_string(delta)
-                        : "wheel " + std::to_string(delta) + " " + std::to_string(Between(0, width - 1)) + " " +
+    const std::string delta = std::to_string((Chance(50) ? 1 : -1) * 120 * Between(1, 3));
+    lines = {Chance(50) ? "wheel " + delta
+                        : "wheel " + delta + " " + std::to_string(Between(0, width - 1)) + " " +
                               std::to_string(Between(0, height - 1))};
   } else if (roll < 640) {
     lines = KeyAction();
     startsRun = lines[0].find("Enter") != std::string::npos;
-  } else if (roll < 860) {
-    lines = {"type " + Words(f)};
-    startsRun = true;
   } else if (roll < 930) {
-    // A link of the page shown (model 2), else any typed word.
-    static const QRegularExpression kScp(QStringLiteral("Scp=([^\"'> ]+)"), QRegularExpression::CaseInsensitiveOption);
-    std::vector<std::string> refs;
-    if (f.Model() == DisplayModel::Page)
-      for (const std::string& line : f.page.lastWritten)
-        for (auto m = kScp.globalMatch(QString::fromStdString(U(line))); m.hasNext();)
-          refs.push_back(QUrl::fromPercentEncoding(m.next().captured(1).toUtf8()).toStdString());
-    if (!refs.empty()) lines = {"link " + refs[Below(refs.size())]};
-    else lines = {"type " + Words(f)};
+    const std::vector<std::string> refs = roll >= 860 ? PageLinks(f) : std::vector<std::string>();
+    lines = {refs.empty() ? "type " + Words(f) : "link " + refs[Below(refs.size())]};
     startsRun = true;
   } else if (roll < 975) {
     lines = {"wait " + std::to_string(Chance(70) ? Between(10, 500) : Between(500, 3000))};
   } else if (roll < 990) {
     lines = {Chance(20) ? "tap F" + std::to_string(Between(1, 6)) : "key Ctrl+" + std::string(Chance(50) ? "plus" : "minus")};
   } else {
-    // Quit and resume: the quit button, the close button, or at once; the game
-    // starts again from its saved files.
-    const int how = static_cast<int>(Below(3));
-    if (how == 0 && w.btFim->isVisible()) lines = {"quit", "restart"};
-    else if (how == 1) lines = {"close", "restart"};
-    else lines = {"restart"};
+    lines = RestartAction(window);
   }
   // Now and then the player goes on while the script runs: "> " actions.
   if (startsRun && Chance(8)) {

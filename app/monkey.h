@@ -61,6 +61,9 @@ class Monkey {
   std::string Spot(const TForm1& f, MainWindow& window, bool inside);
   std::vector<std::string> ClickSomewhere(const TForm1& f, MainWindow& window, bool inside);
   std::vector<std::string> KeyAction();
+  std::vector<std::string> OpeningAction(const TForm1& f, MainWindow& window, int width, int height);
+  std::vector<std::string> DragAction(const TForm1& f, MainWindow& window, int width, int height);
+  std::vector<std::string> RestartAction(MainWindow& window);
   const std::vector<std::string>& Phrases(const TForm1& f);
 
   bool generating_;

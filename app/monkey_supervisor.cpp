@@ -96,51 +96,40 @@ std::string SanitizerReport(const std::string& errors) {
   return "";
 }
 
-// Runs the program with args as a monkey's child, its standard error to
-// errorsPath, and watches its reports: each step must end within the limit.
-Outcome RunChild(const std::string& program, const std::vector<std::string>& args, const std::string& errorsPath,
-                 int expectSteps) {
-  Outcome out;
-  int channel[2];
-  if (pipe(channel) != 0) {
-    out.kind = Outcome::Crash;
-    out.message = "cannot make a pipe";
-    return out;
-  }
+// Starts the program with args as a monkey's child reporting on channel, its
+// standard error to errorsPath, in a process group of its own (a hang ends with
+// every process it started).
+pid_t StartChild(const std::string& program, const std::vector<std::string>& args, const std::string& errorsPath,
+                 const int channel[2]) {
   const pid_t pid = fork();
-  if (pid == 0) {
-    setpgid(0, 0);  // its group: a hang ends with every process it started
-    close(channel[0]);
-    const int errors = open(errorsPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (errors >= 0) dup2(errors, 2);
-    const int none = open("/dev/null", O_RDWR);
-    if (none >= 0) dup2(none, 0), dup2(none, 1);
-    setenv("LUMORA_MONKEY_CHILD", std::to_string(channel[1]).c_str(), 1);
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(program.c_str()));
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execv(program.c_str(), argv.data());
-    _exit(127);
-  }
-  close(channel[1]);
-  const int limit = StepSeconds();
+  if (pid != 0) return pid;
+  setpgid(0, 0);
+  close(channel[0]);
+  const int errors = open(errorsPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (errors >= 0) dup2(errors, 2);
+  const int none = open("/dev/null", O_RDWR);
+  if (none >= 0) dup2(none, 0), dup2(none, 1);
+  setenv("LUMORA_MONKEY_CHILD", std::to_string(channel[1]).c_str(), 1);
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(program.c_str()));
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  execv(program.c_str(), argv.data());
+  _exit(127);
+}
+
+// Reads the child's reports until it closes its end; false when a step did not
+// end within the limit.
+bool WatchReports(int fd, int limit, Outcome& out) {
   std::string buffer;
-  bool hung = false;
   for (;;) {
-    pollfd p{channel[0], POLLIN, 0};
+    pollfd p{fd, POLLIN, 0};
     const int ready = poll(&p, 1, limit * 1000);
-    if (ready == 0) {
-      hung = true;
-      break;
-    }
-    if (ready < 0) {
-      if (errno == EINTR) continue;
-      break;
-    }
+    if (ready == 0) return false;
+    if (ready < 0 && errno == EINTR) continue;
     char chunk[4096];
-    const ssize_t n = read(channel[0], chunk, sizeof chunk);
-    if (n <= 0) break;
+    const ssize_t n = ready < 0 ? -1 : read(fd, chunk, sizeof chunk);
+    if (n <= 0) return true;
     buffer.append(chunk, static_cast<size_t>(n));
     for (size_t eol; (eol = buffer.find('\n')) != std::string::npos; buffer.erase(0, eol + 1)) {
       const std::string line = buffer.substr(0, eol);
@@ -155,15 +144,10 @@ Outcome RunChild(const std::string& program, const std::vector<std::string>& arg
       }
     }
   }
-  close(channel[0]);
-  if (hung) {
-    kill(-pid, SIGKILL);
-    kill(pid, SIGKILL);
-  }
-  int status = 0;
-  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-  }
-  out.errors = ReadAll(errorsPath);
+}
+
+// What the child's end says, after what it reported.
+void Classify(Outcome& out, int status, bool hung, int limit, int expectSteps) {
   const std::string report = SanitizerReport(out.errors);
   if (hung) {
     out.kind = Outcome::Hang;
@@ -185,6 +169,33 @@ Outcome RunChild(const std::string& program, const std::vector<std::string>& arg
     out.kind = Outcome::EndedEarly;
     out.message = "the program ended after step " + std::to_string(out.step) + " of " + std::to_string(expectSteps);
   }
+}
+
+// Runs the program with args as a monkey's child and watches it: each step must
+// end within the limit, and (expectSteps above 0) it must report that many.
+Outcome RunChild(const std::string& program, const std::vector<std::string>& args, const std::string& errorsPath,
+                 int expectSteps) {
+  Outcome out;
+  int channel[2];
+  if (pipe(channel) != 0) {
+    out.kind = Outcome::Crash;
+    out.message = "cannot make a pipe";
+    return out;
+  }
+  const pid_t pid = StartChild(program, args, errorsPath, channel);
+  close(channel[1]);
+  const int limit = StepSeconds();
+  const bool hung = !WatchReports(channel[0], limit, out);
+  close(channel[0]);
+  if (hung) {
+    kill(-pid, SIGKILL);
+    kill(pid, SIGKILL);
+  }
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  out.errors = ReadAll(errorsPath);
+  Classify(out, status, hung, limit, expectSteps);
   return out;
 }
 
@@ -239,121 +250,134 @@ double CpuSecondsOfChildren() {
 
 }  // namespace
 
+namespace {
+
+// One monkey run: where it works, how its children are started.
+struct MonkeyRun {
+  const Options& options;
+  GameLocation game;
+  std::string program;
+  fs::path work;
+  std::string seedWord, outPath;
+  std::vector<std::string> common;  // the switches a child plays with, besides its game
+  int replays = 0;
+
+  // Whether playing the actions on a fresh copy fails as failure did.
+  bool Fails(const Outcome& failure, const std::vector<std::string>& actions, Outcome* seen = nullptr) {
+    const std::string prefix = (work / "prefix.walk").string();
+    WriteLines(prefix, "", actions, actions.size());
+    std::vector<std::string> args = {"--play", prefix};
+    args.insert(args.end(), common.begin(), common.end());
+    args.push_back(CopyGame(game, work / "replay"));
+    const Outcome o = RunChild(program, args, (work / "replay-errors.txt").string(), 0);
+    ++replays;
+    if (seen) *seen = o;
+    return failure.Same(o);
+  }
+
+  // The shortest prefix of lines that fails: the failure shows after the step
+  // that causes it, so a prefix fails once it holds that step (bisecting).
+  // Then the actions it does without, left out a run at a time (halves,
+  // quarters, ... single lines), for as long as the time allowed lasts.
+  std::vector<std::string> Shrink(const Outcome& failure, const std::vector<std::string>& lines, size_t& prefix) {
+    auto first = [&](size_t n) { return std::vector<std::string>(lines.begin(), lines.begin() + static_cast<long>(n)); };
+    size_t good = 0;
+    prefix = lines.size();
+    while (prefix - good > 1) {
+      const size_t middle = good + (prefix - good) / 2;
+      if (Fails(failure, first(middle))) prefix = middle;
+      else good = middle;
+    }
+    std::vector<std::string> kept = first(prefix);
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(ReduceSeconds());
+    for (size_t chunk = std::max<size_t>(1, kept.size() / 2); chunk >= 1; chunk /= 2) {
+      // The last action stays: the failure comes with it.
+      for (size_t at = 0; at + chunk < kept.size() && std::chrono::steady_clock::now() < until;) {
+        std::vector<std::string> fewer(kept.begin(), kept.begin() + static_cast<long>(at));
+        fewer.insert(fewer.end(), kept.begin() + static_cast<long>(at + chunk), kept.end());
+        if (Fails(failure, fewer)) kept = std::move(fewer);
+        else at += chunk;
+      }
+      if (chunk == 1 || std::chrono::steady_clock::now() >= until) break;
+    }
+    return kept;
+  }
+
+  // Prints the failure with its seed, and writes the shortest walkthrough that
+  // reproduces it, its header saying what failed.
+  void Report(const Outcome& run) {
+    const std::string gameName = game.folder + game.name + ".ini";
+    std::fprintf(stderr, "lumora monkey %s on %s: %s after %d actions: %s\n", seedWord.c_str(), gameName.c_str(),
+                 KindWord(run.kind), run.step, run.message.c_str());
+    if (run.kind == Outcome::Sanitizer || run.kind == Outcome::Crash) {
+      const std::string report = SanitizerReport(run.errors);
+      std::fprintf(stderr, "%s\n", (report.empty() ? run.errors.substr(0, 4000) : report).c_str());
+    }
+    const std::vector<std::string> lines = ReadLines(outPath);
+    Outcome replayed;
+    const bool reproduced = Fails(run, lines, &replayed);
+    size_t prefix = lines.size();
+    const std::vector<std::string> kept = reproduced ? Shrink(run, lines, prefix) : lines;
+    std::ostringstream header;
+    header << "# lumora --monkey " << seedWord << " " << gameName << "\n"
+           << "# " << KindWord(run.kind) << " after " << run.step << " actions: " << run.message << "\n";
+    if (reproduced)
+      header << "# the shortest prefix that reproduces it: " << prefix << " of " << lines.size()
+             << " actions; of those, " << kept.size() << " still reproduce it (" << replays << " replays)\n";
+    else
+      header << "# a replay of all " << lines.size() << " actions did not reproduce it (it gave "
+             << KindWord(replayed.kind) << (replayed.message.empty() ? "" : ": " + replayed.message) << ")\n";
+    header << "# play it: lumora --play FILE" << (options.headless ? " --headless" : "") << " GAME\n";
+    const std::string failPath =
+        options.monkeyOut.empty()
+            ? (fs::current_path() / ("lumora-monkey-" + std::to_string(options.monkeySeed) + ".fail.walk")).string()
+            : outPath + ".fail.walk";
+    WriteLines(failPath, header.str(), kept, kept.size());
+    std::fprintf(stderr, "%slumora monkey: written to %s\n", header.str().c_str(), failPath.c_str());
+    // Kept for a look: the copy played and its standard error.
+    std::fprintf(stderr, "lumora monkey: the played copy and its errors are in %s\n", work.c_str());
+  }
+};
+
+}  // namespace
+
 int RunMonkey(const Options& options, const char* argv0) {
-  const GameLocation game = LocateGame(options.game, argv0);
-  if (!game.error.empty()) {
-    std::fprintf(stderr, "lumora: %s\n", game.error.c_str());
+  MonkeyRun m{options, LocateGame(options.game, argv0), {}, {}, {}, {}, {}, 0};
+  if (!m.game.error.empty()) {
+    std::fprintf(stderr, "lumora: %s\n", m.game.error.c_str());
     return kExitUsage;
   }
   SanitizerDefaults();
   const auto started = std::chrono::steady_clock::now();
-  std::string program = fs::read_symlink("/proc/self/exe").string();
-  char templ[] = "/tmp/lumora-monkey-XXXXXX";
-  const char* made = mkdtemp(templ);
-  if (!made) {
+  m.program = fs::read_symlink("/proc/self/exe").string();
+  char folder[] = "/tmp/lumora-monkey-XXXXXX";
+  if (!mkdtemp(folder)) {
     std::fprintf(stderr, "lumora: cannot make a temporary folder\n");
     return kExitUsage;
   }
-  const fs::path work(made);
-  const std::string seedWord = std::to_string(options.monkeySeed) + ":" + std::to_string(options.monkeyActions);
-  const std::string outPath =
-      options.monkeyOut.empty() ? (work / "monkey.walk").string() : fs::absolute(options.monkeyOut).string();
-  // The switches a child plays with, besides its game.
-  std::vector<std::string> common;
-  if (options.headless) common.push_back("--headless");
-  if (options.web) common.push_back("--web");
-  if (options.zoom) common.push_back("--zoom"), common.push_back(std::to_string(options.zoom));
-  if (options.speak) common.push_back("--speak");
+  m.work = folder;
+  m.seedWord = std::to_string(options.monkeySeed) + ":" + std::to_string(options.monkeyActions);
+  m.outPath = options.monkeyOut.empty() ? (m.work / "monkey.walk").string() : fs::absolute(options.monkeyOut).string();
+  if (options.headless) m.common.push_back("--headless");
+  if (options.web) m.common.push_back("--web");
+  if (options.zoom) m.common.insert(m.common.end(), {"--zoom", std::to_string(options.zoom)});
+  if (options.speak) m.common.push_back("--speak");
 
-  std::vector<std::string> args = {"--monkey", options.monkey, "--monkey-out", outPath};
-  args.insert(args.end(), common.begin(), common.end());
-  args.push_back(CopyGame(game, work / "game"));
-  const Outcome run = RunChild(program, args, (work / "errors.txt").string(), options.monkeyActions);
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-  const std::string gameName = game.folder + game.name + ".ini";
-  if (run.kind == Outcome::Done) {
-    std::printf("lumora monkey %s on %s: %d actions, every invariant held (%.1f s, %.1f s of CPU, peak %ld KB)\n",
-                seedWord.c_str(), gameName.c_str(), run.step, seconds, CpuSecondsOfChildren(),
-                PeakKilobytesOfChildren());
-    std::error_code error;
-    fs::remove_all(work, error);
-    return kExitDone;
+  std::vector<std::string> args = {"--monkey", options.monkey, "--monkey-out", m.outPath};
+  args.insert(args.end(), m.common.begin(), m.common.end());
+  args.push_back(CopyGame(m.game, m.work / "game"));
+  const Outcome run = RunChild(m.program, args, (m.work / "errors.txt").string(), options.monkeyActions);
+  if (run.kind != Outcome::Done) {
+    m.Report(run);
+    return kExitMonkeyFound;
   }
-
-  // A failure: its seed and what failed, then the shortest prefix of the
-  // actions that reproduces it.
-  std::fprintf(stderr, "lumora monkey %s on %s: %s after %d actions: %s\n", seedWord.c_str(), gameName.c_str(),
-               KindWord(run.kind), run.step, run.message.c_str());
-  if (run.kind == Outcome::Sanitizer || run.kind == Outcome::Crash)
-    std::fprintf(stderr, "%s\n", SanitizerReport(run.errors).empty() ? run.errors.substr(0, 4000).c_str()
-                                                                      : SanitizerReport(run.errors).c_str());
-  const std::vector<std::string> lines = ReadLines(outPath);
-  int replays = 0;
-  auto failsWith = [&](const std::vector<std::string>& actions, Outcome* seen) {
-    const std::string prefix = (work / "prefix.walk").string();
-    WriteLines(prefix, "", actions, actions.size());
-    std::vector<std::string> replay = {"--play", prefix};
-    replay.insert(replay.end(), common.begin(), common.end());
-    replay.push_back(CopyGame(game, work / "replay"));
-    const Outcome o = RunChild(program, replay, (work / "replay-errors.txt").string(), 0);
-    ++replays;
-    if (seen) *seen = o;
-    return run.Same(o);
-  };
-  auto fails = [&](size_t count, Outcome* seen) {
-    return failsWith(std::vector<std::string>(lines.begin(), lines.begin() + static_cast<long>(count)), seen);
-  };
-  // Bisecting: the failure shows after the step that causes it, so a prefix
-  // fails once it holds that step.
-  size_t shortest = lines.size();
-  Outcome last;
-  const bool reproduced = fails(shortest, &last);
-  if (reproduced) {
-    size_t good = 0;
-    while (shortest - good > 1) {
-      const size_t middle = good + (shortest - good) / 2;
-      if (fails(middle, nullptr)) shortest = middle;
-      else good = middle;
-    }
-  }
-  // Then the actions it does without, left out a run of them at a time (halves,
-  // quarters, ... single lines), for as long as the time allowed lasts.
-  std::vector<std::string> kept(lines.begin(), lines.begin() + static_cast<long>(shortest));
-  const auto reduceUntil = std::chrono::steady_clock::now() + std::chrono::seconds(ReduceSeconds());
-  if (reproduced) {
-    for (size_t chunk = std::max<size_t>(1, kept.size() / 2); chunk >= 1; chunk /= 2) {
-      for (size_t at = 0; at < kept.size() && std::chrono::steady_clock::now() < reduceUntil;) {
-        // The last action stays: the failure comes with it.
-        if (at + chunk >= kept.size()) break;
-        std::vector<std::string> fewer(kept.begin(), kept.begin() + static_cast<long>(at));
-        fewer.insert(fewer.end(), kept.begin() + static_cast<long>(at + chunk), kept.end());
-        if (failsWith(fewer, nullptr)) kept = std::move(fewer);
-        else at += chunk;
-      }
-      if (chunk == 1 || std::chrono::steady_clock::now() >= reduceUntil) break;
-    }
-  }
-  const std::string failPath =
-      options.monkeyOut.empty()
-          ? (fs::current_path() / ("lumora-monkey-" + std::to_string(options.monkeySeed) + ".fail.walk")).string()
-          : outPath + ".fail.walk";
-  std::ostringstream header;
-  header << "# lumora --monkey " << seedWord << " " << gameName << "\n"
-         << "# " << KindWord(run.kind) << " after " << run.step << " actions: " << run.message << "\n";
-  if (reproduced)
-    header << "# the shortest prefix that reproduces it: " << shortest << " of " << lines.size()
-           << " actions; of those, " << kept.size() << " still reproduce it (" << replays << " replays)\n";
-  else
-    header << "# a replay of all " << lines.size() << " actions did not reproduce it (it gave "
-           << KindWord(last.kind) << (last.message.empty() ? "" : ": " + last.message) << ")\n";
-  header << "# play it: lumora --play FILE" << (options.headless ? " --headless" : "") << " GAME\n";
-  WriteLines(failPath, header.str(), reproduced ? kept : lines, reproduced ? kept.size() : lines.size());
-  std::fprintf(stderr, "%s", header.str().c_str());
-  std::fprintf(stderr, "lumora monkey: written to %s\n", failPath.c_str());
-  // Kept for a look: the copy played, its standard error.
-  std::fprintf(stderr, "lumora monkey: the played copy and its errors are in %s\n", work.c_str());
-  return kExitMonkeyFound;
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  std::printf("lumora monkey %s on %s%s.ini: %d actions, every invariant held (%.1f s, %.1f s of CPU, peak %ld KB)\n",
+              m.seedWord.c_str(), m.game.folder.c_str(), m.game.name.c_str(), run.step, seconds,
+              CpuSecondsOfChildren(), PeakKilobytesOfChildren());
+  std::error_code error;
+  fs::remove_all(m.work, error);
+  return kExitDone;
 }
 
 }  // namespace lumora

@@ -131,9 +131,13 @@ size_t Walkthrough::Run(std::vector<Action>& actions, size_t from,
                         const std::function<bool(std::vector<Action>&, bool exited)>& more) {
   for (size_t i = from;; ++i) {
     if (i >= actions.size() && !(more && more(actions, exited_) && i < actions.size())) break;
-    // Past the program's end only a restart is given.
-    if (exited_ && actions[i].verb != "restart") break;
     const Action a = actions[i];
+    // Past the program's end only a restart is given; the actions before it are
+    // passed over (still counted as done, for the monkey's reports).
+    if (exited_ && a.verb != "restart") {
+      if (afterStep) afterStep(a);
+      continue;
+    }
     if (a.during) continue;  // queued with the action before it
     if (a.verb == "restart") {
       // The window ends as its close button ends it; the caller starts the game again.

@@ -47,7 +47,8 @@ class Walkthrough {
   size_t Run(std::vector<Action>& actions, size_t from = 0,
              const std::function<bool(std::vector<Action>&, bool exited)>& more = nullptr);
   // Called after each action given when the player is idle (with the "> "
-  // actions that followed it), its step printed: where the monkey checks.
+  // actions that followed it, as the step of the last), its step printed, and
+  // for each action passed over after the program's end: where the monkey checks.
   std::function<void(const Action&)> afterStep;
   bool Exited() const { return exited_; }
   // What creation reported when the window was started again (restart): given

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -28,12 +29,12 @@ QString GameWithStart(QTemporaryDir& dir, const QByteArray& start, const QString
   return dir.path();
 }
 
-struct Run {
+struct ProgramRun {
   int exitCode = -1;
   QString out, errors;
 };
 
-Run Lumora(const QStringList& args, const QString& folder) {
+ProgramRun Lumora(const QStringList& args, const QString& folder) {
   QProcess p;
   p.setWorkingDirectory(folder);
   p.start(QStringLiteral(LUMORA_BIN), args);
@@ -76,11 +77,12 @@ TEST(WalkMonkey, ASlowClickIsAPressAWaitAndARelease) {
 
 TEST(WalkMonkey, TheSameSeedPlaysTheSameActionsAndTheRunReplays) {
   QTemporaryDir dir;
-  CopyFolder(QStringLiteral(LUMORA_GAMES) + "/nav", dir.path() + "/nav");
   const QString game = dir.path() + "/nav";
+  QDir().mkpath(game);
+  CopyFolder(QStringLiteral(LUMORA_GAMES) + "/nav", game);
   const auto before = Files(game);
   for (const QString& out : {"a.walk", "b.walk"}) {
-    const Run r = Lumora({"--headless", "--monkey", "9:150", "--monkey-out", out, game}, dir.path());
+    const ProgramRun r = Lumora({"--headless", "--monkey", "9:150", "--monkey-out", out, game}, dir.path());
     ASSERT_EQ(r.exitCode, 0) << r.errors.toStdString();
     EXPECT_TRUE(r.out.contains("150 actions, every invariant held")) << r.out.toStdString();
   }
@@ -101,7 +103,7 @@ TEST(WalkMonkey, ABrokenInvariantGivesTheSeedAndTheShortestWalkthroughReproducin
   // An area no click can reach, made when the game starts or resumes.
   QTemporaryDir dir;
   const QString game = GameWithStart(dir, "lnktel= porta.bmp,start,5000,5000,40,30,1\r\n", "access");
-  const Run r = Lumora({"--headless", "--monkey", "4:300", "--monkey-out", "m.walk", game}, dir.path());
+  const ProgramRun r = Lumora({"--headless", "--monkey", "4:300", "--monkey-out", "m.walk", game}, dir.path());
   EXPECT_EQ(r.exitCode, 3) << r.errors.toStdString();
   EXPECT_TRUE(r.errors.contains("lumora monkey 4:300 on ")) << r.errors.toStdString();
   EXPECT_TRUE(r.errors.contains("links: area 0 at 5000,5000")) << r.errors.toStdString();
