@@ -334,8 +334,6 @@ struct MonkeyRun {
             : outPath + ".fail.walk";
     WriteLines(failPath, header.str(), kept, kept.size());
     std::fprintf(stderr, "%slumora monkey: written to %s\n", header.str().c_str(), failPath.c_str());
-    // Kept for a look: the copy played and its standard error.
-    std::fprintf(stderr, "lumora monkey: the played copy and its errors are in %s\n", work.c_str());
   }
 };
 
@@ -367,15 +365,16 @@ int RunMonkey(const Options& options, const char* argv0) {
   args.insert(args.end(), m.common.begin(), m.common.end());
   args.push_back(CopyGame(m.game, m.work / "game"));
   const Outcome run = RunChild(m.program, args, (m.work / "errors.txt").string(), options.monkeyActions);
+  std::error_code error;
   if (run.kind != Outcome::Done) {
     m.Report(run);
+    fs::remove_all(m.work, error);
     return kExitMonkeyFound;
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   std::printf("lumora monkey %s on %s%s.ini: %d actions, every invariant held (%.1f s, %.1f s of CPU, peak %ld KB)\n",
               m.seedWord.c_str(), m.game.folder.c_str(), m.game.name.c_str(), run.step, seconds,
               CpuSecondsOfChildren(), PeakKilobytesOfChildren());
-  std::error_code error;
   fs::remove_all(m.work, error);
   return kExitDone;
 }
