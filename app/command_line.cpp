@@ -24,6 +24,8 @@ const std::vector<OptionSpec>& Specs() {
       {{"headless"}, {}, {}, "with --play: no window, a virtual clock"},
       {{"web"}, {}, {}, "with --play: the real web view, also headless"},
       {{"check"}, {}, {}, "check the game instead of playing; changes nothing"},
+      {{"monkey"}, "SEED:N", {}, "play N random actions chosen by SEED, checking each"},
+      {{"monkey-out"}, "FILE", {}, "with --monkey: write its actions as a walkthrough"},
       {{"zoom"}, "N", {}, "draw the window N times larger (1-3; Ctrl+plus/minus/0)"},
       {{"speak"}, {}, {}, "read the messages aloud from the start (F6 toggles)"},
       {{"demo"}, {}, {}, "without GAME: play the demo installed with lumora"},
@@ -58,7 +60,12 @@ QStringList WithoutTraceFile(const std::vector<std::string>& args, Options& o) {
 }
 
 std::string CombinationError(const Options& o) {
-  if ((o.json || o.headless || o.web) && o.play.empty()) return "--json, --headless and --web go with --play";
+  if (!o.monkey.empty() && (!o.play.empty() || o.check || o.json))
+    return "--monkey goes without --play, --check and --json";
+  if (!o.monkeyOut.empty() && o.monkey.empty()) return "--monkey-out goes with --monkey";
+  if ((o.headless || o.web) && o.play.empty() && o.monkey.empty())
+    return "--headless and --web go with --play or --monkey";
+  if (o.json && o.play.empty()) return "--json goes with --play";
   if (o.check && (o.trace || !o.play.empty())) return "--check goes alone, with the game to check";
   return "";
 }
@@ -85,6 +92,18 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
   o.check = parser.isSet("check");
   o.speak = parser.isSet("speak");
   o.demo = parser.isSet("demo");
+  o.monkeyOut = parser.value("monkey-out").toStdString();
+  if (parser.isSet("monkey")) {
+    o.monkey = parser.value("monkey").toStdString();
+    // SEED:N, both decimal; the seed any 64-bit number, N at least 1.
+    const QStringList parts = parser.value("monkey").split(':');
+    bool seedOk = false, countOk = false;
+    if (parts.size() == 2) {
+      o.monkeySeed = parts[0].toULongLong(&seedOk);
+      o.monkeyActions = parts[1].toInt(&countOk);
+    }
+    if (!seedOk || !countOk || o.monkeyActions < 1) o.error = "--monkey takes SEED:N (N actions, at least 1), not " + o.monkey;
+  }
   if (parser.isSet("zoom")) {
     const QString n = parser.value("zoom");
     if (n == "1" || n == "2" || n == "3") o.zoom = n.toInt();
@@ -127,7 +146,8 @@ std::string HelpText() {
       "\n"
       "Examples:\n"
       "  lumora ~/jogos/aventura/aventura.ini\n"
-      "  lumora --headless --json --play walk.txt ~/jogos/aventura\n";
+      "  lumora --headless --json --play walk.txt ~/jogos/aventura\n"
+      "  lumora --headless --monkey 7:2000 ~/jogos/aventura\n";
   return text.toStdString();
 }
 

@@ -1,5 +1,6 @@
 // The command line.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,11 @@ struct Options {
   bool check = false;     // check the game's scripts instead of playing
   bool speak = false;     // read the messages aloud from the start
   int zoom = 0;           // 1 to 3; 0: chosen from the screen
+  // --monkey SEED:N: N random actions, the seed choosing them (see app/monkey.h).
+  std::string monkey;     // as written; empty: no monkey
+  uint64_t monkeySeed = 0;
+  int monkeyActions = 0;
+  std::string monkeyOut;  // where the actions are written as a walkthrough; empty: a name from the seed
   std::string game;       // a game's .ini or its folder; empty: the executable's own
   bool demo = false;      // without a game: the demo installed with the program
   std::string error;      // what was wrong with the command line
@@ -23,6 +29,7 @@ struct Options {
 constexpr int kExitDone = 0;
 constexpr int kExitGameUnreadable = 1;  // the configuration could not be read at creation
 constexpr int kExitUsage = 2;           // a usage error, or no game found
+constexpr int kExitMonkeyFound = 3;     // --monkey: a run broke an invariant, crashed or hung
 
 // Reads the command line (argv[0] is the program) without needing the
 // application object, so that what it says can shape the application's start.

@@ -14,6 +14,7 @@
 
 #include "app/check.h"
 #include "app/command_line.h"
+#include "app/monkey.h"
 #include "app/walkthrough.h"
 #include "core/stop_request.h"
 #include "core/text1252.h"
@@ -128,13 +129,22 @@ void CentreOnScreen(MainWindow& window) {
   }
 }
 
+// What one window's life left for the next: where a walkthrough goes on after a
+// "restart" (Walkthrough::kNoRestart: it ended).
+struct WindowEnd {
+  int code = kExitDone;
+  size_t restartAt = Walkthrough::kNoRestart;
+};
+
 // Creates the two forms and the window, and runs the message loop: for a person,
-// or for the walkthrough's actions when there are any. Shutdown runs once.
-int RunGame(QApplication& app, const Options& options, const GameLocation& game, const QString& startFolder,
-            const std::vector<Action>& actions) {
+// or for the walkthrough's actions from index from on when there are any (a
+// restarted window prints no step 0: its creation's errors go with the next
+// step). Shutdown runs once.
+WindowEnd RunWindow(QApplication& app, const Options& options, const GameLocation& game, const QString& startFolder,
+                    std::vector<Action>& actions, size_t from, Monkey* monkey) {
   std::unique_ptr<QtPlatform> platform =
       options.headless ? std::make_unique<HeadlessPlatform>() : std::make_unique<QtPlatform>();
-  const bool playing = !options.play.empty();
+  const bool playing = !options.play.empty() || monkey;
   // Errors of creation reach the walkthrough's step 0.
   std::string createError;
   if (playing)
@@ -174,23 +184,48 @@ int RunGame(QApplication& app, const Options& options, const GameLocation& game,
   });
   stopWatch.start(100);
 
+  WindowEnd end;
+  std::function<bool(std::vector<Action>&, bool)> more;  // the monkey's next actions
   if (playing) {
     platform->onError = nullptr;
     walk = std::make_unique<Walkthrough>(form, window, *platform, options.json, options.headless);
     walk->baseFolder = startFolder;
+    if (monkey) {
+      walk->afterStep = [&](const Action& a) { monkey->Check(form, window, walk->Exited(), a); };
+      more = [&](std::vector<Action>& list, bool exited) { return monkey->More(form, window, exited, list); };
+    }
     QTimer::singleShot(0, [&] {
-      if (!createError.empty()) platform->onError(createError);
-      walk->PrintCreate();
-      walk->Run(actions);
+      if (from == 0) {
+        if (!createError.empty()) platform->onError(createError);
+        walk->PrintCreate();
+        if (monkey) monkey->Check(form, window, false, Action());
+      } else if (!createError.empty()) {
+        walk->AddError(createError);
+      }
+      end.restartAt = walk->Run(actions, from, more);
       destroy();
       app.quit();
     });
   }
-  const int code = app.exec();
+  end.code = app.exec();
   destroy();
   // The game went on as far as it could; the status still tells a script or a
   // desktop that its configuration was not read.
-  return form.configLoaded ? code : kExitGameUnreadable;
+  if (!form.configLoaded) end.code = kExitGameUnreadable;
+  return end;
+}
+
+// The windows of one run: a walkthrough's "restart" ends one and starts the
+// next from the saved game, in the same program.
+int RunGame(QApplication& app, const Options& options, const GameLocation& game, const QString& startFolder,
+            std::vector<Action>& actions, Monkey* monkey) {
+  WindowEnd end;
+  size_t from = 0;
+  for (;;) {
+    end = RunWindow(app, options, game, startFolder, actions, from, monkey);
+    if (end.restartAt == Walkthrough::kNoRestart || StopRequested()) return end.code;
+    from = end.restartAt;
+  }
 }
 
 }  // namespace
@@ -204,6 +239,8 @@ int main(int argc, char** argv) {
   }
   if (options.demo && options.game.empty()) options.game = InstalledDemoFolder().toStdString();
   if (options.check) return RunCheck(options.game, argv[0]);
+  // The monkey's supervisor plays the game in child processes of this program.
+  if (!options.monkey.empty() && MonkeyChildChannel() < 0) return RunMonkey(options, argv[0]);
   // Before the application opens the display: without a game there is nothing to show.
   const GameLocation game = LocateGame(options.game, argv[0]);
   if (!game.error.empty()) return Fail(game.error);
@@ -221,9 +258,15 @@ int main(int argc, char** argv) {
   std::vector<Action> actions;
   std::string playError;
   if (!options.play.empty() && !ParseWalkthrough(options.play, actions, playError)) return Fail(playError);
+  // The monkey's own play (in the child the supervisor started), or a replay it checks.
+  std::unique_ptr<Monkey> monkey;
+  if (MonkeyChildChannel() >= 0) {
+    monkey = std::make_unique<Monkey>(options, MonkeyChildChannel());
+    if (!monkey->Open(playError)) return Fail(playError);
+  }
   std::unique_ptr<std::ofstream> traceFile;
   InstallTrace(options, traceFile);
   // The game's files are found relative to the program folder, as from its icon.
   QDir::setCurrent(QString::fromStdString(game.folder));
-  return RunGame(app, options, game, startFolder, actions);
+  return RunGame(app, options, game, startFolder, actions, monkey.get());
 }

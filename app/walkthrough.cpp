@@ -29,6 +29,25 @@
 
 namespace lumora {
 
+bool ParseActionLine(const std::string& line, int step, Action& a) {
+  std::string t = Trim(line);
+  if (!t.empty() && t.back() == '\r') t = Trim(t.substr(0, t.size() - 1));
+  if (t.empty() || t[0] == '#') return false;
+  a = Action();
+  a.text = t;
+  if (StartsWith(t, ">")) {
+    a.during = true;
+    t = Trim(t.substr(1));
+  }
+  const size_t blank = t.find(' ');
+  a.verb = t.substr(0, blank);
+  a.rest = blank == std::string::npos ? "" : t.substr(blank + 1);
+  std::istringstream words(a.rest);
+  for (std::string w; words >> w;) a.words.push_back(w);
+  a.step = step;
+  return true;
+}
+
 bool ParseWalkthrough(const std::string& path, std::vector<Action>& actions, std::string& error) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
@@ -38,21 +57,9 @@ bool ParseWalkthrough(const std::string& path, std::vector<Action>& actions, std
   std::string line;
   int step = 0;
   while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::string t = Trim(line);
-    if (t.empty() || t[0] == '#') continue;
     Action a;
-    a.text = t;
-    if (StartsWith(t, ">")) {
-      a.during = true;
-      t = Trim(t.substr(1));
-    }
-    const size_t blank = t.find(' ');
-    a.verb = t.substr(0, blank);
-    a.rest = blank == std::string::npos ? "" : t.substr(blank + 1);
-    std::istringstream words(a.rest);
-    for (std::string w; words >> w;) a.words.push_back(w);
-    a.step = ++step;
+    if (!ParseActionLine(line, step + 1, a)) continue;
+    ++step;
     actions.push_back(std::move(a));
   }
   return true;
@@ -120,12 +127,32 @@ void Walkthrough::PrintStep(int step, const std::string& action) {
 
 void Walkthrough::PrintCreate() { PrintStep(0, "create"); }
 
-void Walkthrough::Run(const std::vector<Action>& actions) {
-  for (size_t i = 0; i < actions.size() && !exited_; ++i) {
-    const Action& a = actions[i];
+size_t Walkthrough::Run(std::vector<Action>& actions, size_t from,
+                        const std::function<bool(std::vector<Action>&, bool exited)>& more) {
+  for (size_t i = from;; ++i) {
+    if (i >= actions.size() && !(more && more(actions, exited_) && i < actions.size())) break;
+    const Action a = actions[i];
+    // Past the program's end only a restart is given; the actions before it are
+    // passed over (still counted as done, for the monkey's reports).
+    if (exited_ && a.verb != "restart") {
+      if (afterStep) afterStep(a);
+      continue;
+    }
     if (a.during) continue;  // queued with the action before it
+    if (a.verb == "restart") {
+      // The window ends as its close button ends it; the caller starts the game again.
+      if (!exited_) window_.close();
+      QCoreApplication::processEvents();
+      PrintStep(a.step, a.text);
+      if (afterStep) afterStep(a);
+      return i + 1;
+    }
     // The "> " actions written after this one are given while its script waits.
-    for (size_t k = i + 1; k < actions.size() && actions[k].during; ++k) pending_.push_back(actions[k]);
+    Action last = a;
+    for (size_t k = i + 1; k < actions.size() && actions[k].during; ++k) {
+      pending_.push_back(actions[k]);
+      last.step = actions[k].step;
+    }
     Deliver(a);
     PrintStep(a.step, a.text);
     // Those its script never waited for are given now, when the player is idle.
@@ -135,7 +162,11 @@ void Walkthrough::Run(const std::vector<Action>& actions) {
       Deliver(late);
       PrintStep(late.step, late.text);
     }
+    pending_.clear();
+    // Checked as the step of the last of them.
+    if (afterStep) afterStep(last);
   }
+  return kNoRestart;
 }
 
 void Walkthrough::DeliverDuring() {
@@ -175,7 +206,7 @@ void Walkthrough::Deliver(const Action& a) {
     Key(a.words[0], false);
   } else if (v == "tap" && a.words.size() == 1) {
     Key(a.words[0], true);
-  } else if (v == "move" || v == "click" || v == "drag" || v == "tap") {
+  } else if (v == "move" || v == "click" || v == "drag" || v == "tap" || v == "press" || v == "release") {
     if (!Mouse(a)) error_ = "walkthrough: cannot read " + a.text;
   } else if (v == "wheel" && (a.words.size() == 1 || a.words.size() == 3)) {
     Wheel(a);
@@ -231,7 +262,8 @@ void Walkthrough::Key(const std::string& name, bool together) {
   } kKeys[] = {
       {"Enter", Qt::Key_Return, Qt::NoModifier}, {"F1", Qt::Key_F1, Qt::NoModifier},
       {"F2", Qt::Key_F2, Qt::NoModifier},        {"F3", Qt::Key_F3, Qt::NoModifier},
-      {"F4", Qt::Key_F4, Qt::NoModifier},        {"Up", Qt::Key_Up, Qt::NoModifier},
+      {"F4", Qt::Key_F4, Qt::NoModifier},        {"F5", Qt::Key_F5, Qt::NoModifier},
+      {"Up", Qt::Key_Up, Qt::NoModifier},
       {"Down", Qt::Key_Down, Qt::NoModifier},    {"Left", Qt::Key_Left, Qt::NoModifier},
       {"Right", Qt::Key_Right, Qt::NoModifier},  {"Tab", Qt::Key_Tab, Qt::NoModifier},
       {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier}, {"Space", Qt::Key_Space, Qt::NoModifier},
@@ -302,6 +334,8 @@ QWidget* Walkthrough::Surface(const std::string& word) {
 // move first (the pointer may stand still since its last move, as a hand
 // leaves it). tap: the press and the release arrive together, as a touchpad
 // delivers them, queued before either is handled. drag: press, move, release.
+// press and release: the button alone goes down or up there (a slow click is a
+// press, a wait and a release).
 bool Walkthrough::Mouse(const Action& a) {
   const size_t want = a.verb == "drag" ? 5 : 3;
   if (a.words.size() != want) return false;
@@ -322,6 +356,10 @@ bool Walkthrough::Mouse(const Action& a) {
   const QPointF from = point(1);
   if (a.verb == "move") {
     send(QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+  } else if (a.verb == "press") {
+    send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+  } else if (a.verb == "release") {
+    send(QEvent::MouseButtonRelease, from, Qt::LeftButton, Qt::NoButton);
   } else if (a.verb == "tap") {
     QCoreApplication::postEvent(target, event(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton));
     QCoreApplication::postEvent(target, event(QEvent::MouseButtonRelease, from, Qt::LeftButton, Qt::NoButton));

@@ -27,6 +27,8 @@ struct Action {
 
 // Reads a walkthrough (UTF-8, "#" comments and blank lines skipped).
 bool ParseWalkthrough(const std::string& path, std::vector<Action>& actions, std::string& error);
+// Reads one line as an action numbered step; false for a blank or comment line.
+bool ParseActionLine(const std::string& line, int step, Action& action);
 
 class Walkthrough {
  public:
@@ -35,8 +37,26 @@ class Walkthrough {
 
   // Prints step 0, after creation; error is what creation reported, or empty.
   void PrintCreate();
-  // Delivers every action in order; returns when done or when the program ended.
-  void Run(const std::vector<Action>& actions);
+  // Delivers the actions from index from on, in order; returns when done or when
+  // the program ended. When they run out, more (if set) may append others; it is
+  // told whether the program has ended. A "restart" ends the window (when the
+  // program has not ended already) and returns the index after it: the caller
+  // starts the game again from its saved files and goes on from there. Returns
+  // kNoRestart otherwise.
+  static constexpr size_t kNoRestart = static_cast<size_t>(-1);
+  size_t Run(std::vector<Action>& actions, size_t from = 0,
+             const std::function<bool(std::vector<Action>&, bool exited)>& more = nullptr);
+  // Called after each action given when the player is idle (with the "> "
+  // actions that followed it, as the step of the last), its step printed, and
+  // for each action passed over after the program's end: where the monkey checks.
+  std::function<void(const Action&)> afterStep;
+  bool Exited() const { return exited_; }
+  // What creation reported when the window was started again (restart): given
+  // with the next step.
+  void AddError(const std::string& text) {
+    if (!error_.empty()) error_ += "\n";
+    error_ += text;
+  }
   // Shutdown has happened (quit, close or the end of the walkthrough).
   void MarkExited() { exited_ = true; }
   // Where files named by the walkthrough are relative to.

@@ -27,7 +27,7 @@ Options With(void (*set)(Options&)) {
 // Everything the command line asks for, to compare at once.
 auto Fields(const Options& o) {
   return std::tie(o.help, o.version, o.trace, o.traceFile, o.play, o.json, o.headless, o.web, o.check, o.speak, o.zoom,
-                  o.demo, o.game);
+                  o.demo, o.game, o.monkey, o.monkeySeed, o.monkeyActions, o.monkeyOut);
 }
 
 TEST(CommandLine, ReadsEveryFormAndRejectsUsageErrors) {
@@ -55,6 +55,15 @@ TEST(CommandLine, ReadsEveryFormAndRejectsUsageErrors) {
       {"two games", {"a.ini", "b.ini"}, With([](Options& o) { o.error = "more than one game given: b.ini"; })},
       {"--headless without --play", {"--headless"}, With([](Options& o) { o.error = "go with --play"; })},
       {"--check with a walkthrough", {"--check", "--play", "w"}, With([](Options& o) { o.error = "--check goes alone"; })},
+      {"a monkey with its switches", {"--monkey", "18446744073709551615:2000", "--monkey-out", "m.walk", "--headless", "jogo"},
+       With([](Options& o) {
+         o.monkey = "18446744073709551615:2000", o.monkeySeed = 18446744073709551615ull, o.monkeyActions = 2000;
+         o.monkeyOut = "m.walk", o.headless = true, o.game = "jogo";
+       })},
+      {"a monkey without a count", {"--monkey", "7"}, With([](Options& o) { o.error = "--monkey takes SEED:N"; })},
+      {"a monkey of no actions", {"--monkey", "7:0"}, With([](Options& o) { o.error = "--monkey takes SEED:N"; })},
+      {"a monkey with a walkthrough", {"--monkey", "7:5", "--play", "w"}, With([](Options& o) { o.error = "--monkey goes without"; })},
+      {"--monkey-out alone", {"--monkey-out", "m.walk"}, With([](Options& o) { o.error = "--monkey-out goes with --monkey"; })},
   };
   for (const ParseCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -76,7 +85,8 @@ TEST(CommandLine, TheHelpShowsEveryOptionTheGameFormsAndWhereStateGoes) {
   const std::vector<std::vector<std::string>> options = {
       {"-h"}, {"--help"}, {"-v"}, {"--version"}, {"--trace[=FILE]", "--trace"}, {"--play WALKTHROUGH", "--play", "w"},
       {"--json", "--play", "w"}, {"--headless", "--play", "w"}, {"--web", "--play", "w"}, {"--check"},
-      {"--zoom N", "--zoom", "1"}, {"--speak"}, {"--demo"}};
+      {"--zoom N", "--zoom", "1"}, {"--speak"}, {"--demo"}, {"--monkey SEED:N", "--monkey", "1:1"},
+      {"--monkey-out FILE", "--monkey", "1:1", "--monkey-out", "f"}};
   for (const auto& o : options) {
     SCOPED_TRACE(o[0]);
     EXPECT_TRUE(help.contains(QRegularExpression("^  (\\S+, )?" + QRegularExpression::escape(QString::fromStdString(o[0])) + "[ ,]",
