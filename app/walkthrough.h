@@ -71,8 +71,6 @@ class Walkthrough {
   size_t traceLeftOut_ = 0;  // lines of this step beyond kMaxStepTrace
   static constexpr size_t kMaxStepTrace = 10000;
   std::string error_;
-  size_t openedSeen_ = 0;
-  size_t spokenSeen_ = 0;
   int traceId_ = 0;
 };
 

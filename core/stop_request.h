@@ -5,6 +5,8 @@
 
 namespace lumora {
 
+class Platform;
+
 // Thrown where a running script notices that the program is to end: it leaves
 // every command and run at once, without their finishing steps (no state is
 // saved for the unfinished run), and is caught silently at each entry from the
@@ -17,6 +19,13 @@ void RequestStop();
 bool StopRequested();
 // Forgets an earlier request (tests; a fresh program start).
 void ClearStopRequest();
+
+// Looks whether the program is to end, from a loop or a wait that may last
+// (the interpreter's lines, typing, a pause, a sound played to its end): a
+// signalled stop becomes the request to end (exitRequested, the form's flag),
+// and the window system hands over a close request, whose handler sets it too.
+// Returns exitRequested; the caller stops what it was doing and throws RunStopped.
+bool ExitDue(Platform& platform, bool& exitRequested);
 
 // Makes SIGINT and SIGTERM request the stop instead of killing the program at
 // once, so the configuration is still written on the way out.

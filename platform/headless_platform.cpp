@@ -10,7 +10,7 @@
 namespace lumora {
 
 HeadlessPlatform::HeadlessPlatform() {
-  audio_ = std::make_unique<RecordingAudio>([this](int64_t ms) { now_ += ms; });
+  audio_ = std::make_unique<RecordingAudio>([this] { return now_; });
 }
 
 void HeadlessPlatform::Sleep(int ms) {

@@ -1,10 +1,12 @@
 // The audio of headless runs: records every request and plays nothing; a
-// synchronous sound costs its length on the virtual clock.
+// sound lasts its length on the virtual clock, so a script waiting for one
+// moves the clock by that much.
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "platform/audio.h"
 
@@ -12,21 +14,27 @@ namespace lumora {
 
 class RecordingAudio : public Audio {
  public:
-  // `advance` moves the virtual clock by the milliseconds a sound lasts.
-  explicit RecordingAudio(std::function<void(int64_t)> advance) : advance_(std::move(advance)) {}
+  // `now` reads the virtual clock.
+  explicit RecordingAudio(std::function<int64_t()> now) : now_(std::move(now)) {}
 
   std::string MusicOpen(const std::string& path) override;
   std::string MusicPlay() override;
   void MusicVolume(int level) override;
   void SoundPlay(const std::string& path, bool wait) override;
+  int64_t SoundLeftMs() override;
   void SoundStop() override;
 
   // One line per request: "music PATH", "play", "volume N", "sound PATH async",
-  // "sound PATH sync", "stop".
-  std::vector<std::string> requests;
+  // "sound PATH sync", "stop"; the latest kKeptRequests of them. A walkthrough
+  // clicks a key sound at every letter typed: kept whole, they were most of
+  // what a long headless run grew by (about half a megabyte a thousand actions).
+  static constexpr size_t kKeptRequests = 256;
+  std::deque<std::string> requests;
 
  private:
-  std::function<void(int64_t)> advance_;
+  void Record(std::string request);
+  std::function<int64_t()> now_;
+  int64_t soundEnd_ = 0;  // when the sound played last ends, on the virtual clock
 };
 
 }  // namespace lumora

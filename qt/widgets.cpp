@@ -146,12 +146,13 @@ namespace {
 // Qt lays out a word longer than the line again from its start for every line
 // it fills: a megabyte without blanks takes a minute. An invisible break
 // opportunity (zero-width space) every so many letters of such a run lets the
-// wrap find its place at once; the shown text is otherwise unchanged.
-QString WithBreakOpportunities(const QString& text) {
+// wrap find its place at once; the shown text is otherwise unchanged. `run` is
+// the length of the blank-free run the text shown before ends with: typed
+// letter by letter, a long word gets its breaks as it would all at once.
+QString WithBreakOpportunities(const QString& text, int& run) {
   constexpr int kLongestRun = 64;
   QString out;
   out.reserve(text.size() + text.size() / kLongestRun);
-  int run = 0;
   for (const QChar c : text) {
     run = c.isSpace() ? 0 : run + 1;
     if (run > kLongestRun) {
@@ -166,23 +167,28 @@ QString WithBreakOpportunities(const QString& text) {
 }  // namespace
 
 void MemoWidget::SyncText() {
-  if (memo.text == shown_) return;
-  auto toQt = [](std::string_view bytes) {
+  if (memo.text.size() == shown_.size() && memo.text == shown_) return;
+  auto toQt = [this](std::string_view bytes) {
     QString s = QStringFromCp1252(bytes);
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     s.replace(QChar('\r'), QChar('\n'));
-    return WithBreakOpportunities(s);
+    return WithBreakOpportunities(s, run_);
   };
-  // A CR LF split between two updates must not become two line breaks.
+  // Typing appends: the model's text then begins with the text shown, and only
+  // the new tail is copied, converted and laid out. A CR LF split between two
+  // updates must not become two line breaks.
   const bool appended = memo.text.size() > shown_.size() && memo.text.compare(0, shown_.size(), shown_) == 0 &&
                         (shown_.empty() || shown_.back() != '\r');
   // Marked shown first: the document's signals may bring the model in line again.
-  const std::string before = std::exchange(shown_, memo.text);
   if (appended) {
+    const size_t from = shown_.size();
+    shown_.append(memo.text, from);
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
-    c.insertText(toQt(std::string_view(memo.text).substr(before.size())));
+    c.insertText(toQt(std::string_view(memo.text).substr(from)));
   } else {
+    shown_ = memo.text;
+    run_ = 0;
     setPlainText(toQt(memo.text));
   }
   moveCursor(followEnd ? QTextCursor::End : QTextCursor::Start);

@@ -70,6 +70,7 @@ class MemoWidget : public QPlainTextEdit {
 
  private:
   std::string shown_;
+  int run_ = 0;  // letters since the last blank or break opportunity shown
 };
 
 // The one-line input. An edit goes to the engine, Windows-1252, and the field

@@ -45,10 +45,13 @@ void FakePlatform::MusicVolume(int level) { audio.push_back("volume " + std::to_
 
 void FakePlatform::SoundPlay(const std::string& path, bool wait) {
   audio.push_back("sound " + path + (wait ? " sync" : " async"));
-  if (wait) clock += WaveLengthMs(path);
+  soundEnd = clock + WaveLengthMs(path);
 }
 
-void FakePlatform::SoundStop() { audio.push_back("stop"); }
+void FakePlatform::SoundStop() {
+  audio.push_back("stop");
+  soundEnd = clock;
+}
 
 void FakePlatform::OnceDuringProcessMessages(std::function<void()> fn) { once_ = std::move(fn); }
 void FakePlatform::OnceWhenPlayerActs(std::function<void()> fn) { oncePlayer_ = std::move(fn); }

@@ -60,15 +60,18 @@ class FakePlatform : public Platform {
   std::vector<std::string> spoken;
 
   // Audio requests, one line each: "music PATH", "play", "volume N",
-  // "sound PATH async", "sound PATH sync", "stop". A sound played to the end
-  // moves the clock by its length. MusicOpen answers musicError.
+  // "sound PATH async", "sound PATH sync", "stop". A sound lasts its length
+  // (WaveLengthMs) on the clock, so a wait for its end moves the clock by
+  // that much. MusicOpen answers musicError.
   std::string MusicOpen(const std::string& path) override;
   std::string MusicPlay() override;
   void MusicVolume(int level) override;
   void SoundPlay(const std::string& path, bool wait) override;
+  int64_t SoundLeftMs() override { return soundEnd > clock ? soundEnd - clock : 0; }
   void SoundStop() override;
   std::vector<std::string> audio;
   std::string musicError;
+  int64_t soundEnd = 0;  // when the sound played last ends on the clock
 
   // Runs fn at the next ProcessMessages only, as the window system's own
   // traffic (a close request) handled while the engine waits.
