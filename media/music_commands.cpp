@@ -1,6 +1,7 @@
 // The music and sound commands. Music comes from the game folder and plays once
 // while the script goes on; a sound comes from the current folder and, with
-// "on", holds the script (and the window) until it has ended.
+// "on", holds the script (and the window) until it has ended or the program is
+// to end.
 #include "media/music_commands.h"
 
 #include <algorithm>

@@ -76,16 +76,7 @@ WaveHeader ReadHeader(const std::string& path) {
 // formats (ADPCM ...) pack several samples in a block.
 bool PlainFrames(uint16_t tag) { return tag == 1 || tag == 3 || tag == 6 || tag == 7 || tag == 0xFFFE; }
 
-}  // namespace
-
-int64_t WaveLengthMs(const std::string& path) {
-  const WaveHeader h = ReadHeader(path);
-  if (!h.data || h.fmt.byteRate == 0) return 0;
-  return static_cast<int64_t>((h.dataBytes * 1000 + h.fmt.byteRate - 1) / h.fmt.byteRate);
-}
-
-std::string WaveHeaderProblem(const std::string& path) {
-  const WaveHeader h = ReadHeader(path);
+std::string Problem(const WaveHeader& h) {
   if (!h.wave || !h.format) return {};
   if (h.formatCut) return "WAVE format chunk cut short";
   const WaveFormat& f = h.fmt;
@@ -98,5 +89,15 @@ std::string WaveHeaderProblem(const std::string& path) {
            std::to_string(frame) + " bytes";
   return {};
 }
+
+}  // namespace
+
+int64_t WaveLengthMs(const std::string& path) {
+  const WaveHeader h = ReadHeader(path);
+  if (!h.data || h.fmt.byteRate == 0 || !Problem(h).empty()) return 0;
+  return static_cast<int64_t>((h.dataBytes * 1000 + h.fmt.byteRate - 1) / h.fmt.byteRate);
+}
+
+std::string WaveHeaderProblem(const std::string& path) { return Problem(ReadHeader(path)); }
 
 }  // namespace lumora

@@ -6,7 +6,8 @@
 namespace lumora {
 
 // Milliseconds the samples of the "data" chunk last at the "fmt " chunk's byte
-// rate, rounded up; 0 when the file is missing or is not a WAV file we can read.
+// rate, rounded up; 0 when the file is missing or is not a WAV file we can read
+// or play (a header WaveHeaderProblem names).
 int64_t WaveLengthMs(const std::string& path);
 
 // What in a RIFF/WAVE file's "fmt " chunk keeps it from being played: no

@@ -31,8 +31,7 @@ void RecordingAudio::MusicVolume(int level) { Record("volume " + std::to_string(
 void RecordingAudio::SoundPlay(const std::string& path, bool wait) {
   Record("sound " + path + (wait ? " sync" : " async"));
   // A sound that cannot be played lasts nothing: no script waits for it.
-  const int64_t now = now_ ? now_() : 0;
-  soundEnd_ = now + (WaveHeaderProblem(path).empty() ? WaveLengthMs(path) : 0);
+  soundEnd_ = (now_ ? now_() : 0) + WaveLengthMs(path);
 }
 
 int64_t RecordingAudio::SoundLeftMs() { return std::max<int64_t>(0, soundEnd_ - (now_ ? now_() : 0)); }

@@ -135,6 +135,8 @@ void ImageWidget::mouseDoubleClickEvent(QMouseEvent* e) {
 
 MemoWidget::MemoWidget(const Memo& m, QWidget* parent) : QPlainTextEdit(parent), memo(m) {
   setReadOnly(true);
+  // Shown text, never edited: the document keeps no undo steps for what typing appends.
+  setUndoRedoEnabled(false);
   setFrameShape(QFrame::NoFrame);
   setFocusPolicy(Qt::ClickFocus);
   // A word longer than the line is broken anywhere, as a text box does.

@@ -85,6 +85,9 @@ TEST(WaveHeaderProblem, NamesWhatKeepsAHeaderFromBeingPlayed) {
     const std::string path = dir.filePath("s.wav").toStdString();
     WriteWave(path, c.spec);
     EXPECT_EQ(WaveHeaderProblem(path).empty(), c.playable) << c.what << ": " << WaveHeaderProblem(path);
+    if (!c.playable) {
+      EXPECT_EQ(WaveLengthMs(path), 0) << c.what << ": no sound lasts";
+    }
   }
 }
 

@@ -1,8 +1,8 @@
 // A program asked to end stops the running script, however it loops or waits:
 // a pause loop after the quit button, an endless jump after SIGTERM, SIGINT or
 // the window's close button, and within one long wait: a long pause, a long
-// text typed letter by letter, a sound played to its end. The unfinished run
-// saves nothing.
+// text typed letter by letter, a sound played to its end, a page that does not
+// finish loading. The unfinished run saves nothing.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -21,7 +21,8 @@ namespace lumora {
 namespace {
 
 // SignalAfterASecond: the signal comes once the platform's clock has passed a
-// second, seen from the next look at the window system.
+// second, seen from the next look at the window system (a close request looked
+// for, or the messages of a pause processed).
 enum class StopBy { QuitDuringPause, Signal, CloseButton, SignalAfterASecond };
 
 TEST(StopRun, AProgramAskedToEndStopsTheScriptAndKeepsTheLastSave) {
@@ -47,6 +48,7 @@ TEST(StopRun, AProgramAskedToEndStopsTheScriptAndKeepsTheLastSave) {
       {"endless typing, SIGINT", {"setmode= 0", ":a", "msg= palavra ", "goto a"}, StopBy::SignalAfterASecond, SIGINT},
       {"a minute's sound to its end, SIGTERM", {"playsnd minuto.wav,on", "reg= 3,depois"}, StopBy::SignalAfterASecond, SIGTERM},
       {"a minute's sound to its end, the close button", {"playsnd minuto.wav,on", "reg= 3,depois"}, StopBy::CloseButton, 0},
+      {"a page that never loads, the close button", {"setmode= 2", "reg= 3,depois"}, StopBy::CloseButton, 0},
   };
   struct sigaction oldInt {}, oldTerm {};
   sigaction(SIGINT, nullptr, &oldInt);
@@ -57,6 +59,7 @@ TEST(StopRun, AProgramAskedToEndStopsTheScriptAndKeepsTheLastSave) {
     game.WriteScript("laco", c.script);
     testing::WriteWave(game.folder() + "minuto.wav", {8000, 1, 16, 8000 * 60});
     testing::Session s{game};
+    s.platform.readyState = 0;  // a page shown never finishes loading
     const std::string saved = game.Read("aventura.rgs");
     std::thread signaller;
     bool raised = false;
@@ -79,6 +82,7 @@ TEST(StopRun, AProgramAskedToEndStopsTheScriptAndKeepsTheLastSave) {
           raised = true;
           std::raise(sig);
         };
+        s.platform.onProcessMessages = s.platform.onNoticeClose;
         break;
     }
     const bool endNow = EnterEngine(s.f, [&] { RunScript(s.f, "laco"); });
@@ -91,7 +95,9 @@ TEST(StopRun, AProgramAskedToEndStopsTheScriptAndKeepsTheLastSave) {
     EXPECT_LT(s.platform.clock, 1200) << c.what;
     EXPECT_LT(s.f.MsgMd0.text.size(), 200000u) << c.what;
     EXPECT_NE(s.f.state.registers[3], "depois") << c.what;
-    if (c.script[0].starts_with("playsnd")) EXPECT_EQ(s.platform.audio.back(), "stop") << c.what << ": the sound halted";
+    if (c.script[0].starts_with("playsnd")) {
+      EXPECT_EQ(s.platform.audio.back(), "stop") << c.what << ": the sound halted";
+    }
     EXPECT_EQ(game.Read("aventura.rgs"), saved) << c.what;
     // Shutdown writes the configuration, and leaves the saved game alone.
     FormDestroy(s.f);
