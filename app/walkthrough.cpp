@@ -83,6 +83,7 @@ Walkthrough::Walkthrough(TForm1& form, MainWindow& window, QtPlatform& platform,
   };
   platform_.onMessages = [this] { DeliverDuring(); };
   platform_.openInBrowser = false;
+  platform_.recording = true;
   f_.audio.listening = true;
 }
 
@@ -97,11 +98,9 @@ void Walkthrough::PrintStep(int step, const std::string& action) {
     QJsonArray trace;
     for (const auto& t : trace_) trace.append(QString::fromUtf8(t));
     QJsonArray opened;
-    for (size_t i = openedSeen_; i < platform_.opened.size(); ++i)
-      opened.append(QString::fromUtf8(Utf8FromCp1252(platform_.opened[i])));
+    for (const std::string& url : platform_.opened) opened.append(QString::fromUtf8(Utf8FromCp1252(url)));
     QJsonArray spoken;
-    for (size_t i = spokenSeen_; i < platform_.spoken.size(); ++i)
-      spoken.append(QString::fromUtf8(Utf8FromCp1252(platform_.spoken[i])));
+    for (const std::string& text : platform_.spoken) spoken.append(QString::fromUtf8(Utf8FromCp1252(text)));
     QJsonObject state = StateJson(f_, exited_);
     state["keyboard"] = exited_ ? QJsonValue() : KeyboardWord();
     state["opened"] = opened;
@@ -120,8 +119,9 @@ void Walkthrough::PrintStep(int step, const std::string& action) {
   trace_.clear();
   traceLeftOut_ = 0;
   error_.clear();
-  openedSeen_ = platform_.opened.size();
-  spokenSeen_ = platform_.spoken.size();
+  // Taken by the step: a long walkthrough keeps no more than one step's worth.
+  platform_.opened.clear();
+  platform_.spoken.clear();
   f_.audio.events.clear();
 }
 

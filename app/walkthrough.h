@@ -61,7 +61,6 @@ class Walkthrough {
   void MarkExited() { exited_ = true; }
   // Where files named by the walkthrough are relative to.
   QString baseFolder;
-  std::function<void()> destroy;  // runs shutdown once
 
  private:
   void Deliver(const Action& a);
@@ -91,8 +90,6 @@ class Walkthrough {
   size_t traceLeftOut_ = 0;  // lines of this step beyond kMaxStepTrace
   static constexpr size_t kMaxStepTrace = 10000;
   std::string error_;
-  size_t openedSeen_ = 0;
-  size_t spokenSeen_ = 0;
   int traceId_ = 0;
 };
 

@@ -26,7 +26,9 @@ class Platform {
   virtual void ProcessMessages(PlayerInput input) = 0;
   // While a script runs without waiting, fetches a request to close the window
   // from the window system and handles only that: no queued click, key, link or
-  // timer runs. The close then requests the exit as usual.
+  // timer runs. The close then requests the exit as usual. Asked as often as a
+  // loop likes (every letter typed): a platform for which a look costs more than
+  // a question looks only now and then, at least every tenth of a second.
   virtual void NoticeCloseRequest() {}
   // Repaints one component now, without handling any other event.
   virtual void RepaintNow(Component component) = 0;
@@ -63,10 +65,15 @@ class Platform {
   virtual std::string MusicOpen(const std::string& path) = 0;
   virtual std::string MusicPlay() = 0;  // "" or the library's message
   virtual void MusicVolume(int level) = 0;
-  // Wave sounds, one at a time: a new sound cuts the one playing. With `wait`
-  // the call returns when the sound has ended. A file that cannot be read plays
-  // nothing and leaves the sound that plays alone.
+  // Wave sounds, one at a time: a new sound cuts the one playing. SoundPlay
+  // starts one and returns; `wait` marks a sound the script waits for, which the
+  // caller follows with SoundLeftMs to its end (recordings tell the two apart).
+  // A file that cannot be read plays nothing and leaves the sound that plays alone.
   virtual void SoundPlay(const std::string& path, bool wait) = 0;
+  // About how many milliseconds the sound played last still lasts: 0 once it has
+  // ended, was cut or stopped, or when it could not be played. A device that
+  // stalls counts as done a second after the sound's length.
+  virtual int64_t SoundLeftMs() = 0;
   virtual void SoundStop() = 0;
   // Raises the main window above the others and makes it the active window.
   virtual void BringToFront() = 0;

@@ -4,6 +4,8 @@
 #include <atomic>
 #include <csignal>
 
+#include "core/platform.h"
+
 namespace lumora {
 namespace {
 
@@ -14,9 +16,14 @@ extern "C" void OnStopSignal(int) { g_stop.store(true, std::memory_order_relaxed
 
 }  // namespace
 
-void RequestStop() { g_stop.store(true, std::memory_order_relaxed); }
 bool StopRequested() { return g_stop.load(std::memory_order_relaxed); }
 void ClearStopRequest() { g_stop.store(false, std::memory_order_relaxed); }
+
+bool ExitDue(Platform& platform, bool& exitRequested) {
+  if (StopRequested()) exitRequested = true;
+  if (!exitRequested) platform.NoticeCloseRequest();
+  return exitRequested;
+}
 
 void InstallStopSignals() {
   struct sigaction action {};

@@ -1,10 +1,14 @@
 // The music and sound commands. Music comes from the game folder and plays once
 // while the script goes on; a sound comes from the current folder and, with
-// "on", holds the script (and the window) until it has ended.
+// "on", holds the script (and the window) until it has ended or the program is
+// to end.
 #include "media/music_commands.h"
+
+#include <algorithm>
 
 #include "core/paths.h"
 #include "core/script_error.h"
+#include "core/stop_request.h"
 #include "core/strings.h"
 #include "core/text1252.h"
 #include "form/form1.h"
@@ -45,11 +49,23 @@ void StopSound(TForm3& t) {
   t.f.platform.SoundStop();
 }
 
-// Plays to the end, then lets the window catch up on what came meanwhile.
+// Plays to the end, then lets the window catch up on what came meanwhile. The
+// window waits with the script, but a request to end the program (the close
+// button, SIGTERM) ends the wait, and the sound with it: a long sound must not
+// hold the program's end.
 void PlaySoundToEnd(TForm3& t, const std::string& name) {
   TForm1& f = t.f;
   f.audio.Add({AudioEvent::Kind::Sound, name, 0, AudioEvent::Mode::Sync});
   f.platform.SoundPlay(SoundPath(f, name), true);
+  // A look at the request every step: the end is noticed within a step of it.
+  constexpr int64_t kStepMs = 50;
+  for (int64_t left = f.platform.SoundLeftMs(); left > 0; left = f.platform.SoundLeftMs()) {
+    if (ExitDue(f.platform, f.exitRequested)) {
+      f.platform.SoundStop();
+      throw RunStopped();
+    }
+    f.platform.Sleep(static_cast<int>(std::min(left, kStepMs)));
+  }
   t.traceLine += ",on";
   // A click handled now runs a nested script, which rebuilds the trace line.
   const std::string trace = t.traceLine;

@@ -1,6 +1,7 @@
 // The audio behind the platform's music and sound operations: the device
 // (SDL2_mixer) in a real run, a recording with a virtual clock headless.
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -14,6 +15,7 @@ class Audio {
   virtual std::string MusicPlay() = 0;
   virtual void MusicVolume(int level) = 0;
   virtual void SoundPlay(const std::string& path, bool wait) = 0;
+  virtual int64_t SoundLeftMs() = 0;
   virtual void SoundStop() = 0;
 };
 

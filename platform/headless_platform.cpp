@@ -10,7 +10,7 @@
 namespace lumora {
 
 HeadlessPlatform::HeadlessPlatform() {
-  audio_ = std::make_unique<RecordingAudio>([this](int64_t ms) { null_.clock += ms; });
+  audio_ = std::make_unique<RecordingAudio>([this] { return null_.clock; });
 }
 
 void HeadlessPlatform::Sleep(int ms) {

@@ -31,10 +31,14 @@ class HeadlessPlatform : public QtPlatform {
   // The walkthrough's own waits move the clock; the idle timer ticks at every
   // interval that ends within the wait.
   void Advance(int64_t ms) { null_.Advance(ms); }
-  // Readings are only recorded (QtPlatform::spoken), never spoken.
+  // Readings are only recorded (QtPlatform::spoken, while recording), never spoken.
   bool SpeechAvailable() override { return true; }
-  void Speak(const std::string& text) override { spoken.push_back(text); }
-  void StopSpeaking() override { spoken.emplace_back(); }
+  void Speak(const std::string& text) override {
+    if (recording) spoken.push_back(text);
+  }
+  void StopSpeaking() override {
+    if (recording) spoken.emplace_back();
+  }
 
  private:
   // The clock and the idle timer: everything but the widgets is the null

@@ -66,15 +66,16 @@ class NullPlatform : public Platform {
   bool speechAvailable = true;
   std::vector<std::string> spoken;
 
-  // Audio requests, recorded one line each (see RecordingAudio); a sound
-  // played to the end moves the clock by its length. MusicOpen answers
-  // musicError, whether the file exists or not.
+  // Audio requests, recorded one line each (see RecordingAudio). A sound lasts
+  // its length on the clock, so a wait for its end moves the clock by that
+  // much. MusicOpen answers musicError, whether the file exists or not.
   std::string MusicOpen(const std::string& path) override { return recorder.MusicOpen(path); }
   std::string MusicPlay() override { return recorder.MusicPlay(); }
   void MusicVolume(int level) override { recorder.MusicVolume(level); }
   void SoundPlay(const std::string& path, bool wait) override { recorder.SoundPlay(path, wait); }
+  int64_t SoundLeftMs() override { return recorder.SoundLeftMs(); }
   void SoundStop() override { recorder.SoundStop(); }
-  RecordingAudio recorder{[this](int64_t ms) { clock += ms; }, RecordingAudio::Files::NotRead};
+  RecordingAudio recorder{[this] { return clock; }, RecordingAudio::Files::NotRead};
   std::vector<std::string>& audio = recorder.requests;
   std::string& musicError = recorder.musicError;
 

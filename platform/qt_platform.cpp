@@ -37,9 +37,14 @@ void QtPlatform::ProcessMessages(PlayerInput input) {
 // is left is the window system's own traffic: painting, and the close request
 // we came for. The quit button pressed and released meanwhile asks to close
 // as the close button does: while a script runs without waiting it is the way
-// out the player sees.
+// out the player sees. An event-queue pass costs far more than the question,
+// which typing asks at every letter: the queue is looked at every tenth of a
+// second of real time.
 void QtPlatform::NoticeCloseRequest() {
+  constexpr qint64 kLookEveryMs = 100;
   if (!window_) return;
+  if (closeLooked_.isValid() && closeLooked_.elapsed() < kLookEveryMs) return;
+  closeLooked_.start();
   InputQueue& queue = window_->Queue();
   queue.BeginPass(true);
   QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::X11ExcludeTimers);
@@ -88,7 +93,7 @@ void QtPlatform::WebConfine(const std::string& gameFolder, const std::string& pa
 }
 
 void QtPlatform::OpenUrl(const std::string& url) {
-  opened.push_back(url);
+  if (recording) opened.push_back(url);
   if (openInBrowser) QDesktopServices::openUrl(QUrl(QString::fromUtf8(Utf8FromCp1252(url))));
 }
 
@@ -113,6 +118,7 @@ std::string QtPlatform::MusicOpen(const std::string& path) { return TheAudio().M
 std::string QtPlatform::MusicPlay() { return TheAudio().MusicPlay(); }
 void QtPlatform::MusicVolume(int level) { TheAudio().MusicVolume(level); }
 void QtPlatform::SoundPlay(const std::string& path, bool wait) { TheAudio().SoundPlay(path, wait); }
+int64_t QtPlatform::SoundLeftMs() { return TheAudio().SoundLeftMs(); }
 void QtPlatform::SoundStop() { TheAudio().SoundStop(); }
 void QtPlatform::BringToFront() {
   if (!window_) return;
@@ -156,12 +162,12 @@ bool QtPlatform::SpeechAvailable() {
 }
 
 void QtPlatform::Speak(const std::string& text) {
-  spoken.push_back(text);
+  if (recording) spoken.push_back(text);
   if (SpeechAvailable()) speech_->Say(QStringFromCp1252(text));
 }
 
 void QtPlatform::StopSpeaking() {
-  spoken.emplace_back();
+  if (recording) spoken.emplace_back();
   if (speech_) speech_->Stop();
 }
 

@@ -42,6 +42,7 @@ class QtPlatform : public Platform {
   std::string MusicPlay() override;
   void MusicVolume(int level) override;
   void SoundPlay(const std::string& path, bool wait) override;
+  int64_t SoundLeftMs() override;
   void SoundStop() override;
   void BringToFront() override;
   void StartIdleTimer(int intervalMs, std::function<void()> tick) override;
@@ -57,18 +58,22 @@ class QtPlatform : public Platform {
   std::function<void()> onMessages;
   // When set, errors go here instead of a message box (automation).
   std::function<void(const std::string&)> onError;
-  // Addresses handed to the browser, for the automation.
+  // For the automation, while `recording`: the addresses handed to the browser,
+  // and the texts read aloud (Windows-1252), in order, an empty one where the
+  // reading was stopped. The automation takes them at every step; without it
+  // nothing is kept (a player reading aloud for hours would keep every text).
+  bool recording = false;
   std::vector<std::string> opened;
-  bool openInBrowser = true;
-  // Texts read aloud (Windows-1252), in order, for the automation; an empty
-  // one where the reading was stopped.
   std::vector<std::string> spoken;
+  bool openInBrowser = true;
 
  protected:
   TForm1* form_ = nullptr;
   MainWindow* window_ = nullptr;
   QElapsedTimer clock_;
   bool clockStarted_ = false;
+  // When the event queue was last looked at for a close request.
+  QElapsedTimer closeLooked_;
   // The sound device, made on the first request; headless sets a recording.
   std::unique_ptr<Audio> audio_;
   Audio& TheAudio();

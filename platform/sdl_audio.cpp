@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+#include "media/wave_length.h"
+
 namespace lumora {
 namespace {
 
@@ -80,6 +82,10 @@ std::string SdlAudio::MusicOpen(const std::string& path) {
   if (!Open()) return {};
   Mix_HaltMusic();
   if (music_) Mix_FreeMusic(music_);
+  music_ = nullptr;
+  // SDL_mixer's WAVE music divides by the frame size: a header of 0 channels
+  // ended the program. Such a file is refused before the loader sees it.
+  if (std::string problem = WaveHeaderProblem(path); !problem.empty()) return problem;
   // The content decides the decoder, not the name: a text file named .mid
   // would otherwise pass for MIDI and play nothing, where it is to be refused.
   music_ = Mix_LoadMUS_RW(SDL_RWFromFile(path.c_str(), "rb"), 1);
@@ -101,6 +107,9 @@ void SdlAudio::MusicVolume(int level) {
 
 Mix_Chunk* SdlAudio::Chunk(const std::string& path) {
   if (auto it = chunks_.find(path); it != chunks_.end()) return it->second;
+  // SDL's own WAVE loader refuses what the music loader could not take; the
+  // same check keeps one rule for both.
+  if (!WaveHeaderProblem(path).empty()) return nullptr;
   Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
   if (!chunk) return nullptr;
   if (chunks_.size() >= kCachedChunks) {
@@ -120,24 +129,30 @@ Mix_Chunk* SdlAudio::Chunk(const std::string& path) {
 }
 
 void SdlAudio::SoundPlay(const std::string& path, bool wait) {
+  played_ = nullptr;
   if (!Open()) return;
   Mix_Chunk* chunk = Chunk(path);
-  if (!chunk || Mix_PlayChannel(kSoundChannel, chunk, 0) < 0 || !wait) return;
-  // To the end of the sound, but never longer than its length and a second:
-  // a stalled device must not hold the game for ever.
+  if (!chunk || Mix_PlayChannel(kSoundChannel, chunk, 0) < 0) return;
+  played_ = chunk;
   int frequency = kFrequency, channels = 2;
   Uint16 format = AUDIO_S16SYS;
   Mix_QuerySpec(&frequency, &format, &channels);
-  const Uint32 bytesPerMs = std::max(1, frequency * channels * SDL_AUDIO_BITSIZE(format) / 8 / 1000);
-  const Uint32 lengthMs = chunk->alen / bytesPerMs;
-  const Uint32 deadline = SDL_GetTicks() + lengthMs + 1000;
-  while (Mix_Playing(kSoundChannel) && Mix_GetChunk(kSoundChannel) == chunk &&
-         !SDL_TICKS_PASSED(SDL_GetTicks(), deadline))
-    SDL_Delay(2);
+  const Uint64 bytesPerSecond = std::max(1, frequency * channels * SDL_AUDIO_BITSIZE(format) / 8);
+  playedEnd_ = SDL_GetTicks64() + Uint64{chunk->alen} * 1000 / bytesPerSecond;
+}
+
+int64_t SdlAudio::SoundLeftMs() {
+  if (!played_ || !Mix_Playing(kSoundChannel) || Mix_GetChunk(kSoundChannel) != played_) return 0;
+  // To the end of the sound, but never longer than its length and a second:
+  // a stalled device must not hold the game for ever.
+  const Uint64 now = SDL_GetTicks64();
+  if (now >= playedEnd_ + 1000) return 0;
+  return now < playedEnd_ ? static_cast<int64_t>(playedEnd_ - now) : 1;
 }
 
 void SdlAudio::SoundStop() {
   if (open_) Mix_HaltChannel(kSoundChannel);
+  played_ = nullptr;
 }
 
 }  // namespace lumora

@@ -1,5 +1,6 @@
 // Music and sounds through SDL2_mixer.
 #pragma once
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -24,6 +25,7 @@ class SdlAudio : public Audio {
   std::string MusicPlay() override;
   void MusicVolume(int level) override;
   void SoundPlay(const std::string& path, bool wait) override;
+  int64_t SoundLeftMs() override;
   void SoundStop() override;
 
  private:
@@ -32,6 +34,9 @@ class SdlAudio : public Audio {
 
   bool tried_ = false, open_ = false;
   _Mix_Music* music_ = nullptr;
+  // The sound played last and when, at its length, it ends (SDL's ticks).
+  const Mix_Chunk* played_ = nullptr;
+  uint64_t playedEnd_ = 0;
   // Decoded sounds by path: a key click is played at every key press, and
   // reading its file each time would put the disk between key and click.
   std::map<std::string, Mix_Chunk*> chunks_;

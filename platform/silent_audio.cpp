@@ -11,6 +11,7 @@ class SilentAudio : public Audio {
   std::string MusicPlay() override { return {}; }
   void MusicVolume(int) override {}
   void SoundPlay(const std::string&, bool) override {}
+  int64_t SoundLeftMs() override { return 0; }
   void SoundStop() override {}
 };
 

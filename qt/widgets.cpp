@@ -135,6 +135,8 @@ void ImageWidget::mouseDoubleClickEvent(QMouseEvent* e) {
 
 MemoWidget::MemoWidget(const Memo& m, QWidget* parent) : QPlainTextEdit(parent), memo(m) {
   setReadOnly(true);
+  // Shown text, never edited: the document keeps no undo steps for what typing appends.
+  setUndoRedoEnabled(false);
   setFrameShape(QFrame::NoFrame);
   setFocusPolicy(Qt::ClickFocus);
   // A word longer than the line is broken anywhere, as a text box does.
@@ -146,12 +148,13 @@ namespace {
 // Qt lays out a word longer than the line again from its start for every line
 // it fills: a megabyte without blanks takes a minute. An invisible break
 // opportunity (zero-width space) every so many letters of such a run lets the
-// wrap find its place at once; the shown text is otherwise unchanged.
-QString WithBreakOpportunities(const QString& text) {
+// wrap find its place at once; the shown text is otherwise unchanged. `run` is
+// the length of the blank-free run the text shown before ends with: typed
+// letter by letter, a long word gets its breaks as it would all at once.
+QString WithBreakOpportunities(const QString& text, int& run) {
   constexpr int kLongestRun = 64;
   QString out;
   out.reserve(text.size() + text.size() / kLongestRun);
-  int run = 0;
   for (const QChar c : text) {
     run = c.isSpace() ? 0 : run + 1;
     if (run > kLongestRun) {
@@ -165,11 +168,11 @@ QString WithBreakOpportunities(const QString& text) {
 
 constexpr size_t kShownChars = MemoWidget::kShownChars;
 
-QString ShownQString(std::string_view bytes) {
+QString ShownQString(std::string_view bytes, int& run) {
   QString s = QStringFromCp1252(bytes);
   s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   s.replace(QChar('\r'), QChar('\n'));
-  return WithBreakOpportunities(s);
+  return WithBreakOpportunities(s, run);
 }
 
 // Where the shown part of a long text begins when the memo follows its end: at
@@ -209,11 +212,12 @@ void MemoWidget::SyncText() {
     shown_.append(text, end, to - end);
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
-    c.insertText(ShownQString(std::string_view(text).substr(end, to - end)));
+    c.insertText(ShownQString(std::string_view(text).substr(end, to - end), run_));
   } else {
     shownFrom_ = followEnd ? TailStart(text) : 0;
     shown_.assign(text, shownFrom_, to - shownFrom_);
-    setPlainText(ShownQString(shown_));
+    run_ = 0;
+    setPlainText(ShownQString(shown_, run_));
   }
   moveCursor(followEnd ? QTextCursor::End : QTextCursor::Start);
   ensureCursorVisible();

@@ -88,6 +88,7 @@ class MemoWidget : public QPlainTextEdit {
   // of which is shown_.
   std::string shown_;
   size_t shownFrom_ = 0;
+  int run_ = 0;  // letters since the last blank or break opportunity shown
 };
 
 // The one-line input. An edit goes to the engine, Windows-1252, and the field

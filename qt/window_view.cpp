@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "core/text1252.h"
 #include "input/keyboard_focus.h"
@@ -201,11 +202,17 @@ void WindowView::RepaintNow(Component component) {
     // Letter-by-letter typing asks after every letter; nobody sees more than a
     // frame's worth, and each paint lays the paragraph out again. The rest is
     // shown by the next frame or the next Sync, at the latest when the run ends.
+    // The frame is counted from the end of the paint, and lasts at least as
+    // long as the paint took: once a long text takes longer to lay out than a
+    // frame, painting must not come to take every letter's turn.
     constexpr qint64 kFrameMs = 15;
-    if (typedShown_.isValid() && typedShown_.elapsed() < kFrameMs) return;
-    typedShown_.start();
+    if (typedShown_.isValid() && typedShown_.elapsed() < std::max(kFrameMs, typedPaintMs_)) return;
+    QElapsedTimer paint;
+    paint.start();
     SyncMemo(w_.msgMd0);
     w_.msgMd0->repaint();
+    typedPaintMs_ = paint.elapsed();
+    typedShown_.start();
   } else if (component == Component::Msg) {
     SyncMemo(w_.msg);
     w_.msg->repaint();

@@ -80,7 +80,8 @@ class WindowView {
   WindowWidgets& w_;
   WebBackend& web_;
   int zoom_ = 1;
-  QElapsedTimer typedShown_;  // when the typed memo was last painted letter by letter
+  QElapsedTimer typedShown_;  // when the typed memo's last letter-by-letter paint ended
+  qint64 typedPaintMs_ = 0;   // how long that paint took
   bool shownPanelOnTop_ = false;  // as built: the display area lies over the panel
   bool applyingScroll_ = false;
   QPoint shownPos_;     // the window's position as last applied or reported

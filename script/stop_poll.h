@@ -12,8 +12,8 @@ namespace lumora {
 constexpr int kLinesBetweenStopChecks = 4096;
 
 // Looks now: takes a signalled stop as a request to end the program, lets the
-// window system hand over a close request (and nothing else) every tenth of a
-// second, and throws RunStopped once the program is to end.
+// window system hand over a close request (and nothing else; the platform looks
+// at most every tenth of a second), and throws RunStopped once the program is to end.
 void PollStop(TForm1& f);
 
 // At a point where the script waits (a pause): a program that is to end stops

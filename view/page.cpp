@@ -5,6 +5,7 @@
 
 #include "core/paths.h"
 #include "core/script_error.h"
+#include "core/stop_request.h"
 #include "core/strings.h"
 #include "core/text1252.h"
 #include "form/form1.h"
@@ -60,7 +61,9 @@ void PageFocus(TForm1& f) {
   constexpr int64_t kLimitMs = 5000;
   const int64_t start = f.platform.Milliseconds();
   f.platform.ProcessMessages(Platform::PlayerInput::Held);
+  // A request to end the program ends the wait, and the run with it.
   while (f.platform.WebReadyState() < 4 && f.platform.Milliseconds() - start < kLimitMs) {
+    if (ExitDue(f.platform, f.exitRequested)) throw RunStopped();
     f.platform.Sleep(10);
     f.platform.ProcessMessages(Platform::PlayerInput::Held);
   }

@@ -5,15 +5,23 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
+#include "media/wave_file.h"
 #include "platform/audio_module.h"
 #include "platform/sdl_audio.h"
 
 namespace lumora {
 namespace {
+
+// A sound played to its end: its caller waits as the player does.
+void WaitForTheEnd(Audio& audio) {
+  while (audio.SoundLeftMs() > 0) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
 
 // The disk driver's output file for this test; SDL reads the variables when
 // the audio is first opened, which SdlAudio does on its first request.
@@ -49,11 +57,15 @@ TEST_F(DiskAudio, TheDemoTuneAndDoorSoundWriteRealSamples) {
   ASSERT_EQ(audio.MusicOpen(LUMORA_DEMO "/tema.mid"), "");
   ASSERT_EQ(audio.MusicPlay(), "");
   // The door sound played to the end carries the tune's first moments along.
-  audio.SoundPlay(LUMORA_DEMO "/porta.wav", true);
+  auto toEnd = [&](const char* path) {
+    audio.SoundPlay(path, true);
+    WaitForTheEnd(audio);
+  };
+  toEnd(LUMORA_DEMO "/porta.wav");
   const size_t withSound = LoudSamples();
   EXPECT_GT(withSound, 10000u);
   audio.MusicVolume(0);
-  audio.SoundPlay(LUMORA_DEMO "/clk3.wav", true);
+  toEnd(LUMORA_DEMO "/clk3.wav");
   EXPECT_GT(LoudSamples(), withSound);
 }
 
@@ -75,6 +87,7 @@ TEST_F(DiskAudio, TheTuneAloneIsHeard) {
     w.write(std::string(bytes, '\0').data(), bytes);
   }
   audio.SoundPlay(quiet, true);
+  WaitForTheEnd(audio);
   EXPECT_GT(LoudSamples(), 1000u);
 }
 
@@ -91,12 +104,48 @@ TEST_F(DiskAudio, AFileThatIsNoMusicIsRefusedWithTheLibrarysMessage) {
   }
 }
 
+// SDL_mixer's music loader divides by the frame size: a WAVE header of 0
+// channels ended the program with SIGFPE. It is a music that cannot be opened,
+// and a sound that plays nothing, whichever way it is asked for.
+TEST_F(DiskAudio, AWaveHeaderOfNoChannelsIsRefusedNotLoaded) {
+  const std::string bad = dir.filePath("mudo.wav").toStdString();
+  testing::WriteWave(bad, {8000, 0, 16, 0, 0, false, 2, 1, 16, 16000});
+  SdlAudio audio;
+  ASSERT_EQ(audio.MusicOpen(LUMORA_DEMO "/tema.mid"), "");
+  EXPECT_NE(audio.MusicOpen(bad), "");
+  EXPECT_EQ(audio.MusicPlay(), "");  // nothing open, nothing to play
+  audio.SoundPlay(bad, true);
+  EXPECT_EQ(audio.SoundLeftMs(), 0);
+  // The module the program loads answers the same.
+  QString error;
+  std::unique_ptr<Audio> module = LoadAudioModule(QStringLiteral(LUMORA_AUDIO_MODULE_FILE), error);
+  ASSERT_TRUE(module) << error.toStdString();
+  EXPECT_NE(module->MusicOpen(bad), "");
+}
+
+// A sound played to its end is followed by its caller: it lasts about its
+// length, and a stop ends it.
+TEST_F(DiskAudio, ASoundLastsItsLengthUntilStopped) {
+  const std::string quiet = dir.filePath("longo.wav").toStdString();
+  testing::WriteWave(quiet, {22050, 1, 16, 22050 * 3});  // three seconds
+  SdlAudio audio;
+  audio.SoundPlay(quiet, true);
+  const int64_t left = audio.SoundLeftMs();
+  EXPECT_GT(left, 2000);
+  EXPECT_LE(left, 3000);
+  audio.SoundStop();
+  EXPECT_EQ(audio.SoundLeftMs(), 0);
+  audio.SoundPlay(dir.filePath("nada.wav").toStdString(), true);
+  EXPECT_EQ(audio.SoundLeftMs(), 0);
+}
+
 // The program loads the same audio from its module with the first sound.
 TEST_F(DiskAudio, TheModuleGivesTheSdlAudio) {
   QString error;
   std::unique_ptr<Audio> audio = LoadAudioModule(QStringLiteral(LUMORA_AUDIO_MODULE_FILE), error);
   ASSERT_TRUE(audio) << error.toStdString();
   audio->SoundPlay(LUMORA_DEMO "/porta.wav", true);
+  WaitForTheEnd(*audio);
   EXPECT_GT(LoudSamples(), 1000u);
   EXPECT_FALSE(LoadAudioModule(dir.filePath("nenhum.so"), error));
   EXPECT_FALSE(error.isEmpty());
