@@ -43,16 +43,6 @@ TEST(WaveLengthMs, AHeaderClaimingMoreThanTheFileHoldsCountsWhatIsThere) {
   EXPECT_EQ(WaveLengthMs(path), 800 * 2 * 1000 / ByteRate(spec));
 }
 
-TEST(WaveLengthMs, WhatIsNoWaveLastsNothing) {
-  QTemporaryDir dir;
-  const std::string text = dir.filePath("texto.wav").toStdString();
-  std::ofstream(text) << "RIFF? no, just text that is long enough\n";
-  const std::string headerOnly = dir.filePath("header.wav").toStdString();
-  std::ofstream(headerOnly, std::ios::binary) << std::string("RIFF\0\0\0\0WAVE", 12);
-  for (const std::string& path : {text, headerOnly, dir.filePath("missing.wav").toStdString()})
-    EXPECT_EQ(WaveLengthMs(path), 0) << path;
-}
-
 // SDL_mixer's music loader divided by zero on a file of 0 channels and ended
 // the program ("playmusic"); every field a frame is made of is checked.
 TEST(WaveHeaderProblem, NamesWhatKeepsAHeaderFromBeingPlayed) {
@@ -91,14 +81,19 @@ TEST(WaveHeaderProblem, NamesWhatKeepsAHeaderFromBeingPlayed) {
   }
 }
 
-TEST(WaveHeaderProblem, LeavesWhatIsNoWaveToItsDecoder) {
+// What is no wave lasts nothing, and its header is left to the decoders.
+TEST(WaveHeaderProblem, WhatIsNoWaveLastsNothingAndIsLeftToItsDecoder) {
   QTemporaryDir dir;
+  const std::string text = dir.filePath("texto.wav").toStdString();
+  std::ofstream(text) << "RIFF? no, just text that is long enough\n";
   const std::string tune = dir.filePath("tema.mid").toStdString();
   std::ofstream(tune) << "MThd";
   const std::string headerOnly = dir.filePath("header.wav").toStdString();
   std::ofstream(headerOnly, std::ios::binary) << std::string("RIFF\0\0\0\0WAVE", 12);
-  for (const std::string& path : {tune, headerOnly, dir.filePath("missing.wav").toStdString()})
+  for (const std::string& path : {text, tune, headerOnly, dir.filePath("missing.wav").toStdString()}) {
+    EXPECT_EQ(WaveLengthMs(path), 0) << path;
     EXPECT_EQ(WaveHeaderProblem(path), "") << path;
+  }
 }
 
 }  // namespace

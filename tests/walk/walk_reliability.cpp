@@ -49,9 +49,10 @@ TEST(WalkReliability, QuittingDuringAPauseLoopEndsTheProgramAndKeepsTheSave) {
   EXPECT_TRUE(r.File("logic.ini").split('\n').value(7).startsWith("start"));  // the configuration was written
 }
 
-// The player in a window of its own (the real platform, offscreen), with the
-// real sound device: SDL's dummy driver, which plays in real time to nowhere.
-void StartInAWindow(QProcess& p, const QString& game) {
+// The player starting the game, headless or in a window of its own (the real
+// platform, offscreen) with the real sound device: SDL's dummy driver, which
+// plays in real time to nowhere.
+void StartPlaying(QProcess& p, const QString& game, bool headless) {
   QFile walk(game + "/w.walk");
   walk.open(QIODevice::WriteOnly);
   walk.write("start\n");
@@ -60,7 +61,9 @@ void StartInAWindow(QProcess& p, const QString& game) {
   env.insert("QT_QPA_PLATFORM", "offscreen");
   env.insert("SDL_AUDIODRIVER", "dummy");
   p.setProcessEnvironment(env);
-  p.start(QStringLiteral(LUMORA_BIN), {"--json", "--play", game + "/w.walk", game});
+  QStringList args{"--json", "--play", game + "/w.walk", game};
+  if (headless) args.prepend("--headless");
+  p.start(QStringLiteral(LUMORA_BIN), args);
 }
 
 TEST(WalkReliability, SigtermEndsAnEndlessScript) {
@@ -79,12 +82,8 @@ TEST(WalkReliability, SigtermEndsAnEndlessScript) {
     QTemporaryDir dir;
     const QString game = GameWithStart(dir, c.start);
     const QByteArray saved = Read(game + "/logic.rgs");
-    QFile walk(game + "/w.walk");
-    walk.open(QIODevice::WriteOnly);
-    walk.write("start\n");
-    walk.close();
     QProcess p;
-    p.start(QStringLiteral(LUMORA_BIN), {"--headless", "--json", "--play", game + "/w.walk", game});
+    StartPlaying(p, game, true);
     // Step 0 is printed before the start: then the script is about to loop.
     ASSERT_TRUE(p.waitForReadyRead(60000)) << c.what;
     QThread::msleep(300);  // well into the loop
@@ -105,7 +104,7 @@ TEST(WalkReliability, SigtermEndsASoundPlayedToItsEnd) {
   WriteWave((game + "/minuto.wav").toStdString(), {8000, 1, 16, 8000 * 60});
   const QByteArray saved = Read(game + "/logic.rgs");
   QProcess p;
-  StartInAWindow(p, game);
+  StartPlaying(p, game, false);
   ASSERT_TRUE(p.waitForReadyRead(60000));
   QThread::msleep(1000);  // the sound is playing
   QElapsedTimer sinceSignal;
@@ -132,7 +131,7 @@ TEST(WalkReliability, AWaveFileOfNoChannelsIsAMusicThatCannotBeOpened) {
       r = PlayWalk(game, "start\n");
     } else {
       QProcess p;
-      StartInAWindow(p, game);
+      StartPlaying(p, game, false);
       ASSERT_TRUE(p.waitForFinished(60000));
       ASSERT_EQ(p.exitStatus(), QProcess::NormalExit) << "the program died: " << p.readAllStandardError().toStdString();
       r.exitCode = p.exitCode();
