@@ -7,6 +7,7 @@
 #include <QSurfaceFormat>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QWebEngineHistory>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
@@ -150,8 +151,13 @@ class EngineView : public WebEngineView {
     view_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     view_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
     QObject::connect(view_, &QWebEngineView::loadStarted, &guard_, std::move(events.loadStarted));
+    // The player never goes back a page: a history would only keep every page
+    // shown alive (and the engine's cache of them), growing with play.
     QObject::connect(view_, &QWebEngineView::loadFinished, &guard_,
-                     [finished = std::move(events.loadFinished)](bool) { finished(); });
+                     [this, finished = std::move(events.loadFinished)](bool) {
+                       if (view_) view_->history()->clear();
+                       finished();
+                     });
     view_->show();
   }
   ~EngineView() override {
