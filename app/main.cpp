@@ -250,6 +250,9 @@ int main(int argc, char** argv) {
   startOnly.reset();
   // Named after the program, not after a link that started it.
   QCoreApplication::setApplicationName(QStringLiteral("lumora"));
+  // The window's class (X) and application id (Wayland) tie it to the desktop
+  // entry, whose StartupWMClass is this name: the dock shows one icon for both.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lumora.Lumora"));
   QCoreApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
   // Files named on the command line are relative to where the program started.
   options.play = Absolute(options.play);

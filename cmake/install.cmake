@@ -3,7 +3,7 @@
 # folder (LUMORA_MODULE_FROM_BIN, LUMORA_DEMO_FROM_BIN), whatever the prefix.
 set(LUMORA_APP_ID io.github.lumora.Lumora)
 
-install(TARGETS lumora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS lumora RUNTIME DESTINATION ${LUMORA_INSTALL_BINDIR})
 foreach(module lumora_webengine lumora_sdlaudio lumora_speech)
   if(TARGET ${module})
     install(TARGETS ${module} LIBRARY DESTINATION ${LUMORA_INSTALL_MODULEDIR})
@@ -18,11 +18,27 @@ foreach(size 48x48 128x128 256x256)
   install(FILES data/icons/${size}/lumora.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}/apps)
 endforeach()
 install(FILES data/icons/lumora.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# The man page, and what Debian asks of every package: the copyright and the
+# changelog (a native package's is changelog.gz), compressed as Debian's own
+# (gzip -n: no name or time, so the same sources give the same bytes).
+set(LUMORA_GZIPPED)
+function(lumora_gzip source name)
+  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz
+    COMMAND gzip -9nc ${source} > ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz
+    DEPENDS ${source} VERBATIM)
+  set(LUMORA_GZIPPED ${LUMORA_GZIPPED} ${CMAKE_CURRENT_BINARY_DIR}/${name}.gz PARENT_SCOPE)
+endfunction()
 configure_file(data/lumora.6.in lumora.6 @ONLY)
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lumora.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+lumora_gzip(${CMAKE_CURRENT_BINARY_DIR}/lumora.6 lumora.6)
+lumora_gzip(${CMAKE_CURRENT_SOURCE_DIR}/data/debian/changelog changelog)
+add_custom_target(lumora_docs ALL DEPENDS ${LUMORA_GZIPPED})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lumora.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES data/debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_PACKAGE_NAME lumora)
-set(CPACK_PACKAGE_CONTACT "Lumora developers <lumora@localhost>")
+# The project's list, never a person: the package outlives who builds it.
+set(CPACK_PACKAGE_CONTACT "Lumora developers <lumora-devel@lists.lumora.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "player for adventure games written as plain-text scripts")
 set(CPACK_PACKAGE_DESCRIPTION "Lumora plays point-and-click adventure games whose scenes are plain-text
 scripts with Portuguese keywords, with pictures, a map, web pages, music and

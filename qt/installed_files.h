@@ -9,9 +9,9 @@ namespace lumora {
 // link named after a game. Known before the application object exists.
 QString ProgramFolder();
 
-// The module file NAME: in the installed module folder (lib/lumora beside the
-// program's bin/) when it is there, else beside the program, as in the build
-// tree.
+// The module file NAME: in the installed module folder (PREFIX/lib/games/lumora
+// for the program PREFIX/games/lumora) when it is there, else beside the
+// program, as in the build tree.
 QString ModuleFile(const QString& name);
 
 // The demo game's folder where it is installed with the program (it may not be

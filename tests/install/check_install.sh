@@ -3,7 +3,8 @@
 # the files in place, the desktop entry and the metainfo valid, the man page
 # rendering without warnings, and the installed program finding its demo (as
 # the desktop entry starts it) and its modules (the sound's is loaded with the
-# demo's first click).
+# demo's first click). Then it makes the Debian package and has lintian check
+# it: any error or warning fails.
 # Usage: check_install.sh BUILD_DIR VERSION
 set -uo pipefail
 build=$1 version=$2
@@ -17,13 +18,13 @@ cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --
 id=io.github.lumora.Lumora
 desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
-man=$prefix/share/man/man6/lumora.6
-files=(bin/lumora lib/lumora/liblumora_webengine.so share/games/lumora/demo/demo.ini
-  share/icons/hicolor/scalable/apps/lumora.svg)
+man=$prefix/share/man/man6/lumora.6.gz
+files=(games/lumora lib/games/lumora/liblumora_webengine.so share/games/lumora/demo/demo.ini
+  share/icons/hicolor/scalable/apps/lumora.svg share/doc/lumora/copyright share/doc/lumora/changelog.gz)
 for size in 48 128 256; do files+=("share/icons/hicolor/${size}x${size}/apps/lumora.png"); done
 # The optional modules install when the build has them.
 for module in liblumora_sdlaudio.so liblumora_speech.so; do
-  [ -e "$build/$module" ] && files+=("lib/lumora/$module")
+  [ -e "$build/$module" ] && files+=("lib/games/lumora/$module")
 done
 for f in "${files[@]}" "${desktop#$prefix/}" "${metainfo#$prefix/}" "${man#$prefix/}"; do
   [ -f "$prefix/$f" ] || fail "not installed: $f"
@@ -35,11 +36,15 @@ done
 out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ] || fail "desktop-file-validate: $out"
 out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $out"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo without release $version"
-out=$(groff -ww -z -man "$man" 2>&1) && [ -z "$out" ] || fail "groff warnings: $out"
+out=$(zcat "$man" | groff -ww -z -man 2>&1) && [ -z "$out" ] || fail "groff warnings: $out"
 MANWIDTH=80 man -l "$man" >/dev/null 2>&1 || fail "man -l $man"
 MANWIDTH=80 man -l "$man" 2>/dev/null | grep -q "lumora $version" || fail "man page without version $version"
 
-exe=$prefix/bin/lumora
+# The changelog's latest entry is this version (lintian reads the package's).
+zcat "$prefix/share/doc/lumora/changelog.gz" | head -n 1 | grep -q "^lumora ($version) " ||
+  fail "the changelog's latest entry is not $version"
+
+exe=$prefix/games/lumora
 [ "$("$exe" --version)" = "lumora $version" ] || fail "lumora --version: $("$exe" --version 2>&1)"
 # The desktop entry's command, with and without a file, checks the installed demo.
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
@@ -58,6 +63,20 @@ if [ -e "$build/liblumora_sdlaudio.so" ]; then
   printf 'start\nquit\n' >"$walk"
   out=$(QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$exe" --play "$walk" --demo 2>&1) || fail "playing the demo: $out"
   if grep -q "no sound" <<<"$out"; then fail "the installed sound module was not found: $out"; fi
+fi
+
+# The Debian package, made as the README says, checked as Debian checks one.
+if command -v lintian >/dev/null; then
+  if cpack --config "$build/CPackConfig.cmake" -G DEB -B "$prefix/package" >"$prefix/cpack.log" 2>&1; then
+    deb=$(ls "$prefix"/package/*.deb)
+    out=$(lintian --tag-display-limit 0 "$deb" 2>&1)
+    echo "lintian: ${out:-no tags}"
+    grep -qE '^[EW]: ' <<<"$out" && fail "lintian gives errors or warnings"
+  else
+    fail "cpack -G DEB: $(cat "$prefix/cpack.log")"
+  fi
+else
+  echo "SKIPPED: lintian is not installed (scripts/setup installs it); the package is not checked"
 fi
 
 [ "$failures" -eq 0 ] && echo "installed and checked in $prefix"
