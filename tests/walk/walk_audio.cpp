@@ -16,7 +16,7 @@ QJsonObject Sound(const char* name, const char* mode) {
 }
 
 TEST(WalkAudio, TypingClicksOncePerKeyPressed) {
-  const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO), "start\ntype ajuda\ntype olhar\n");
+  const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO), "resume\ntype ajuda\ntype olhar\n");
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
   EXPECT_TRUE(Audio(r, 1).isEmpty());
   for (const auto& [step, text] : {std::pair{2, QStringLiteral("ajuda")}, std::pair{3, QStringLiteral("olhar")}}) {
@@ -30,7 +30,7 @@ TEST(WalkAudio, TypingClicksOncePerKeyPressed) {
 
 TEST(WalkAudio, TheDoorSoundsAndPlaysTheTuneAndQuitClicksTwice) {
   const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO),
-                                "start\ntype jardim\ntype pegar chave\ntype entrada\nkey F3\nkey Enter\n"
+                                "resume\ntype jardim\ntype pegar chave\ntype entrada\nkey F3\nkey Enter\n"
                                 "type abrir porta\nquit\n");
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
   const QJsonArray door = Audio(r, 7);

@@ -18,7 +18,7 @@ QJsonObject Model3Link(const QJsonObject& state, const QString& script) {
 }
 
 TEST(WalkDemoDiary, AWordLinkOnThePageRunsItsScriptAndTheWheelScrollsIt) {
-  const WalkResult first = PlayWalk(QStringLiteral(LUMORA_DEMO), "start\ntype diario\nwheel -120\nquit\n");
+  const WalkResult first = PlayWalk(QStringLiteral(LUMORA_DEMO), "resume\ntype diario\nwheel -120\nquit\n");
   ASSERT_EQ(first.exitCode, 0) << first.stderrText.toStdString();
   const QJsonObject diary = first.Step(2)["state"].toObject();
   EXPECT_EQ(diary["model"].toString(), "3");
@@ -35,7 +35,7 @@ TEST(WalkDemoDiary, AWordLinkOnThePageRunsItsScriptAndTheWheelScrollsIt) {
   // A click in the middle of the words runs the diary's next page.
   const int x = next["left"].toInt() + next["width"].toInt() / 2, y = next["top"].toInt() + next["height"].toInt() / 2;
   const WalkResult second = PlayWalk(QStringLiteral(LUMORA_DEMO),
-                                     QString("start\ntype diario\nclick md3 %1 %2\nquit\n").arg(x).arg(y));
+                                     QString("resume\ntype diario\nclick md3 %1 %2\nquit\n").arg(x).arg(y));
   ASSERT_EQ(second.exitCode, 0) << second.stderrText.toStdString();
   for (const auto& step : second.steps) EXPECT_TRUE(step["error"].isNull());
   const QJsonObject page2 = second.Step(3)["state"].toObject();

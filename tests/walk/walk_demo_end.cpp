@@ -21,7 +21,7 @@ bool HasModel3Link(const QJsonObject& state, const QString& script) {
 
 TEST(WalkDemoEnd, PlaysFromTheArrivalToTheEnding) {
   const char* walk =
-      "start\n"
+      "resume\n"
       "type leste\n"               // 2: the garden
       "click tel 310 205\n"        // 3: the iron key
       "type oeste\n"               // 4: the entrance
@@ -127,7 +127,7 @@ TEST(WalkDemoEnd, PlaysFromTheArrivalToTheEnding) {
 // Without the lantern the cellar is dark: no small key to see or take.
 TEST(WalkDemoEnd, TheCellarIsDarkWithoutTheLantern) {
   const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO),
-                                "start\ntype leste\ntype pegar chave\ntype oeste\ntype abrir porta\ntype norte\n"
+                                "resume\ntype leste\ntype pegar chave\ntype oeste\ntype abrir porta\ntype norte\n"
                                 "type oeste\nlink cozinha\ntype descer\nlink pegar&Prm=chavinha\nquit\n");
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
   const QJsonObject cellar = r.Step(9)["state"].toObject();

@@ -14,7 +14,7 @@ namespace {
 TEST(WalkDemoTower, RainsInTheWindowOnlyAndTheGridHoldsTheKey) {
   const QTemporaryDir shots;
   const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO),
-                                "start\ntype jardim\ntype pegar chave\nlink torre\nwait 400\nshot " +
+                                "resume\ntype jardim\ntype pegar chave\nlink torre\nwait 400\nshot " +
                                     shots.filePath("a.png") + "\nwait 120\nshot " + shots.filePath("b.png") + "\n");
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
   for (const auto& step : r.steps) EXPECT_TRUE(step["error"].isNull()) << step["error"].toString().toStdString();

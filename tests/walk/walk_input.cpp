@@ -12,13 +12,13 @@ QString Field(const WalkResult& r, int step, const char* key) {
 }
 
 TEST(WalkInput, TypedLettersWithoutACapitalKeepTheirPlace) {
-  const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO), QString::fromUtf8("start\ntype Straße µm ÿ\n"));
+  const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO), QString::fromUtf8("resume\ntype Straße µm ÿ\n"));
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
   EXPECT_EQ(Field(r, 2, "lastCommand"), QString::fromUtf8("STRAßE µM Ÿ"));
 }
 
 TEST(WalkInput, TypingReplacesARecalledCommand) {
-  const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO), "start\ntype jardim\nkey F3\ntype sala\n");
+  const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO), "resume\ntype jardim\nkey F3\ntype sala\n");
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
   EXPECT_EQ(Field(r, 3, "input"), "JARDIM");
   EXPECT_EQ(Field(r, 4, "lastCommand"), "SALA");

@@ -41,9 +41,9 @@ TEST(WalkWindow, ClicksWithAStillPointerActOnTheAreaUnderIt) {
     const char* what;
     const char* walk;
   } cases[] = {
-      {"a click, the pointer still", "start\nmove fnc 150 60\nclick fnc 150 60\nclick fnc 150 60\n"},
-      {"a tap, the pointer still", "start\nmove fnc 150 60\ntap fnc 150 60\ntap fnc 150 60\n"},
-      {"Enter struck fast on the ring", "start\nkey Tab\nkey Tab\ntap Enter\nkey Tab\nkey Tab\ntap Enter\n"},
+      {"a click, the pointer still", "resume\nmove fnc 150 60\nclick fnc 150 60\nclick fnc 150 60\n"},
+      {"a tap, the pointer still", "resume\nmove fnc 150 60\ntap fnc 150 60\ntap fnc 150 60\n"},
+      {"Enter struck fast on the ring", "resume\nkey Tab\nkey Tab\ntap Enter\nkey Tab\nkey Tab\ntap Enter\n"},
   };
   for (const auto& c : cases) {
     const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO), c.walk);
@@ -61,9 +61,9 @@ TEST(WalkWindow, ClicksWithAStillPointerActOnTheAreaUnderIt) {
 TEST(WalkWindow, AQuickTapLeavesTheWindowASlowClickLeaves) {
   QTemporaryDir shots;
   const QString tapped = shots.filePath("tap.png"), clicked = shots.filePath("click.png");
-  const WalkResult tap = PlayWalk(QStringLiteral(LUMORA_DEMO), "start\nmove fnc 150 60\ntap fnc 150 60\nshot " + tapped + "\n");
+  const WalkResult tap = PlayWalk(QStringLiteral(LUMORA_DEMO), "resume\nmove fnc 150 60\ntap fnc 150 60\nshot " + tapped + "\n");
   const WalkResult click =
-      PlayWalk(QStringLiteral(LUMORA_DEMO), "start\nmove fnc 150 60\nclick fnc 150 60\nshot " + clicked + "\n");
+      PlayWalk(QStringLiteral(LUMORA_DEMO), "resume\nmove fnc 150 60\nclick fnc 150 60\nshot " + clicked + "\n");
   ASSERT_EQ(tap.exitCode, 0) << tap.stderrText.toStdString();
   ASSERT_EQ(click.exitCode, 0) << click.stderrText.toStdString();
   EXPECT_EQ(State(tap, 3)["script"].toString(), "jardim");
@@ -75,7 +75,7 @@ TEST(WalkWindow, AQuickTapLeavesTheWindowASlowClickLeaves) {
 // The map page hides the input line: Qt moves the focus on its own, which is
 // not the player's Tab. Back on the place, the input line has the keyboard.
 TEST(WalkWindow, TypingAfterTheMapPageReachesTheInputLine) {
-  const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO), "start\nclick fnc 150 60\nclick fnc 100 140\n"
+  const WalkResult r = PlayWalk(QStringLiteral(LUMORA_DEMO), "resume\nclick fnc 150 60\nclick fnc 100 140\n"
                                                             "click fnc 100 140\ntype leste\n");
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
   const struct {

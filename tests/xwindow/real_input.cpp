@@ -50,7 +50,7 @@ class Session {
   explicit Session(const Xvfb& x) : env_(x.Environment()) {
     QDir source(QStringLiteral(LUMORA_DEMO));
     for (const QString& name : source.entryList(QDir::Files)) QFile::copy(source.filePath(name), dir_.filePath(name));
-    Write(dir_.filePath("w.walk"), "start\n" + QByteArray("wait 200\n").repeated(300));
+    Write(dir_.filePath("w.walk"), "resume\n" + QByteArray("wait 200\n").repeated(300));
     player_.setProcessEnvironment(env_);
     player_.start(QStringLiteral(LUMORA_BIN),
                   {"--zoom", "1", "--json", "--play", dir_.filePath("w.walk"), dir_.path()});
