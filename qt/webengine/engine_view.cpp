@@ -9,6 +9,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineHistory>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
@@ -134,6 +136,35 @@ class GamePage : public QWebEnginePage {
   bool html_ = false;  // a document from memory is on its way
 };
 
+// Game pages were laid out for a browser that read the body's leftmargin and
+// topmargin and always kept a vertical scroll bar, which the frame hides: it
+// is 20 pixels wider than the area that shows it. This engine lets the
+// body's marginwidth win and draws a scroll bar only when the page is long,
+// so the text started at the frame's very edge and ran under its right edge.
+// The view gives the old attributes their old meaning and keeps a scroll bar
+// of that width, in the hidden strip; the page's own bytes stay as written.
+QWebEngineScript OldPageLayout() {
+  QWebEngineScript script;
+  script.setName(QStringLiteral("lumora-old-page-layout"));
+  script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+  script.setWorldId(QWebEngineScript::ApplicationWorld);
+  script.setSourceCode(QStringLiteral(R"((function() {
+  document.addEventListener('DOMContentLoaded', function() {
+    var style = document.createElement('style');
+    style.textContent = 'html{overflow-y:scroll}::-webkit-scrollbar{width:20px}';
+    document.documentElement.appendChild(style);
+    var body = document.body;
+    if (!body) return;
+    [['leftmargin', 'marginLeft'], ['topmargin', 'marginTop'], ['rightmargin', 'marginRight'],
+     ['bottommargin', 'marginBottom']].forEach(function(side) {
+      var value = parseInt(body.getAttribute(side[0]), 10);
+      if (!isNaN(value)) body.style[side[1]] = value + 'px';
+    });
+  });
+})())"));
+  return script;
+}
+
 class EngineView : public WebEngineView {
  public:
   EngineView(QWidget* parent, WebEngineEvents events) : view_(new QWebEngineView(parent)) {
@@ -144,6 +175,7 @@ class EngineView : public WebEngineView {
     reach_ = new PageReach(std::move(events.mayRead), page);
     page->profile()->setUrlRequestInterceptor(reach_);
     view_->setPage(page);
+    page->scripts().insert(OldPageLayout());
     // Game pages are written in Windows-1252.
     view_->settings()->setDefaultTextEncoding(QStringLiteral("windows-1252"));
     // On for the game's pictures (see PageReach, which keeps them to the game);
