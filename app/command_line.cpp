@@ -4,6 +4,8 @@
 
 #include <QCommandLineParser>
 
+#include "core/translation.h"
+
 namespace lumora {
 namespace {
 
@@ -16,19 +18,19 @@ struct OptionSpec {
 
 const std::vector<OptionSpec>& Specs() {
   static const std::vector<OptionSpec> specs = {
-      {{"h", "help"}, {}, {}, "show this help and end"},
-      {{"v", "version"}, {}, {}, "show the version and end"},
-      {{"trace"}, {}, "FILE", "write every trace line to standard error (or FILE)"},
-      {{"play"}, "WALKTHROUGH", {}, "play a walkthrough, printing every step, then quit"},
-      {{"json"}, {}, {}, "with --play: print the state as JSON after every step"},
-      {{"headless"}, {}, {}, "with --play: no window, a virtual clock"},
-      {{"web"}, {}, {}, "with --play: the real web view, also headless"},
-      {{"check"}, {}, {}, "check the game instead of playing; changes nothing"},
-      {{"monkey"}, "SEED:N", {}, "play N random actions chosen by SEED, checking each"},
-      {{"monkey-out"}, "FILE", {}, "with --monkey: write its actions as a walkthrough"},
-      {{"zoom"}, "N", {}, "draw the window N times larger (1-3; Ctrl+plus/minus/0)"},
-      {{"speak"}, {}, {}, "read the messages aloud from the start (F6 toggles)"},
-      {{"demo"}, {}, {}, "without GAME: play the demo installed with lumora"},
+      {{"h", "help"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "show this help and end")},
+      {{"v", "version"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "show the version and end")},
+      {{"trace"}, {}, "FILE", QT_TRANSLATE_NOOP("CommandLine", "write every trace line to standard error (or FILE)")},
+      {{"play"}, "WALKTHROUGH", {}, QT_TRANSLATE_NOOP("CommandLine", "play a walkthrough, printing every step, then quit")},
+      {{"json"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "with --play: print the state as JSON after every step")},
+      {{"headless"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "with --play: no window, a virtual clock")},
+      {{"web"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "with --play: the real web view, also headless")},
+      {{"check"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "check the game instead of playing; changes nothing")},
+      {{"monkey"}, "SEED:N", {}, QT_TRANSLATE_NOOP("CommandLine", "play N random actions chosen by SEED, checking each")},
+      {{"monkey-out"}, "FILE", {}, QT_TRANSLATE_NOOP("CommandLine", "with --monkey: write its actions as a walkthrough")},
+      {{"zoom"}, "N", {}, QT_TRANSLATE_NOOP("CommandLine", "draw the window N times larger (1-3; Ctrl+plus/minus/0)")},
+      {{"speak"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "read the messages aloud from the start (F6 toggles)")},
+      {{"demo"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "without GAME: play the demo installed with lumora")},
   };
   return specs;
 }
@@ -61,12 +63,12 @@ QStringList WithoutTraceFile(const std::vector<std::string>& args, Options& o) {
 
 std::string CombinationError(const Options& o) {
   if (!o.monkey.empty() && (!o.play.empty() || o.check || o.json))
-    return "--monkey goes without --play, --check and --json";
-  if (!o.monkeyOut.empty() && o.monkey.empty()) return "--monkey-out goes with --monkey";
+    return translate("CommandLine", "--monkey goes without --play, --check and --json").toStdString();
+  if (!o.monkeyOut.empty() && o.monkey.empty()) return translate("CommandLine", "--monkey-out goes with --monkey").toStdString();
   if ((o.headless || o.web) && o.play.empty() && o.monkey.empty())
-    return "--headless and --web go with --play or --monkey";
-  if (o.json && o.play.empty()) return "--json goes with --play";
-  if (o.check && (o.trace || !o.play.empty())) return "--check goes alone, with the game to check";
+    return translate("CommandLine", "--headless and --web go with --play or --monkey").toStdString();
+  if (o.json && o.play.empty()) return translate("CommandLine", "--json goes with --play").toStdString();
+  if (o.check && (o.trace || !o.play.empty())) return translate("CommandLine", "--check goes alone, with the game to check").toStdString();
   return "";
 }
 
@@ -77,7 +79,7 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
   QCommandLineParser parser;
   // "-zoom 2" reads as "--zoom 2", as people type it.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  for (const OptionSpec& s : Specs()) parser.addOption(QCommandLineOption(s.names, s.help, s.value));
+  for (const OptionSpec& s : Specs()) parser.addOption(QCommandLineOption(s.names, translate("CommandLine", s.help), s.value));
   if (!parser.parse(WithoutTraceFile(args, o))) {
     o.error = parser.errorText().toStdString();
     return o;
@@ -102,16 +104,16 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
       o.monkeySeed = parts[0].toULongLong(&seedOk);
       o.monkeyActions = parts[1].toInt(&countOk);
     }
-    if (!seedOk || !countOk || o.monkeyActions < 1) o.error = "--monkey takes SEED:N (N actions, at least 1), not " + o.monkey;
+    if (!seedOk || !countOk || o.monkeyActions < 1) o.error = translate("CommandLine", "--monkey takes SEED:N (N actions, at least 1), not %1").arg(parser.value("monkey")).toStdString();
   }
   if (parser.isSet("zoom")) {
     const QString n = parser.value("zoom");
     if (n == "1" || n == "2" || n == "3") o.zoom = n.toInt();
-    else o.error = "--zoom takes 1, 2 or 3, not " + n.toStdString();
+    else o.error = translate("CommandLine", "--zoom takes 1, 2 or 3, not %1").arg(n).toStdString();
   }
   const QStringList games = parser.positionalArguments();
   if (!games.isEmpty()) o.game = games[0].toStdString();
-  if (games.size() > 1) o.error = "more than one game given: " + games[1].toStdString();
+  if (games.size() > 1) o.error = translate("CommandLine", "more than one game given: %1").arg(games[1]).toStdString();
   if (o.error.empty() && !o.help && !o.version) o.error = CombinationError(o);
   return o;
 }
@@ -119,32 +121,33 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
 Options ParseCommandLine(int argc, char** argv) { return ParseCommandLine(std::vector<std::string>(argv, argv + argc)); }
 
 std::string HelpText() {
-  QString text =
-      "Usage: lumora [OPTION]... [GAME]\n"
-      "       lumora --check [GAME]\n"
-      "Plays an adventure game written as plain-text scripts.\n"
-      "\n"
-      "Options:\n";
-  for (const OptionSpec& s : Specs()) text += QString("  %1 %2\n").arg(Shown(s), -22).arg(s.help);
+  QString text = translate("CommandLine",
+                           "Usage: lumora [OPTION]... [GAME]\n"
+                           "       lumora --check [GAME]\n"
+                           "Plays an adventure game written as plain-text scripts.\n"
+                           "\n"
+                           "Options:\n");
+  for (const OptionSpec& s : Specs()) text += QString("  %1 %2\n").arg(Shown(s), -22).arg(translate("CommandLine", s.help));
+  text += translate("CommandLine",
+                    "\n"
+                    "GAME is one of:\n"
+                    "  path/to/game.ini       a game's configuration file\n"
+                    "  path/to/game-folder    a folder holding one game (.ini)\n"
+                    "  (nothing)              the game named after the program: a symbolic link to\n"
+                    "                         lumora named after the game (aventura), placed in the\n"
+                    "                         game's folder, plays aventura.ini from that folder\n"
+                    "\n"
+                    "From a file manager, open a game's .ini with the command lumora.\n"
+                    "\n"
+                    "The saved game (registers, objects, configuration, map) is written in the\n"
+                    "game's folder. When that folder is not writable, it goes to the user's data\n"
+                    "folder, ~/.local/share/lumora/GAME, which is read first when present.\n"
+                    "\n"
+                    "Exit status: 0 done; 1 the game's configuration could not be read (--check:\n"
+                    "findings); 2 a usage error or no game found.\n"
+                    "\n"
+                    "Examples:\n");
   text +=
-      "\n"
-      "GAME is one of:\n"
-      "  path/to/game.ini       a game's configuration file\n"
-      "  path/to/game-folder    a folder holding one game (.ini)\n"
-      "  (nothing)              the game named after the program: a symbolic link to\n"
-      "                         lumora named after the game (aventura), placed in the\n"
-      "                         game's folder, plays aventura.ini from that folder\n"
-      "\n"
-      "A game's .ini opened from a file manager plays through the desktop entry.\n"
-      "\n"
-      "The saved game (registers, objects, configuration, map) is written in the\n"
-      "game's folder. When that folder is not writable, it goes to the user's data\n"
-      "folder, ~/.local/share/lumora/GAME, which is read first when present.\n"
-      "\n"
-      "Exit status: 0 done; 1 the game's configuration could not be read (--check:\n"
-      "findings); 2 a usage error or no game found.\n"
-      "\n"
-      "Examples:\n"
       "  lumora ~/jogos/aventura/aventura.ini\n"
       "  lumora --headless --json --play walk.txt ~/jogos/aventura\n"
       "  lumora --headless --monkey 7:2000 ~/jogos/aventura\n";
@@ -153,6 +156,6 @@ std::string HelpText() {
 
 std::string VersionText() { return "lumora " LUMORA_VERSION "\n"; }
 
-std::string UsageHint() { return "Try 'lumora --help' for more information."; }
+std::string UsageHint() { return translate("CommandLine", "Try 'lumora --help' for more information.").toStdString(); }
 
 }  // namespace lumora

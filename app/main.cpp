@@ -18,6 +18,7 @@
 #include "app/walkthrough.h"
 #include "core/stop_request.h"
 #include "core/text1252.h"
+#include "core/translation.h"
 #include "core/zoom.h"
 #include "core/trace.h"
 #include "platform/headless_platform.h"
@@ -231,6 +232,8 @@ int RunGame(QApplication& app, const Options& options, const GameLocation& game,
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Before the command line: its errors and --help are in the user's language too.
+  LoadTranslation(TranslationFolders());
   Options options = ParseCommandLine(argc, argv);
   if (!options.error.empty()) return Fail(options.error + "\n" + UsageHint());
   if (options.help || options.version) {
@@ -254,6 +257,7 @@ int main(int argc, char** argv) {
   // entry, whose StartupWMClass is this name: the dock shows one icon for both.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lumora.Lumora"));
   QCoreApplication::setApplicationVersion(QStringLiteral(LUMORA_VERSION));
+  InstallTranslation();
   // Files named on the command line are relative to where the program started.
   options.play = Absolute(options.play);
   options.traceFile = Absolute(options.traceFile);

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 
+#include "core/translation.h"
 #include "core/paths.h"
 #include "core/script_error.h"
 #include "core/strings.h"
@@ -13,7 +14,7 @@ namespace lumora {
 namespace {
 
 std::string LineText(const TForm1& f, int n, const std::string& what) {
-  return f.configName + ", line " + IntToStr(n + 1) + " (entry " + IntToStr(n) + "): " + what;
+  return Translated1252(QT_TRANSLATE_NOOP("Game", "%1, line %2 (entry %3): %4"), {f.configName, IntToStr(n + 1), IntToStr(n), what});
 }
 
 [[noreturn]] void LineError(const TForm1& f, int n, const std::string& what) { throw ScriptError(LineText(f, n, what)); }
@@ -48,10 +49,11 @@ int ConfigInt(const TForm1& f, int n) {
 int ConfigRegisterCount(const TForm1& f) {
   const int count = ConfigInt(f, kRegisterCount);
   if (count > kMaxRegisterCount)
-    LineError(f, kRegisterCount, "a register count of " + IntToStr(count) + " is above the limit of " +
-                                     IntToStr(kMaxRegisterCount));
+    LineError(f, kRegisterCount,
+              Translated1252(QT_TRANSLATE_NOOP("Game", "a register count of %1 is above the limit of %2"),
+                             {IntToStr(count), IntToStr(kMaxRegisterCount)}));
   // A negative count would refuse every register command without a word.
-  if (count < 0) LineError(f, kRegisterCount, "a register count of " + IntToStr(count) + " is below zero");
+  if (count < 0) LineError(f, kRegisterCount, Translated1252(QT_TRANSLATE_NOOP("Game", "a register count of %1 is below zero"), {IntToStr(count)}));
   return count;
 }
 

@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <unordered_set>
 
+#include "core/translation.h"
 #include "qt/widgets.h"
 
 namespace lumora {
@@ -31,7 +32,7 @@ QAccessibleInterface* RoleFactory(const QString&, QObject* object) {
 void NameForScreenReaders(QWidget* w, const char* name, QAccessible::Role role) {
   static const bool installed = (QAccessible::installFactory(RoleFactory), true);
   (void)installed;
-  w->setAccessibleName(QString::fromUtf8(name));
+  w->setAccessibleName(translate("Window", name));
   if (!dynamic_cast<ImageWidget*>(w)) return;
   w->setProperty("lumoraRole", role);
   if (Named().insert(w).second) QObject::connect(w, &QObject::destroyed, [](QObject* gone) { Named().erase(gone); });

@@ -17,6 +17,11 @@ QString ModuleFile(const QString& name) {
   return folder + "/" + name;
 }
 
+QStringList TranslationFolders() {
+  const QString folder = ProgramFolder();
+  return {QDir::cleanPath(folder + QStringLiteral("/" LUMORA_TRANSLATION_DIR)), folder};
+}
+
 QString InstalledDemoFolder() { return QDir::cleanPath(ProgramFolder() + QStringLiteral("/" LUMORA_DEMO_DIR)); }
 
 }  // namespace lumora

@@ -2,6 +2,7 @@
 // view, sound, speech) and its demo game.
 #pragma once
 #include <QString>
+#include <QStringList>
 
 namespace lumora {
 
@@ -13,6 +14,10 @@ QString ProgramFolder();
 // for the program PREFIX/games/lumora) when it is there, else beside the
 // program, as in the build tree.
 QString ModuleFile(const QString& name);
+
+// Where the player's translations (.qm) may be: the installed folder, then
+// beside the program, as in the build tree.
+QStringList TranslationFolders();
 
 // The demo game's folder where it is installed with the program (it may not be
 // there, as in the build tree).

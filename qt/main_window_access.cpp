@@ -86,11 +86,16 @@ void MainWindow::SetAccessibleNames() {
     const char* name;
     QAccessible::Role role;
   } names[] = {
-      {w_.msg, "Mensagem", QAccessible::StaticText},      {w_.msgMd0, "Texto", QAccessible::StaticText},
-      {w_.input, "Comando", QAccessible::EditableText},   {w_.btFim, "Sair", QAccessible::Button},
-      {w_.webPage, "P\xC3\xA1gina", QAccessible::Document}, {w_.sbox2, "P\xC3\xA1gina", QAccessible::Document},
-      {w_.tela, "Tela", QAccessible::Graphic},            {w_.telCmd, "Painel", QAccessible::Graphic},
-      {w_.telAber, "Abertura", QAccessible::Graphic},     {w_.notice, "Aviso", QAccessible::StaticText},
+      {w_.msg, QT_TRANSLATE_NOOP("Window", "Message"), QAccessible::StaticText},
+      {w_.msgMd0, QT_TRANSLATE_NOOP("Window", "Text"), QAccessible::StaticText},
+      {w_.input, QT_TRANSLATE_NOOP("Window", "Command"), QAccessible::EditableText},
+      {w_.btFim, QT_TRANSLATE_NOOP("Window", "Quit"), QAccessible::Button},
+      {w_.webPage, QT_TRANSLATE_NOOP("Window", "Page"), QAccessible::Document},
+      {w_.sbox2, QT_TRANSLATE_NOOP("Window", "Page"), QAccessible::Document},
+      {w_.tela, QT_TRANSLATE_NOOP("Window", "Screen"), QAccessible::Graphic},
+      {w_.telCmd, QT_TRANSLATE_NOOP("Window", "Panel"), QAccessible::Graphic},
+      {w_.telAber, QT_TRANSLATE_NOOP("Window", "Opening"), QAccessible::Graphic},
+      {w_.notice, QT_TRANSLATE_NOOP("Window", "Notice"), QAccessible::StaticText},
   };
   for (const auto& n : names) NameForScreenReaders(n.w, n.name, n.role);
   setAccessibleName(windowTitle());

@@ -1,4 +1,5 @@
 // The game loader: the configuration applied to every region, the saved state loaded.
+#include "core/translation.h"
 #include "core/paths.h"
 #include "core/script_error.h"
 #include "core/string_list.h"
@@ -35,10 +36,10 @@ void ApplyGameArea(TForm1& f) {
   const SurfaceSize taken = SizeGameArea(f, width, height);
   if (taken == SurfaceSize{width, height}) return;
   ReportConfigLine(f, taken.width != width ? kGameWidth : kGameHeight,
-                   "a game area of " + IntToStr(width) + " by " + IntToStr(height) +
-                       " pixels is outside the limits (1 to " + IntToStr(kMaxSurfaceSide) + " pixels a side, " +
-                       IntToStr(kMaxSurfacePixels) + " in all); it is held to " + IntToStr(taken.width) + " by " +
-                       IntToStr(taken.height));
+                   Translated1252(QT_TRANSLATE_NOOP("Game", "a game area of %1 by %2 pixels is outside the limits (1 to %3 pixels a side, %4 in "
+                                  "all); it is held to %5 by %6"),
+                                  {IntToStr(width), IntToStr(height), IntToStr(kMaxSurfaceSide),
+                                   IntToStr(kMaxSurfacePixels), IntToStr(taken.width), IntToStr(taken.height)}));
 }
 
 void ApplyNamesAndSizes(TForm1& f) {

@@ -2,6 +2,7 @@
 #pragma once
 #include <new>
 
+#include "core/translation.h"
 #include "core/script_error.h"
 #include "core/stop_request.h"
 #include "form/form1.h"
@@ -24,7 +25,7 @@ bool Guarded(TForm1& f, Fn&& fn) {
     // A game asked for more than the machine has (a giant list or picture):
     // the run ends like any other error, and the saved game on disk stays as the
     // last finished run left it.
-    f.platform.ShowError("Not enough memory to go on with this action.");
+    f.platform.ShowError(Translated1252(QT_TRANSLATE_NOOP("Game", "Not enough memory to go on with this action.")));
     return false;
   }
 }

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "core/translation.h"
 #include "core/paths.h"
 #include "core/text1252.h"
 
@@ -26,7 +27,11 @@ GameLocation FromFolder(const std::string& game, const QFileInfo& folder) {
   for (const QFileInfo& e : QDir(folder.absoluteFilePath()).entryInfoList({"*.ini", "*.INI"}, QDir::Files))
     if (e.fileName().compare("desktop.ini", Qt::CaseInsensitive) != 0) inis << e.absoluteFilePath();
   if (inis.size() == 1) return FromIni(QFileInfo(inis[0]));
-  return {"", "", inis.isEmpty() ? "no game (.ini) in " + game : "more than one game (.ini) in " + game + ": name one"};
+  const QString folderName = QString::fromStdString(game);
+  return {"", "",
+          (inis.isEmpty() ? translate("Game", "no game (.ini) in %1") : translate("Game", "more than one game (.ini) in %1: name one"))
+              .arg(folderName)
+              .toStdString()};
 }
 
 }  // namespace
@@ -36,7 +41,7 @@ GameLocation LocateGame(const std::string& game, const std::string& argv0) {
     const QFileInfo given(QString::fromStdString(game));
     if (given.isFile()) return FromIni(given);
     if (given.isDir()) return FromFolder(game, given);
-    return {"", "", "no such game: " + game};
+    return {"", "", translate("Game", "no such game: %1").arg(QString::fromStdString(game)).toStdString()};
   }
   QString path = QString::fromStdString(argv0);
   if (!path.contains('/')) path = QStandardPaths::findExecutable(path);
@@ -46,10 +51,13 @@ GameLocation LocateGame(const std::string& game, const std::string& argv0) {
   // nothing to play: say how to name a game.
   if (!FileExists(own.folder, Cp1252FromUtf8(own.name) + ".ini"))
     return {"", "",
-            "no game to play: no " + own.name + ".ini beside " + own.folder + own.name +
-                "\nName a game: lumora path/to/game.ini, or its folder (lumora path/to/game),"
-                "\nor place a symbolic link to lumora named after the game in the game's folder"
-                " (aventura beside aventura.ini) and start that."};
+            translate("Game",
+                      "no game to play: no %1.ini beside %2\n"
+                      "Name a game: lumora path/to/game.ini, or its folder (lumora path/to/game),\n"
+                      "or place a symbolic link to lumora named after the game in the game's folder"
+                      " (aventura beside aventura.ini) and start that.")
+                .arg(QString::fromStdString(own.name), QString::fromStdString(own.folder + own.name))
+                .toStdString()};
   return own;
 }
 

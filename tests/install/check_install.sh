@@ -20,7 +20,8 @@ desktop=$prefix/share/applications/$id.desktop
 metainfo=$prefix/share/metainfo/$id.metainfo.xml
 man=$prefix/share/man/man6/lumora.6.gz
 files=(games/lumora lib/games/lumora/liblumora_webengine.so share/games/lumora/demo/demo.ini
-  share/icons/hicolor/scalable/apps/lumora.svg share/doc/lumora/copyright share/doc/lumora/changelog.gz)
+  share/icons/hicolor/scalable/apps/lumora.svg share/doc/lumora/copyright share/doc/lumora/changelog.gz
+  share/man/pt_BR/man6/lumora.6.gz share/games/lumora/translations/lumora_pt_BR.qm)
 for size in 48 128 256; do files+=("share/icons/hicolor/${size}x${size}/apps/lumora.png"); done
 # The optional modules install when the build has them.
 for module in liblumora_sdlaudio.so liblumora_speech.so; do
@@ -36,7 +37,9 @@ done
 out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ] || fail "desktop-file-validate: $out"
 out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $out"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo without release $version"
-out=$(zcat "$man" | groff -ww -z -man 2>&1) && [ -z "$out" ] || fail "groff warnings: $out"
+for page in "$man" "$prefix/share/man/pt_BR/man6/lumora.6.gz"; do
+  out=$(zcat "$page" | preconv | groff -ww -z -man 2>&1) && [ -z "$out" ] || fail "groff warnings in $page: $out"
+done
 MANWIDTH=80 man -l "$man" >/dev/null 2>&1 || fail "man -l $man"
 MANWIDTH=80 man -l "$man" 2>/dev/null | grep -q "lumora $version" || fail "man page without version $version"
 
@@ -46,6 +49,8 @@ zcat "$prefix/share/doc/lumora/changelog.gz" | head -n 1 | grep -q "^lumora ($ve
 
 exe=$prefix/games/lumora
 [ "$("$exe" --version)" = "lumora $version" ] || fail "lumora --version: $("$exe" --version 2>&1)"
+# The installed program finds its translation.
+LANGUAGE=pt_BR "$exe" --help | head -n 1 | grep -q "^Uso: lumora" || fail "no Portuguese help from the installed program"
 # The desktop entry's command, with and without a file, checks the installed demo.
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 read -r -a command <<<"$exec_line"

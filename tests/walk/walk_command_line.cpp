@@ -1,11 +1,13 @@
 // The program's answers to its command line: help and version on standard
 // output, usage errors and games not found on standard error, and the exit
-// status of each.
+// status of each; the player's own texts in the locale's language.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include "walk/walk_support.h"
 
 namespace lumora::testing {
 namespace {
@@ -48,6 +50,44 @@ TEST(WalkCommandLine, EachAnswerHasItsStreamAndItsExitStatus) {
     else EXPECT_TRUE(err.contains(c.err)) << err.toStdString();
   }
   EXPECT_EQ(QDir(empty.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"aventura"});
+}
+
+// The player's own texts follow the locale (the tests run under LANGUAGE=C):
+// its help, and its word on a bad configuration line, which frames the game's
+// file and line. Brazilian Portuguese for any Portuguese, English otherwise.
+TEST(WalkCommandLine, ThePlayersOwnTextsAreInTheLocalesLanguage) {
+  QTemporaryDir dir;
+  CopyFolder(QStringLiteral(LUMORA_DEMO), dir.path());
+  QFile ini(dir.filePath("demo.ini"));
+  ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+  QList<QByteArray> lines = ini.readAll().split('\n');
+  ini.close();
+  lines[5] = "-5\r";  // the register count
+  ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  ini.write(lines.join('\n'));
+  ini.close();
+  const struct {
+    const char* language;
+    const char* help;
+    const char* error;
+  } cases[] = {
+      {"C", "Usage: lumora", "demo.ini, line 6 (entry 5): a register count of -5 is below zero"},
+      {"en_GB.UTF-8", "Usage: lumora", "demo.ini, line 6 (entry 5): a register count of -5 is below zero"},
+      {"pt_BR.UTF-8", "Uso: lumora", "demo.ini, linha 6 (entrada 5): um número de registradores de -5 é menor que zero"},
+      {"pt_PT:en", "Uso: lumora", "demo.ini, linha 6 (entrada 5): um número de registradores de -5 é menor que zero"},
+  };
+  const QByteArray before = qgetenv("LANGUAGE");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.language);
+    qputenv("LANGUAGE", c.language);
+    QProcess help;
+    help.start(QStringLiteral(LUMORA_BIN), {"--help"});
+    ASSERT_TRUE(help.waitForFinished(60000));
+    EXPECT_TRUE(help.readAllStandardOutput().startsWith(c.help));
+    const WalkResult r = PlayWalk(dir.path(), "start\nquit\n");
+    EXPECT_EQ(r.Step(0)["error"].toString(), QString::fromUtf8(c.error));
+  }
+  qputenv("LANGUAGE", before);
 }
 
 }  // namespace
