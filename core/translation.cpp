@@ -52,9 +52,10 @@ QString translate(const char* context, const char* text) {
   return translated.isEmpty() ? QString::fromUtf8(text) : translated;
 }
 
+namespace {
+
 // %1 to %9 filled in one pass: a game's name or line holding "%2" stays as it is.
-std::string Translated1252(const char* text, std::initializer_list<std::string> args) {
-  const std::string pattern = Cp1252FromQString(translate("Game", text));
+std::string Filled(const std::string& pattern, std::initializer_list<std::string> args) {
   const std::vector<std::string> values(args);
   std::string out;
   for (size_t i = 0; i < pattern.size(); ++i) {
@@ -67,6 +68,16 @@ std::string Translated1252(const char* text, std::initializer_list<std::string> 
     }
   }
   return out;
+}
+
+}  // namespace
+
+std::string Translated1252(const char* text, std::initializer_list<std::string> args) {
+  return Filled(Cp1252FromQString(translate("Game", text)), args);
+}
+
+std::string TranslatedUtf8(const char* text, std::initializer_list<std::string> args) {
+  return Filled(translate("Check", text).toStdString(), args);
 }
 
 }  // namespace lumora

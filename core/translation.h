@@ -30,5 +30,7 @@ QString translate(const char* context, const char* text);
 // filled from ARGS (Windows-1252 too). Written
 // Translated1252(QT_TRANSLATE_NOOP("Game", "text"), {...}), so that lupdate finds them.
 std::string Translated1252(const char* text, std::initializer_list<std::string> args = {});
+// The same in UTF-8, with UTF-8 arguments: the checker's findings (context "Check").
+std::string TranslatedUtf8(const char* text, std::initializer_list<std::string> args = {});
 
 }  // namespace lumora

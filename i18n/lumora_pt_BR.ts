@@ -2,6 +2,97 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Check</name>
+    <message>
+        <source>%1 is not a whole number</source>
+        <translation>%1 não é um número inteiro</translation>
+    </message>
+    <message>
+        <source>%1 is not a colour (RRGGBB)</source>
+        <translation>%1 não é uma cor (RRGGBB)</translation>
+    </message>
+    <message>
+        <source>vocabulary</source>
+        <translation>vocabulário</translation>
+    </message>
+    <message>
+        <source>holds %1 lines; the player needs %2</source>
+        <translation>tem %1 linhas; o programa precisa de %2</translation>
+    </message>
+    <message>
+        <source>vocabulary line without &apos;|&apos;: the whole line is taken as a script for an empty command</source>
+        <translation>linha de vocabulário sem &apos;|&apos;: a linha inteira é tomada como script de um comando vazio</translation>
+    </message>
+    <message>
+        <source>phrase %1 has lower-case letters: typed commands are upper-cased, so it never matches</source>
+        <translation>frase %1 tem letras minúsculas: os comandos digitados viram maiúsculas, então ela nunca corresponde</translation>
+    </message>
+    <message>
+        <source>%1 %2 does not exist</source>
+        <translation>%1 %2 não existe</translation>
+    </message>
+    <message>
+        <source>%1 %2 is found only through the case-insensitive look-up (the file is %3)</source>
+        <translation>%1 %2 só é achado pela busca que ignora maiúsculas e minúsculas (o arquivo é %3)</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>imagem</translation>
+    </message>
+    <message>
+        <source>picture %1: the picture loader reads only lower-case extensions (%2), so it skips this file</source>
+        <translation>imagem %1: o carregador de imagens só lê extensões em minúsculas (%2), por isso pula este arquivo</translation>
+    </message>
+    <message>
+        <source>script</source>
+        <translation>script</translation>
+    </message>
+    <message>
+        <source>text block never closed: it takes the rest of the script</source>
+        <translation>bloco de texto nunca fechado: ele toma o resto do script</translation>
+    </message>
+    <message>
+        <source>%1 matches no command</source>
+        <translation>%1 não corresponde a nenhum comando</translation>
+    </message>
+    <message>
+        <source>; did you mean %1?</source>
+        <translation>; você quis dizer %1?</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>som</translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation>música</translation>
+    </message>
+    <message>
+        <source>object %1: no .obj file defines it</source>
+        <translation>objeto %1: nenhum arquivo .obj o define</translation>
+    </message>
+    <message>
+        <source>label %1 does not exist in this script</source>
+        <translation>rótulo %1 não existe neste script</translation>
+    </message>
+    <message>
+        <source>register number %1 is not a number (it reads as 0)</source>
+        <translation>número de registrador %1 não é um número (vale 0)</translation>
+    </message>
+    <message>
+        <source>register %1 is out of range (0 to %2)</source>
+        <translation>registrador %1 fora do intervalo (0 a %2)</translation>
+    </message>
+    <message>
+        <source>%1 names no register (0 to %2): %3 is used as it is</source>
+        <translation>%1 não nomeia registrador (0 a %2): %3 é usado como está</translation>
+    </message>
+    <message>
+        <source>text never closed by an apostrophe: it takes the rest of the script</source>
+        <translation>texto nunca fechado por um apóstrofo: ele toma o resto do script</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>show this help and end</source>

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include "core/translation.h"
 #include "core/script_error.h"
 #include "core/string_list.h"
 #include "core/strings.h"
@@ -28,20 +29,20 @@ void CheckConfigLine(const std::string& file, int n, const std::string& line, Ch
   auto report = [&](std::string message) { out.push_back({file, n + 1, std::move(message)}); };
   switch (ConfigLineValue(n)) {
     case ConfigValue::Number:
-      if (!ReadInt(line)) report(Quoted(line) + " is not a whole number");
+      if (!ReadInt(line)) report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "%1 is not a whole number"), {Quoted(line)}));
       break;
     case ConfigValue::Colour:
       try {
         ColourFromText(line);
       } catch (const ScriptError&) {
-        report(Quoted(line) + " is not a colour (RRGGBB)");
+        report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "%1 is not a colour (RRGGBB)"), {Quoted(line)}));
       }
       break;
     case ConfigValue::Text: break;
   }
   if (n == kVocabularyLine && !line.empty()) {
     c.vocabularies.insert(line);
-    std::string message = FileMessage("vocabulary", line, c.folder, ".scp");
+    std::string message = FileMessage(QT_TRANSLATE_NOOP("Check", "vocabulary"), line, c.folder, ".scp");
     if (!message.empty()) report(std::move(message));
   }
   if ((n == kOpeningPicture || n == kSkinPicture) && !line.empty()) {
@@ -52,8 +53,9 @@ void CheckConfigLine(const std::string& file, int n, const std::string& line, Ch
 
 void CheckConfig(const std::string& file, const StringList& lines, CheckContext& c, Findings& out) {
   if (lines.size() < static_cast<size_t>(kConfigLineCount))
-    out.push_back({file, 0, "holds " + IntToStr(static_cast<int64_t>(lines.size())) + " lines; the player needs " +
-                                IntToStr(kConfigLineCount)});
+    out.push_back({file, 0,
+                   TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "holds %1 lines; the player needs %2"),
+                                  {IntToStr(static_cast<int64_t>(lines.size())), IntToStr(kConfigLineCount)})});
   for (size_t n = 0; n < lines.size(); ++n) CheckConfigLine(file, static_cast<int>(n), lines[n], c, out);
   if (lines.size() > static_cast<size_t>(kRegisterCount)) {
     const auto count = ReadInt(lines[kRegisterCount]);
@@ -70,13 +72,13 @@ void CheckVocabulary(const std::string& file, const StringList& lines, const Fol
     if (TrimView(line).empty()) continue;
     const size_t bar = line.find('|');
     if (bar == std::string::npos) {
-      report("vocabulary line without '|': the whole line is taken as a script for an empty command");
+      report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "vocabulary line without '|': the whole line is taken as a script for an empty command")));
       continue;
     }
     const std::string_view phrase = TrimView(std::string_view(line).substr(0, bar));
     if (NormaliseCommand(phrase) != phrase)
-      report("phrase " + Quoted(phrase) +
-             " has lower-case letters: typed commands are upper-cased, so it never matches");
+      report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "phrase %1 has lower-case letters: typed commands are upper-cased, so it never matches"),
+                            {Quoted(phrase)}));
     const std::string message = CheckScriptReference(TrimView(std::string_view(line).substr(bar + 1)), folder);
     if (!message.empty()) report(message);
   }

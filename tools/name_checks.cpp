@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "core/translation.h"
 #include "core/strings.h"
 #include "core/text1252.h"
 #include "form/script_ref.h"
@@ -29,19 +30,21 @@ std::string FileMessage(const char* what, std::string_view name, const FolderInd
   std::string actual;
   const Presence p = folder.Find(std::string(name) + std::string(extension), &actual);
   if (p == Presence::Exact) return {};
-  if (p == Presence::Missing) return std::string(what) + " " + Quoted(name) + " does not exist";
-  return std::string(what) + " " + Quoted(name) + " is found only through the case-insensitive look-up (the file is " +
-         actual + ")";
+  const std::string kind = translate("Check", what).toStdString();
+  if (p == Presence::Missing) return TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "%1 %2 does not exist"), {kind, Quoted(name)});
+  return TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "%1 %2 is found only through the case-insensitive look-up (the file is %3)"),
+                        {kind, Quoted(name), actual});
 }
 
 std::string CheckPicture(std::string_view name, const FolderIndex& folder) {
   for (std::string_view ext : kPictureExtensions)
-    if (name.find(ext) != std::string_view::npos) return FileMessage("picture", name, folder);
+    if (name.find(ext) != std::string_view::npos) return FileMessage(QT_TRANSLATE_NOOP("Check", "picture"), name, folder);
   const std::string lower = Lower(name);
   for (std::string_view ext : kPictureExtensions)
     if (lower.find(ext) != std::string::npos)
-      return "picture " + Quoted(name) + ": the picture loader reads only lower-case extensions (" + std::string(ext) +
-             "), so it skips this file";
+      return TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "picture %1: the picture loader reads only lower-case extensions (%2), so it skips "
+                                              "this file"),
+                            {Quoted(name), std::string(ext)});
   return {};
 }
 
@@ -51,7 +54,7 @@ std::string CheckScriptReference(std::string_view reference, const FolderIndex& 
                                                                         : std::string(reference);
   if (name.empty() || StartsWith(name, "@") || name == "xvlt" || name == "picFmap" || Contains(name, "http://"))
     return {};
-  return FileMessage("script", name, folder, ".scp");
+  return FileMessage(QT_TRANSLATE_NOOP("Check", "script"), name, folder, ".scp");
 }
 
 }  // namespace lumora

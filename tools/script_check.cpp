@@ -7,6 +7,7 @@
 #include <span>
 #include <vector>
 
+#include "core/translation.h"
 #include "core/strings.h"
 #include "core/text1252.h"
 #include "script/interp.h"
@@ -47,7 +48,7 @@ class ScriptWalk {
       at_ = static_cast<size_t>(end);
       return;
     }
-    Report("text block never closed: it takes the rest of the script");
+    Report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "text block never closed: it takes the rest of the script")));
     at_ = lines_.size();
   }
 
@@ -68,11 +69,11 @@ class ScriptWalk {
   }
 
   void UnknownKeyword(std::string_view keyword, std::string_view rest, char separator) {
-    std::string message = Quoted(keyword) + " matches no command";
+    std::string message = TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "%1 matches no command"), {Quoted(keyword)});
     std::string hint = SuggestKeyword(keyword, separator);
     if (!hint.empty()) {
       if (hint.size() > keyword.size() && !rest.empty()) hint += std::string(1, separator) + std::string(rest);
-      message += "; did you mean " + Quoted(hint) + "?";
+      message += TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "; did you mean %1?"), {Quoted(hint)});
     }
     Report(message);
   }
@@ -110,19 +111,19 @@ class ScriptWalk {
       case 's': Message(CheckScriptReference(item, c_.folder)); break;
       case 'g':
         if (StartsWith(item, ":")) Label(item.substr(1));
-        else Message(FileMessage("script", item, c_.folder, ".scp"));
+        else Message(FileMessage(QT_TRANSLATE_NOOP("Check", "script"), item, c_.folder, ".scp"));
         break;
       case 'v':
         c_.vocabularies.insert(std::string(item));
-        Message(FileMessage("vocabulary", item, c_.folder, ".scp"));
+        Message(FileMessage(QT_TRANSLATE_NOOP("Check", "vocabulary"), item, c_.folder, ".scp"));
         break;
       case 'p': Message(CheckPicture(item, c_.folder)); break;
       case 'w':
-        if (item != "off" && item != "on") Message(FileMessage("sound", item, c_.folder));
+        if (item != "off" && item != "on") Message(FileMessage(QT_TRANSLATE_NOOP("Check", "sound"), item, c_.folder));
         break;
-      case 'm': Message(FileMessage("music", item, c_.folder)); break;
+      case 'm': Message(FileMessage(QT_TRANSLATE_NOOP("Check", "music"), item, c_.folder)); break;
       case 'o':
-        if (!c_.objectKeys.count(std::string(item))) Report("object " + Quoted(item) + ": no .obj file defines it");
+        if (!c_.objectKeys.count(std::string(item))) Report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "object %1: no .obj file defines it"), {Quoted(item)}));
         break;
       case 't': QuotedText(item); break;
       default: break;
@@ -136,9 +137,9 @@ class ScriptWalk {
   void Label(std::string_view name) {
     for (std::string_view l : labels_)
       if (l == name) return;
-    std::string message = "label " + Quoted(name) + " does not exist in this script";
+    std::string message = TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "label %1 does not exist in this script"), {Quoted(name)});
     const std::string hint = Nearest(name, labels_);
-    if (!hint.empty()) message += "; did you mean " + Quoted(hint) + "?";
+    if (!hint.empty()) message += TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "; did you mean %1?"), {Quoted(hint)});
     Report(message);
   }
 
@@ -147,11 +148,11 @@ class ScriptWalk {
   bool Register(std::string_view item) {
     const std::optional<int32_t> n = ReadInt(item);
     if (!n) {
-      Report("register number " + Quoted(item) + " is not a number (it reads as 0)");
+      Report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "register number %1 is not a number (it reads as 0)"), {Quoted(item)}));
       return true;
     }
     if (*n >= 0 && *n <= c_.registerCount) return true;
-    Report("register " + IntToStr(*n) + " is out of range (0 to " + IntToStr(c_.registerCount) + ")");
+    Report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "register %1 is out of range (0 to %2)"), {IntToStr(*n), IntToStr(c_.registerCount)}));
     return false;
   }
 
@@ -160,8 +161,8 @@ class ScriptWalk {
   void RegisterReference(std::string_view item) {
     const int32_t n = IntOr(item.substr(1), 0);
     if (n < 0 || n >= c_.registerCount)
-      Report(Quoted(item) + " names no register (0 to " + IntToStr(c_.registerCount - 1) + "): " +
-             Quoted(item.substr(1)) + " is used as it is");
+      Report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "%1 names no register (0 to %2): %3 is used as it is"),
+                            {Quoted(item), IntToStr(c_.registerCount - 1), Quoted(item.substr(1))}));
   }
 
   // "regtxt=": the text goes on over the following lines until one holds an
@@ -176,7 +177,7 @@ class ScriptWalk {
         return;
       }
     }
-    Report("text never closed by an apostrophe: it takes the rest of the script");
+    Report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "text never closed by an apostrophe: it takes the rest of the script")));
     at_ = lines_.size();
   }
 

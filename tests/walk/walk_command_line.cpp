@@ -53,8 +53,9 @@ TEST(WalkCommandLine, EachAnswerHasItsStreamAndItsExitStatus) {
 }
 
 // The player's own texts follow the locale (the tests run under LANGUAGE=C):
-// its help, and its word on a bad configuration line, which frames the game's
-// file and line. Brazilian Portuguese for any Portuguese, English otherwise.
+// its help, its word on a bad configuration line, which frames the game's
+// file and line, and the checker's findings. Brazilian Portuguese for any
+// Portuguese, English otherwise.
 TEST(WalkCommandLine, ThePlayersOwnTextsAreInTheLocalesLanguage) {
   QTemporaryDir dir;
   CopyFolder(QStringLiteral(LUMORA_DEMO), dir.path());
@@ -66,15 +67,24 @@ TEST(WalkCommandLine, ThePlayersOwnTextsAreInTheLocalesLanguage) {
   ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
   ini.write(lines.join('\n'));
   ini.close();
+  QFile script(dir.filePath("erro.scp"));
+  ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+  script.write("goto nada\r\n");
+  script.close();
   const struct {
     const char* language;
     const char* help;
     const char* error;
+    const char* finding;
   } cases[] = {
-      {"C", "Usage: lumora", "demo.ini, line 6 (entry 5): a register count of -5 is below zero"},
-      {"en_GB.UTF-8", "Usage: lumora", "demo.ini, line 6 (entry 5): a register count of -5 is below zero"},
-      {"pt_BR.UTF-8", "Uso: lumora", "demo.ini, linha 6 (entrada 5): um número de registradores de -5 é menor que zero"},
-      {"pt_PT:en", "Uso: lumora", "demo.ini, linha 6 (entrada 5): um número de registradores de -5 é menor que zero"},
+      {"C", "Usage: lumora", "demo.ini, line 6 (entry 5): a register count of -5 is below zero",
+       "erro.scp:1: label 'nada' does not exist in this script"},
+      {"en_GB.UTF-8", "Usage: lumora", "demo.ini, line 6 (entry 5): a register count of -5 is below zero",
+       "erro.scp:1: label 'nada' does not exist in this script"},
+      {"pt_BR.UTF-8", "Uso: lumora", "demo.ini, linha 6 (entrada 5): um número de registradores de -5 é menor que zero",
+       "erro.scp:1: rótulo 'nada' não existe neste script"},
+      {"pt_PT:en", "Uso: lumora", "demo.ini, linha 6 (entrada 5): um número de registradores de -5 é menor que zero",
+       "erro.scp:1: rótulo 'nada' não existe neste script"},
   };
   const QByteArray before = qgetenv("LANGUAGE");
   for (const auto& c : cases) {
@@ -84,6 +94,11 @@ TEST(WalkCommandLine, ThePlayersOwnTextsAreInTheLocalesLanguage) {
     help.start(QStringLiteral(LUMORA_BIN), {"--help"});
     ASSERT_TRUE(help.waitForFinished(60000));
     EXPECT_TRUE(help.readAllStandardOutput().startsWith(c.help));
+    QProcess check;
+    check.start(QStringLiteral(LUMORA_BIN), {"--check", dir.path()});
+    ASSERT_TRUE(check.waitForFinished(60000));
+    const QString findings = QString::fromUtf8(check.readAllStandardOutput());
+    EXPECT_TRUE(findings.contains(QString::fromUtf8(c.finding))) << findings.toStdString();
     const WalkResult r = PlayWalk(dir.path(), "start\nquit\n");
     EXPECT_EQ(r.Step(0)["error"].toString(), QString::fromUtf8(c.error));
   }
