@@ -198,23 +198,5 @@ TEST(WalkDemo, APageShowsItsPictureInTheRealWebView) {
   EXPECT_GT(found, expected / 2) << "of " << expected;
 }
 
-// The first page place in the real web view: the page's text starts at the
-// margin its head gives (leftmargin=10) and wraps before the frame's right
-// edge, though the frame is 20 pixels wider than the area showing it.
-TEST(WalkDemo, APageKeepsItsMarginsInsideTheFrame) {
-  const QImage shown = ShotInTheRealWebView("biblioteca", "biblioteca");
-  ASSERT_FALSE(shown.isNull());
-  // The display area starts at (39, 36) of the window and is 596 wide; the
-  // text is dark on the page's light background.
-  const int left = 39, right = 39 + 596;
-  int firstInk = right, lastInk = left;
-  for (int y = 40; y < 300; ++y)
-    for (int x = left; x < right; ++x)
-      if (qGray(shown.pixel(x, y)) < 100) firstInk = std::min(firstInk, x), lastInk = std::max(lastInk, x);
-  EXPECT_GE(firstInk - left, 6);
-  EXPECT_LE(firstInk - left, 13);
-  EXPECT_LE(lastInk, right - 10);
-}
-
 }  // namespace
 }  // namespace lumora::testing

@@ -42,8 +42,9 @@ QPoint PanelOrigin(const State& s) {
   return QPoint(config[45].toString().toInt(), config[46].toString().toInt());
 }
 
-// One run of the player on a fresh copy of the demo: a walkthrough that clicks
-// the opening picture and then waits 200 ms at a time, so the window is idle
+// One run of the player on a fresh copy of the demo: a walkthrough that
+// double-clicks the opening picture (the fresh copy's saved game is at its
+// first place) and then waits 200 ms at a time, so the window is idle
 // and real events reach it, and prints the state after each wait.
 class Session {
  public:

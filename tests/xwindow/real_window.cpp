@@ -1,9 +1,11 @@
 // The player in a real window on an X server of its own (Xvfb): the window's
 // close button, pressed as a window manager does, ends a script that never
-// waits and one that loops on pauses, and the unfinished run saves nothing.
+// waits and one that loops on pauses, and the unfinished run saves nothing; a
+// web page keeps its margins inside its frame.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -58,6 +60,36 @@ TEST(RealWindow, TheCloseButtonEndsAScriptThatNeverEndsAndTheSaveIsKept) {
     EXPECT_EQ(player.exitCode(), 0) << c.what << ": " << player.readAllStandardError().toStdString();
     EXPECT_EQ(Read(dir.filePath("logic.rgs")), saved) << c.what;
   }
+}
+
+// The demo's first page place in a real window: the page's text starts at the
+// margin its head gives (leftmargin=10) and wraps before the frame's right
+// edge, though the web view is 20 pixels wider than the area showing it.
+TEST(RealWindow, APageKeepsItsMarginsInsideItsFrame) {
+  Xvfb x;
+  ASSERT_FALSE(x.display().isEmpty()) << "Xvfb did not start";
+  QTemporaryDir dir;
+  QDir source(QStringLiteral(LUMORA_DEMO));
+  for (const QString& name : source.entryList(QDir::Files)) QFile::copy(source.filePath(name), dir.filePath(name));
+  const QString shot = dir.filePath("biblioteca.png");
+  Write(dir.filePath("w.walk"), "resume\ntype jardim\ntype pegar chave\ntype entrada\ntype abrir porta\ntype sala\n"
+                                "type biblioteca\nwait 3000\nshot " + shot.toUtf8() + "\nclose\n");
+  QProcess player;
+  player.setProcessEnvironment(x.Environment());
+  player.start(QStringLiteral(LUMORA_BIN), {"--zoom", "1", "--play", dir.filePath("w.walk"), dir.path()});
+  ASSERT_TRUE(player.waitForFinished(120000));
+  const QImage shown(shot);
+  ASSERT_FALSE(shown.isNull()) << player.readAllStandardError().toStdString();
+  // The display area starts at (39, 36) of the window and is 596 wide; the
+  // text is dark on the page's light background.
+  const int left = 39, right = 39 + 596;
+  int firstInk = right, lastInk = left;
+  for (int y = 40; y < 300; ++y)
+    for (int x = left; x < right; ++x)
+      if (qGray(shown.pixel(x, y)) < 100) firstInk = std::min(firstInk, x), lastInk = std::max(lastInk, x);
+  EXPECT_GE(firstInk - left, 6);
+  EXPECT_LE(firstInk - left, 13);
+  EXPECT_LE(lastInk, right - 10);
 }
 
 }  // namespace
