@@ -21,13 +21,22 @@ const std::vector<OptionSpec>& Specs() {
       {{"h", "help"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "show this help and end")},
       {{"v", "version"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "show the version and end")},
       {{"trace"}, {}, "FILE", QT_TRANSLATE_NOOP("CommandLine", "write every trace line to standard error (or FILE)")},
-      {{"play"}, "WALKTHROUGH", {}, QT_TRANSLATE_NOOP("CommandLine", "play a walkthrough, printing every step, then quit")},
+      {{"play"},
+       "WALKTHROUGH",
+       {},
+       QT_TRANSLATE_NOOP("CommandLine", "play a walkthrough, printing every step, then quit")},
       {{"json"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "with --play: print the state as JSON after every step")},
       {{"headless"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "with --play: no window, a virtual clock")},
       {{"web"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "with --play: the real web view, also headless")},
       {{"check"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "check the game instead of playing; changes nothing")},
-      {{"monkey"}, "SEED:N", {}, QT_TRANSLATE_NOOP("CommandLine", "play N random actions chosen by SEED, checking each")},
-      {{"monkey-out"}, "FILE", {}, QT_TRANSLATE_NOOP("CommandLine", "with --monkey: write its actions as a walkthrough")},
+      {{"monkey"},
+       "SEED:N",
+       {},
+       QT_TRANSLATE_NOOP("CommandLine", "play N random actions chosen by SEED, checking each")},
+      {{"monkey-out"},
+       "FILE",
+       {},
+       QT_TRANSLATE_NOOP("CommandLine", "with --monkey: write its actions as a walkthrough")},
       {{"zoom"}, "N", {}, QT_TRANSLATE_NOOP("CommandLine", "draw the window N times larger (1-3; Ctrl+plus/minus/0)")},
       {{"speak"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "read the messages aloud from the start (F6 toggles)")},
       {{"demo"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "without GAME: play the demo installed with lumora")},
@@ -64,11 +73,13 @@ QStringList WithoutTraceFile(const std::vector<std::string>& args, Options& o) {
 std::string CombinationError(const Options& o) {
   if (!o.monkey.empty() && (!o.play.empty() || o.check || o.json))
     return translate("CommandLine", "--monkey goes without --play, --check and --json").toStdString();
-  if (!o.monkeyOut.empty() && o.monkey.empty()) return translate("CommandLine", "--monkey-out goes with --monkey").toStdString();
+  if (!o.monkeyOut.empty() && o.monkey.empty())
+    return translate("CommandLine", "--monkey-out goes with --monkey").toStdString();
   if ((o.headless || o.web) && o.play.empty() && o.monkey.empty())
     return translate("CommandLine", "--headless and --web go with --play or --monkey").toStdString();
   if (o.json && o.play.empty()) return translate("CommandLine", "--json goes with --play").toStdString();
-  if (o.check && (o.trace || !o.play.empty())) return translate("CommandLine", "--check goes alone, with the game to check").toStdString();
+  if (o.check && (o.trace || !o.play.empty()))
+    return translate("CommandLine", "--check goes alone, with the game to check").toStdString();
   return "";
 }
 
@@ -79,7 +90,8 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
   QCommandLineParser parser;
   // "-zoom 2" reads as "--zoom 2", as people type it.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  for (const OptionSpec& s : Specs()) parser.addOption(QCommandLineOption(s.names, translate("CommandLine", s.help), s.value));
+  for (const OptionSpec& s : Specs())
+    parser.addOption(QCommandLineOption(s.names, translate("CommandLine", s.help), s.value));
   if (!parser.parse(WithoutTraceFile(args, o))) {
     o.error = parser.errorText().toStdString();
     return o;
@@ -104,12 +116,16 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
       o.monkeySeed = parts[0].toULongLong(&seedOk);
       o.monkeyActions = parts[1].toInt(&countOk);
     }
-    if (!seedOk || !countOk || o.monkeyActions < 1) o.error = translate("CommandLine", "--monkey takes SEED:N (N actions, at least 1), not %1").arg(parser.value("monkey")).toStdString();
+    if (!seedOk || !countOk || o.monkeyActions < 1)
+      o.error = translate("CommandLine", "--monkey takes SEED:N (N actions, at least 1), not %1")
+                    .arg(parser.value("monkey"))
+                    .toStdString();
   }
   if (parser.isSet("zoom")) {
     const QString n = parser.value("zoom");
     if (n == "1" || n == "2" || n == "3") o.zoom = n.toInt();
-    else o.error = translate("CommandLine", "--zoom takes 1, 2 or 3, not %1").arg(n).toStdString();
+    else
+      o.error = translate("CommandLine", "--zoom takes 1, 2 or 3, not %1").arg(n).toStdString();
   }
   const QStringList games = parser.positionalArguments();
   if (!games.isEmpty()) o.game = games[0].toStdString();
@@ -127,7 +143,8 @@ std::string HelpText() {
                            "Plays an adventure game written as plain-text scripts.\n"
                            "\n"
                            "Options:\n");
-  for (const OptionSpec& s : Specs()) text += QString("  %1 %2\n").arg(Shown(s), -22).arg(translate("CommandLine", s.help));
+  for (const OptionSpec& s : Specs())
+    text += QString("  %1 %2\n").arg(Shown(s), -22).arg(translate("CommandLine", s.help));
   text += translate("CommandLine",
                     "\n"
                     "GAME is one of:\n"

@@ -3,18 +3,19 @@
 
 #include <cerrno>
 
-#include "core/translation.h"
 #include "core/paths.h"
 #include "core/script_error.h"
 #include "core/strings.h"
 #include "core/text1252.h"
+#include "core/translation.h"
 #include "form/form1.h"
 
 namespace lumora {
 namespace {
 
 std::string LineText(const TForm1& f, int n, const std::string& what) {
-  return Translated1252(QT_TRANSLATE_NOOP("Game", "%1, line %2 (entry %3): %4"), {f.configName, IntToStr(n + 1), IntToStr(n), what});
+  return Translated1252(QT_TRANSLATE_NOOP("Game", "%1, line %2 (entry %3): %4"),
+                        {f.configName, IntToStr(n + 1), IntToStr(n), what});
 }
 
 [[noreturn]] void LineError(const TForm1& f, int n, const std::string& what) { throw ScriptError(LineText(f, n, what)); }
@@ -53,7 +54,9 @@ int ConfigRegisterCount(const TForm1& f) {
               Translated1252(QT_TRANSLATE_NOOP("Game", "a register count of %1 is above the limit of %2"),
                              {IntToStr(count), IntToStr(kMaxRegisterCount)}));
   // A negative count would refuse every register command without a word.
-  if (count < 0) LineError(f, kRegisterCount, Translated1252(QT_TRANSLATE_NOOP("Game", "a register count of %1 is below zero"), {IntToStr(count)}));
+  if (count < 0)
+    LineError(f, kRegisterCount,
+              Translated1252(QT_TRANSLATE_NOOP("Game", "a register count of %1 is below zero"), {IntToStr(count)}));
   return count;
 }
 

@@ -1,10 +1,10 @@
 // The game loader: the configuration applied to every region, the saved state loaded.
-#include "core/translation.h"
 #include "core/paths.h"
 #include "core/script_error.h"
 #include "core/string_list.h"
 #include "core/strings.h"
 #include "core/text1252.h"
+#include "core/translation.h"
 #include "form/builtin_pictures.h"
 #include "form/config.h"
 #include "form/script_ref.h"
@@ -35,11 +35,14 @@ void ApplyGameArea(TForm1& f) {
   const int width = ConfigInt(f, kGameWidth), height = ConfigInt(f, kGameHeight);
   const SurfaceSize taken = SizeGameArea(f, width, height);
   if (taken == SurfaceSize{width, height}) return;
-  ReportConfigLine(f, taken.width != width ? kGameWidth : kGameHeight,
-                   Translated1252(QT_TRANSLATE_NOOP("Game", "a game area of %1 by %2 pixels is outside the limits (1 to %3 pixels a side, %4 in "
-                                  "all); it is held to %5 by %6"),
-                                  {IntToStr(width), IntToStr(height), IntToStr(kMaxSurfaceSide),
-                                   IntToStr(kMaxSurfacePixels), IntToStr(taken.width), IntToStr(taken.height)}));
+  ReportConfigLine(
+      f, taken.width != width ? kGameWidth : kGameHeight,
+      Translated1252(
+          QT_TRANSLATE_NOOP("Game",
+                            "a game area of %1 by %2 pixels is outside the limits (1 to %3 pixels a side, %4 in "
+                            "all); it is held to %5 by %6"),
+          {IntToStr(width), IntToStr(height), IntToStr(kMaxSurfaceSide), IntToStr(kMaxSurfacePixels),
+           IntToStr(taken.width), IntToStr(taken.height)}));
 }
 
 void ApplyNamesAndSizes(TForm1& f) {

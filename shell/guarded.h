@@ -2,9 +2,9 @@
 #pragma once
 #include <new>
 
-#include "core/translation.h"
 #include "core/script_error.h"
 #include "core/stop_request.h"
+#include "core/translation.h"
 #include "form/form1.h"
 
 namespace lumora {

@@ -5,9 +5,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "core/translation.h"
 #include "core/paths.h"
 #include "core/text1252.h"
+#include "core/translation.h"
 
 namespace lumora {
 namespace {
@@ -29,7 +29,8 @@ GameLocation FromFolder(const std::string& game, const QFileInfo& folder) {
   if (inis.size() == 1) return FromIni(QFileInfo(inis[0]));
   const QString folderName = QString::fromStdString(game);
   return {"", "",
-          (inis.isEmpty() ? translate("Game", "no game (.ini) in %1") : translate("Game", "more than one game (.ini) in %1: name one"))
+          (inis.isEmpty() ? translate("Game", "no game (.ini) in %1")
+                          : translate("Game", "more than one game (.ini) in %1: name one"))
               .arg(folderName)
               .toStdString()};
 }

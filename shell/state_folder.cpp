@@ -4,9 +4,9 @@
 #include <QDir>
 #include <cstdlib>
 
-#include "core/translation.h"
 #include "core/paths.h"
 #include "core/text1252.h"
+#include "core/translation.h"
 #include "form/form1.h"
 
 namespace lumora {
@@ -44,15 +44,20 @@ void ChooseStateFolder(TForm1& f) {
   const std::string folder = Cp1252FromUtf8(f.programFolder);
   std::string text =
       tried.empty()
-          ? Translated1252(QT_TRANSLATE_NOOP("Game", "The game's folder \"%1\" cannot be written, and there is no folder for your saved games"),
-                           {folder})
-          : Translated1252(QT_TRANSLATE_NOOP("Game", "The game's folder \"%1\" cannot be written, nor the folder for your saved games \"%2\""),
-                           {folder, Cp1252FromUtf8(tried)});
+          ? Translated1252(
+                QT_TRANSLATE_NOOP(
+                    "Game", "The game's folder \"%1\" cannot be written, and there is no folder for your saved games"),
+                {folder})
+          : Translated1252(
+                QT_TRANSLATE_NOOP(
+                    "Game", "The game's folder \"%1\" cannot be written, nor the folder for your saved games \"%2\""),
+                {folder, Cp1252FromUtf8(tried)});
   const std::string session = SessionFolder();
   if (!session.empty()) {
     f.stateFolder = session;
     f.stateFolderTemporary = true;
-    text += Translated1252(QT_TRANSLATE_NOOP("Game", ". The game plays on, but nothing of this session is kept after it ends."));
+    text += Translated1252(
+        QT_TRANSLATE_NOOP("Game", ". The game plays on, but nothing of this session is kept after it ends."));
   } else {
     text += Translated1252(QT_TRANSLATE_NOOP("Game", ". The game plays on, but it cannot be saved."));
   }

@@ -6,11 +6,11 @@
 
 #include <QString>
 
-#include "core/translation.h"
 #include "core/script_error.h"
 #include "core/string_list.h"
 #include "core/strings.h"
 #include "core/text1252.h"
+#include "core/translation.h"
 #include "form/config.h"
 #include "input/typed_command.h"
 #include "tools/name_checks.h"
@@ -29,7 +29,8 @@ void CheckConfigLine(const std::string& file, int n, const std::string& line, Ch
   auto report = [&](std::string message) { out.push_back({file, n + 1, std::move(message)}); };
   switch (ConfigLineValue(n)) {
     case ConfigValue::Number:
-      if (!ReadInt(line)) report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "%1 is not a whole number"), {Quoted(line)}));
+      if (!ReadInt(line))
+        report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "%1 is not a whole number"), {Quoted(line)}));
       break;
     case ConfigValue::Colour:
       try {
@@ -72,13 +73,16 @@ void CheckVocabulary(const std::string& file, const StringList& lines, const Fol
     if (TrimView(line).empty()) continue;
     const size_t bar = line.find('|');
     if (bar == std::string::npos) {
-      report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "vocabulary line without '|': the whole line is taken as a script for an empty command")));
+      report(TranslatedUtf8(QT_TRANSLATE_NOOP(
+          "Check", "vocabulary line without '|': the whole line is taken as a script for an empty command")));
       continue;
     }
     const std::string_view phrase = TrimView(std::string_view(line).substr(0, bar));
     if (NormaliseCommand(phrase) != phrase)
-      report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "phrase %1 has lower-case letters: typed commands are upper-cased, so it never matches"),
-                            {Quoted(phrase)}));
+      report(TranslatedUtf8(
+          QT_TRANSLATE_NOOP("Check",
+                            "phrase %1 has lower-case letters: typed commands are upper-cased, so it never matches"),
+          {Quoted(phrase)}));
     const std::string message = CheckScriptReference(TrimView(std::string_view(line).substr(bar + 1)), folder);
     if (!message.empty()) report(message);
   }

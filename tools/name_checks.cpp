@@ -3,9 +3,9 @@
 
 #include <array>
 
-#include "core/translation.h"
 #include "core/strings.h"
 #include "core/text1252.h"
+#include "core/translation.h"
 #include "form/script_ref.h"
 
 namespace lumora {
@@ -31,20 +31,25 @@ std::string FileMessage(const char* what, std::string_view name, const FolderInd
   const Presence p = folder.Find(std::string(name) + std::string(extension), &actual);
   if (p == Presence::Exact) return {};
   const std::string kind = translate("Check", what).toStdString();
-  if (p == Presence::Missing) return TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "%1 %2 does not exist"), {kind, Quoted(name)});
-  return TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "%1 %2 is found only through the case-insensitive look-up (the file is %3)"),
-                        {kind, Quoted(name), actual});
+  if (p == Presence::Missing)
+    return TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "%1 %2 does not exist"), {kind, Quoted(name)});
+  return TranslatedUtf8(
+      QT_TRANSLATE_NOOP("Check", "%1 %2 is found only through the case-insensitive look-up (the file is %3)"),
+      {kind, Quoted(name), actual});
 }
 
 std::string CheckPicture(std::string_view name, const FolderIndex& folder) {
   for (std::string_view ext : kPictureExtensions)
-    if (name.find(ext) != std::string_view::npos) return FileMessage(QT_TRANSLATE_NOOP("Check", "picture"), name, folder);
+    if (name.find(ext) != std::string_view::npos)
+      return FileMessage(QT_TRANSLATE_NOOP("Check", "picture"), name, folder);
   const std::string lower = Lower(name);
   for (std::string_view ext : kPictureExtensions)
     if (lower.find(ext) != std::string::npos)
-      return TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "picture %1: the picture loader reads only lower-case extensions (%2), so it skips "
-                                              "this file"),
-                            {Quoted(name), std::string(ext)});
+      return TranslatedUtf8(
+          QT_TRANSLATE_NOOP("Check",
+                            "picture %1: the picture loader reads only lower-case extensions (%2), so it skips "
+                            "this file"),
+          {Quoted(name), std::string(ext)});
   return {};
 }
 

@@ -7,11 +7,11 @@
 #include <span>
 #include <vector>
 
-#include "core/translation.h"
+#include "command/line_syntax.h"
 #include "core/strings.h"
 #include "core/text1252.h"
+#include "core/translation.h"
 #include "script/interp.h"
-#include "command/line_syntax.h"
 #include "tools/name_checks.h"
 #include "tools/suggest.h"
 
@@ -111,7 +111,8 @@ class ScriptWalk {
       case 's': Message(CheckScriptReference(item, c_.folder)); break;
       case 'g':
         if (StartsWith(item, ":")) Label(item.substr(1));
-        else Message(FileMessage(QT_TRANSLATE_NOOP("Check", "script"), item, c_.folder, ".scp"));
+        else
+          Message(FileMessage(QT_TRANSLATE_NOOP("Check", "script"), item, c_.folder, ".scp"));
         break;
       case 'v':
         c_.vocabularies.insert(std::string(item));
@@ -121,9 +122,12 @@ class ScriptWalk {
       case 'w':
         if (item != "off" && item != "on") Message(FileMessage(QT_TRANSLATE_NOOP("Check", "sound"), item, c_.folder));
         break;
-      case 'm': Message(FileMessage(QT_TRANSLATE_NOOP("Check", "music"), item, c_.folder)); break;
+      case 'm':
+        Message(FileMessage(QT_TRANSLATE_NOOP("Check", "music"), item, c_.folder));
+        break;
       case 'o':
-        if (!c_.objectKeys.count(std::string(item))) Report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "object %1: no .obj file defines it"), {Quoted(item)}));
+        if (!c_.objectKeys.count(std::string(item)))
+          Report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "object %1: no .obj file defines it"), {Quoted(item)}));
         break;
       case 't': QuotedText(item); break;
       default: break;
@@ -137,7 +141,8 @@ class ScriptWalk {
   void Label(std::string_view name) {
     for (std::string_view l : labels_)
       if (l == name) return;
-    std::string message = TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "label %1 does not exist in this script"), {Quoted(name)});
+    std::string message =
+        TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "label %1 does not exist in this script"), {Quoted(name)});
     const std::string hint = Nearest(name, labels_);
     if (!hint.empty()) message += TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "; did you mean %1?"), {Quoted(hint)});
     Report(message);
@@ -148,11 +153,13 @@ class ScriptWalk {
   bool Register(std::string_view item) {
     const std::optional<int32_t> n = ReadInt(item);
     if (!n) {
-      Report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "register number %1 is not a number (it reads as 0)"), {Quoted(item)}));
+      Report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "register number %1 is not a number (it reads as 0)"),
+                            {Quoted(item)}));
       return true;
     }
     if (*n >= 0 && *n <= c_.registerCount) return true;
-    Report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "register %1 is out of range (0 to %2)"), {IntToStr(*n), IntToStr(c_.registerCount)}));
+    Report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "register %1 is out of range (0 to %2)"),
+                          {IntToStr(*n), IntToStr(c_.registerCount)}));
     return false;
   }
 
@@ -177,7 +184,8 @@ class ScriptWalk {
         return;
       }
     }
-    Report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "text never closed by an apostrophe: it takes the rest of the script")));
+    Report(TranslatedUtf8(
+        QT_TRANSLATE_NOOP("Check", "text never closed by an apostrophe: it takes the rest of the script")));
     at_ = lines_.size();
   }
 

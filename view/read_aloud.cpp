@@ -4,8 +4,8 @@
 #include <cctype>
 #include <utility>
 
-#include "core/translation.h"
 #include "core/strings.h"
+#include "core/translation.h"
 #include "form/form1.h"
 
 namespace lumora {
@@ -88,7 +88,9 @@ std::string PageWords(std::string_view html) {
 bool SetReadAloud(TForm1& f, bool on) {
   auto& r = f.readAloud;
   if (on && !f.platform.SpeechAvailable()) {
-    if (!r.toldUnavailable) r.notice = Translated1252(QT_TRANSLATE_NOOP("Game", "Reading aloud is not available: no speech synthesizer was found."));
+    if (!r.toldUnavailable)
+      r.notice =
+          Translated1252(QT_TRANSLATE_NOOP("Game", "Reading aloud is not available: no speech synthesizer was found."));
     r.toldUnavailable = true;
     on = false;
   }

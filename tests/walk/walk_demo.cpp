@@ -71,7 +71,8 @@ TEST(WalkDemo, TheTitleKeepsTheSavedGameAndANewGameStartsAfresh) {
                {"a new game from the title's area", "start\nclick tel 50 45\nquit\n", "start", "jardim"},
                {"a new game typed", "resume\ntype recomeçar\nquit\n", "torre", "jardim"}};
   for (const auto& c : cases) {
-    const WalkResult first = PlayWalk(QStringLiteral(LUMORA_DEMO), "resume\ntype jardim\ntype pegar chave\nlink torre\nquit\n");
+    const WalkResult first =
+        PlayWalk(QStringLiteral(LUMORA_DEMO), "resume\ntype jardim\ntype pegar chave\nlink torre\nquit\n");
     ASSERT_EQ(KeyPlace(first, 4), "jog");
     const WalkResult r = PlayAgain(first.folder, QString::fromUtf8(c.walk));
     ASSERT_EQ(r.exitCode, 0) << c.how << r.stderrText.toStdString();
@@ -95,7 +96,8 @@ TEST(WalkDemo, TheAccentedAndShortFormsAreTypedAsTheyAreAndTheHelpKeepsThePanel)
                                                   "type diário\nquit\n"));
   ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
   const char* scripts[] = {nullptr, "entrada", "jardim", "portao", "ajuda", "inventario", "inventario", "diario"};
-  for (int n = 2; n <= 7; ++n) EXPECT_EQ(r.Step(n)["state"].toObject()["script"].toString(), scripts[n]) << "step " << n;
+  for (int n = 2; n <= 7; ++n)
+    EXPECT_EQ(r.Step(n)["state"].toObject()["script"].toString(), scripts[n]) << "step " << n;
   EXPECT_TRUE(Links(r, 4).contains("20:jardim")) << Links(r, 4).join(" ").toStdString();
 }
 
