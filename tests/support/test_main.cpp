@@ -13,6 +13,10 @@ using TestApplication = QGuiApplication;
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The player's own texts in English, as the tests expect them, also when the
+  // program is run by hand in another locale (CTest sets it as well); a test
+  // of another language sets its own.
+  qputenv("LANGUAGE", "C");
   TestApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
