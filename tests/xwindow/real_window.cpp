@@ -1,6 +1,7 @@
 // The player in a real window on an X server of its own (Xvfb): the window's
 // close button, pressed as a window manager does, ends a script that never
-// waits and one that loops on pauses, and the unfinished run saves nothing; a
+// waits and one that loops on pauses, and the unfinished run saves nothing;
+// the window's class is the desktop entry's; a
 // web page keeps its margins inside its frame.
 #include <QDir>
 #include <QElapsedTimer>
@@ -50,6 +51,9 @@ TEST(RealWindow, TheCloseButtonEndsAScriptThatNeverEndsAndTheSaveIsKept) {
     closer.start(QStringLiteral(LUMORA_X_CLOSE), QStringList());
     ASSERT_TRUE(closer.waitForFinished(60000)) << c.what;
     EXPECT_EQ(closer.exitCode(), 0) << c.what << ": " << closer.readAllStandardError().toStdString();
+    // The desktop entry names the window's class, so a dock shows one icon for both.
+    EXPECT_TRUE(Read(LUMORA_DESKTOP_ENTRY).contains("\nStartupWMClass=" + closer.readAllStandardOutput()))
+        << c.what;
     const bool ended = player.waitForFinished(20000);
     if (!ended) {
       player.kill();

@@ -1,9 +1,12 @@
 // Presses the close button of the player's window as a window manager does:
 // finds the top-level window whose title starts with "Lumora" on $DISPLAY and
-// sends it WM_DELETE_WINDOW. Exit status 0 when sent, 1 when no such window
-// appeared within 30 seconds, 2 without a display.
+// sends it WM_DELETE_WINDOW. First it prints the window's class (WM_CLASS),
+// which a desktop matches with the desktop entry's StartupWMClass. Exit status
+// 0 when sent, 1 when no such window appeared within 30 seconds, 2 without a
+// display.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <cstdio>
 
@@ -19,6 +22,12 @@ int main() {
   if (!w) {
     std::fprintf(stderr, "x_close: no Lumora window\n");
     return 1;
+  }
+  XClassHint hint{};
+  if (XGetClassHint(d, w, &hint)) {
+    std::printf("%s\n", hint.res_class ? hint.res_class : "");
+    XFree(hint.res_name);
+    XFree(hint.res_class);
   }
   XEvent e{};
   e.xclient.type = ClientMessage;
