@@ -79,7 +79,12 @@ TEST(RealWindow, APageKeepsItsMarginsInsideItsFrame) {
   Write(dir.filePath("w.walk"), "resume\ntype jardim\ntype pegar chave\ntype entrada\ntype abrir porta\ntype sala\n"
                                 "type biblioteca\nwait 3000\nshot " + shot.toUtf8() + "\nclose\n");
   QProcess player;
-  player.setProcessEnvironment(x.Environment());
+  QProcessEnvironment env = x.Environment();
+  // Under the sanitizers: the web engine's own GPU code, drawing on a real X
+  // server, frees an object by a smaller type than it made (inside the
+  // engine's library, no frame of ours); every other check stays on.
+  env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":new_delete_type_mismatch=0");
+  player.setProcessEnvironment(env);
   player.start(QStringLiteral(LUMORA_BIN), {"--zoom", "1", "--play", dir.filePath("w.walk"), dir.path()});
   ASSERT_TRUE(player.waitForFinished(120000));
   const QImage shown(shot);
