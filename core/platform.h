@@ -34,6 +34,14 @@ class Platform {
   virtual void RepaintNow(Component component) = 0;
   virtual void Sleep(int ms) = 0;
   virtual int64_t Milliseconds() = 0;
+  // Waits ms milliseconds of the platform's clock, handling messages as they
+  // arrive as ProcessMessages does: a page loading in the web view goes on
+  // working, and input that may be delivered is handled when it comes, not
+  // after a sleep. A platform without an event loop processes once, then sleeps.
+  virtual void WaitForMessages(PlayerInput input, int ms) {
+    ProcessMessages(input);
+    Sleep(ms);
+  }
 
   // The web view: stop, navigate to a file path or "about:blank", load a
   // Windows-1252 document from memory, ready state (0 to 4), focus. Its pages

@@ -1,7 +1,6 @@
 // Headless runs: the null platform's clock behind the real widgets.
 #include "platform/headless_platform.h"
 
-#include <QThread>
 #include <algorithm>
 
 #include "platform/recording_audio.h"
@@ -13,13 +12,14 @@ HeadlessPlatform::HeadlessPlatform() {
   audio_ = std::make_unique<RecordingAudio>([this] { return null_.clock; });
 }
 
-void HeadlessPlatform::Sleep(int ms) {
-  if (ms <= 0) return;
-  null_.Sleep(ms);
-  // A page still loading in the real web view needs real time to get anywhere;
-  // a short real sleep per virtual one lets its wait loop see it finish.
+// Up to a hundredth of a second of real time per wait: enough for the page's
+// wait loop to see it finish soon after it does.
+void HeadlessPlatform::WaitForMessages(PlayerInput input, int ms) {
   if (window_ && window_->Web().Widget() && window_->Web().ReadyState() < 4)
-    QThread::msleep(static_cast<unsigned long>(std::min(ms, 10)));
+    QtPlatform::WaitForMessages(input, std::min(ms, 10));
+  else
+    ProcessMessages(input);
+  null_.Sleep(ms);
 }
 
 }  // namespace lumora

@@ -15,9 +15,10 @@ class HeadlessPlatform : public QtPlatform {
  public:
   // Sounds are recorded, not played; one played to the end moves the clock.
   HeadlessPlatform();
-  // The real web view, when there is one, loads in real time: waits for it
-  // take real time too.
-  void Sleep(int ms) override;
+  void Sleep(int ms) override { null_.Sleep(ms); }
+  // The real web view, when there is one, loads in real time: a wait while a
+  // page loads takes real time too, in the event loop.
+  void WaitForMessages(PlayerInput input, int ms) override;
   int64_t Milliseconds() override { return null_.clock; }
   // Offscreen there is no other window to rise above; the platform plugin
   // would only complain.

@@ -19,16 +19,36 @@
 namespace lumora {
 
 // Input held is delivered first, in its order, where the player may act.
-void QtPlatform::ProcessMessages(PlayerInput input) {
+void QtPlatform::ProcessMessages(PlayerInput input) { Pass(input, QEventLoop::AllEvents); }
+
+void QtPlatform::Pass(PlayerInput input, QEventLoop::ProcessEventsFlags flags) {
   if (!window_) return;
   window_->Sync();
   InputQueue& queue = window_->Queue();
   const bool holding = input == PlayerInput::Held;
   if (!holding) queue.DeliverHeld();
   queue.BeginPass(holding);
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  QCoreApplication::processEvents(flags);
   if (onMessages) onMessages();
   queue.EndPass();
+}
+
+// The web view's engine does its work in the window's thread, in small tasks
+// posted one after another: a sleep between passes would hold each task for
+// the whole sleep, and a page that loads in a tenth of a second took seconds.
+// The wait sleeps in the event loop instead, woken by the next message or,
+// at the latest, by a timer at its end.
+void QtPlatform::WaitForMessages(PlayerInput input, int ms) {
+  if (!window_) return Sleep(ms);
+  QElapsedTimer waited;
+  waited.start();
+  QTimer wake;
+  wake.setSingleShot(true);
+  for (qint64 left = ms; left > 0; left = ms - waited.elapsed()) {
+    wake.start(static_cast<int>(left));
+    Pass(input, QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+  }
+  if (ms <= 0) ProcessMessages(input);
 }
 
 // The player's input is held (the window system counts the close button as

@@ -2,6 +2,7 @@
 // message boxes. The headless variant derives from it (headless_platform.h).
 #pragma once
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -25,6 +26,7 @@ class QtPlatform : public Platform {
   }
 
   void ProcessMessages(PlayerInput input) override;
+  void WaitForMessages(PlayerInput input, int ms) override;
   void NoticeCloseRequest() override;
   void RepaintNow(Component component) override;
   void Sleep(int ms) override;
@@ -74,6 +76,8 @@ class QtPlatform : public Platform {
   bool clockStarted_ = false;
   // When the event queue was last looked at for a close request.
   QElapsedTimer closeLooked_;
+  // One pass over the event queue, as ProcessMessages makes it.
+  void Pass(PlayerInput input, QEventLoop::ProcessEventsFlags flags);
   // The sound device, made on the first request; headless sets a recording.
   std::unique_ptr<Audio> audio_;
   Audio& TheAudio();

@@ -4,6 +4,7 @@
 // start-up load it and, under X, create an OpenGL context, also for the games
 // that never show a page.
 #pragma once
+#include <QColor>
 #include <QString>
 #include <QUrl>
 #include <QWidget>
@@ -40,6 +41,8 @@ class WebEngineView {
   virtual void RunJavaScript(const QString& script) = 0;
   // The page drawn that many times larger, its layout in the same CSS pixels.
   virtual void SetZoomFactor(double factor) = 0;
+  // What shows until a page paints, and where a page leaves its background clear.
+  virtual void SetBackground(const QColor& colour) = 0;
 };
 
 // Loads the module (once) and creates a view inside parent; nullptr, with the

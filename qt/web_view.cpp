@@ -42,6 +42,12 @@ void EngineWeb::SetZoom(int zoom) {
   if (view_) view_->SetZoomFactor(zoom);
 }
 
+void EngineWeb::SetBackground(const QColor& colour) {
+  if (colour == background_) return;
+  background_ = colour;
+  if (view_) view_->SetBackground(colour);
+}
+
 void EngineWeb::LoadHtml(const std::string& html, const QUrl& baseUrl) {
   lastHtml = html;
   baseUrl_ = baseUrl;
@@ -89,6 +95,7 @@ void EngineWeb::Realize(QWidget* parent) {
     std::fprintf(stderr, "lumora: no web view: %s\n", error.toLocal8Bit().constData());
     return;
   }
+  view_->SetBackground(background_);
   Apply();
 }
 

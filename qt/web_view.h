@@ -29,6 +29,8 @@ class WebBackend {
   virtual bool ClickAt(int x, int y) { return false; }
   // The window's zoom: the page is drawn larger, its coordinates unchanged.
   virtual void SetZoom(int) {}
+  // The frame's colour, shown until a page paints (never the engine's white).
+  virtual void SetBackground(const QColor&) {}
   // What the pages may read (Platform::WebConfine); nothing until told.
   virtual void Confine(const std::string& gameFolder, const std::string& pageFile) {}
 
@@ -66,6 +68,7 @@ class EngineWeb : public WebBackend {
   QWidget* Widget() override;
   bool ClickAt(int x, int y) override;
   void SetZoom(int zoom) override;
+  void SetBackground(const QColor& colour) override;
   void Confine(const std::string& gameFolder, const std::string& pageFile) override;
 
  private:
@@ -78,6 +81,7 @@ class EngineWeb : public WebBackend {
   bool pending_ = false;
   bool pendingIsHtml_ = false;
   QUrl baseUrl_;
+  QColor background_ = Qt::white;
   int zoom_ = 1;
 };
 

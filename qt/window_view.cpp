@@ -16,18 +16,21 @@ WindowView::WindowView(const TForm1& f, QWidget& window, WindowWidgets& w, WebBa
   QObject::connect(&noticeTimer_, &QTimer::timeout, w_.notice, &QWidget::hide);
 }
 
-void WindowView::SyncControl(QWidget* w, const Control& c, QPoint offset) {
+void WindowView::SyncControl(QWidget* w, const Control& c, QPoint offset, bool fill) {
   const QRect r = ZoomedBounds(int64_t{c.left} + offset.x(), int64_t{c.top} + offset.y(), c.width, c.height, zoom_);
   if (w->geometry() != r) w->setGeometry(r);
   if (w->isVisibleTo(w->parentWidget()) != c.visible) w->setVisible(c.visible);
   const QColor color = QColor::fromRgb(c.color);
-  if (!w->autoFillBackground() || w->palette().color(QPalette::Window) != color) {
+  if (w->palette().color(QPalette::Window) != color || w->palette().color(QPalette::Base) != color) {
     QPalette pal = w->palette();
     pal.setColor(QPalette::Window, color);
     pal.setColor(QPalette::Base, color);
     w->setPalette(pal);
-    w->setAutoFillBackground(true);
   }
+  // Set only when it changes: each change repaints the widget, and a window
+  // repainted at every pass of a wait holds up the web view's page (a page
+  // that loads in a tenth of a second took two seconds).
+  if (w->autoFillBackground() != fill) w->setAutoFillBackground(fill);
   SetShownCursor(w, c.cursor);
 }
 
@@ -78,15 +81,13 @@ void WindowView::SyncImage(ImageWidget* w, QPoint offset) {
     c.width = b.picture.width();
     c.height = b.picture.height();
   }
-  SyncControl(w, c, offset);
   // A box without a picture shows what lies behind it.
-  if (b.transparent || b.picture.isNull()) w->setAutoFillBackground(false);
+  SyncControl(w, c, offset, !b.transparent && !b.picture.isNull());
   if (w->shownKey != b.picture.cacheKey()) w->update();
 }
 
 void WindowView::SyncLabel(QLabel* w, const Label& l) {
-  SyncControl(w, l);
-  if (l.transparent) w->setAutoFillBackground(false);
+  SyncControl(w, l, QPoint(), !l.transparent);
   const QString caption = QStringFromCp1252(l.caption);
   if (w->text() != caption) w->setText(caption);
   SyncFont(w, l.font, QPalette::WindowText);
@@ -109,7 +110,11 @@ void WindowView::SyncInput() {
 
 void WindowView::SyncWeb() {
   SyncControl(w_.webPage, f_.WebB);
-  if (QWidget* view = web_.Widget()) view->setGeometry(ZoomedBounds(0, 0, f_.WebB.width, f_.WebB.height, zoom_));
+  web_.SetBackground(QColor::fromRgb(f_.WebB.color));
+  QWidget* view = web_.Widget();
+  if (!view) return;
+  const QRect r = ZoomedBounds(0, 0, f_.WebB.width, f_.WebB.height, zoom_);
+  if (view->geometry() != r) view->setGeometry(r);
 }
 
 QWidget* WindowView::KeyboardWidget(Focus owner) const {

@@ -63,8 +63,10 @@ class WindowView {
 
  private:
   void SyncGamePage();
-  // The offset moves the control (the map's marker scrolls with the map).
-  void SyncControl(QWidget* w, const Control& c, QPoint offset = {});
+  // Geometry, visibility, colour and cursor. The offset moves the control (the
+  // map's marker scrolls with the map); without `fill` the background is not
+  // painted and what lies behind shows through.
+  void SyncControl(QWidget* w, const Control& c, QPoint offset = {}, bool fill = true);
   void SyncFont(QWidget* w, const FontSpec& spec, QPalette::ColorRole role);
   void SyncImage(ImageWidget* w, QPoint offset = {});
   void SyncScrollBox(QScrollArea* w, const ScrollBox& box);

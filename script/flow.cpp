@@ -81,8 +81,7 @@ void CmdPausa(TForm3& t) {
   // requests come through the messages; a signal is looked at here, so that a
   // pause of hours ends within a tenth of a second on any platform.
   for (int32_t i = 0; i < tenths && !f.exitRequested; ++i) {
-    f.platform.ProcessMessages(Platform::PlayerInput::Delivered);
-    f.platform.Sleep(100);
+    f.platform.WaitForMessages(Platform::PlayerInput::Delivered, 100);
     if (StopRequested()) f.exitRequested = true;
   }
   StopIfExitRequested(f);

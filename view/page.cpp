@@ -8,6 +8,7 @@
 #include "core/stop_request.h"
 #include "core/strings.h"
 #include "core/text1252.h"
+#include "form/config.h"
 #include "form/form1.h"
 
 namespace lumora {
@@ -52,6 +53,8 @@ std::string BlankPageHtml(const TForm1& f, const std::string& colour) {
 void ShowBlankPage(TForm1& f, const std::string& colour) {
   // A navigation still going on would otherwise finish over the new text.
   f.platform.WebStop();
+  // Until a page paints, the frame shows the blank page's colour.
+  f.WebB.color = ColourFromText(colour);
   f.platform.WebLoadHtml(BlankPageHtml(f, colour));
   f.platform.ProcessMessages(Platform::PlayerInput::Held);
 }
@@ -64,8 +67,7 @@ void PageFocus(TForm1& f) {
   // A request to end the program ends the wait, and the run with it.
   while (f.platform.WebReadyState() < 4 && f.platform.Milliseconds() - start < kLimitMs) {
     if (ExitDue(f.platform, f.exitRequested)) throw RunStopped();
-    f.platform.Sleep(10);
-    f.platform.ProcessMessages(Platform::PlayerInput::Held);
+    f.platform.WaitForMessages(Platform::PlayerInput::Held, 10);
   }
   f.platform.WebFocus();
   f.focus = Focus::WebB;

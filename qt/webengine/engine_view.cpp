@@ -219,6 +219,9 @@ class EngineView : public WebEngineView {
   void SetZoomFactor(double factor) override {
     if (view_) view_->setZoomFactor(factor);
   }
+  void SetBackground(const QColor& colour) override {
+    if (page_) page_->setBackgroundColor(colour);
+  }
 
  private:
   // The context of the view's signals and queued links: once the front end lets
