@@ -60,8 +60,9 @@ namespace {
 
 // The saved game loads as the game loader reads it, with as many registers as
 // the configuration's register count line gives (count + 1 entries).
-std::string SavedGameFault(const TForm1& f) {
+std::string SavedGameFault(TForm1& f) {
   if (!f.state.registersLoaded || !f.state.objectTableLoaded || !f.state.objsLoaded) return "";
+  f.writer.Flush();  // the files as the last save left them
   GameState saved;
   try {
     LoadGameState(saved, f.gameFolder, f.stateFolder, f.gameName);

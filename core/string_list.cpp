@@ -54,7 +54,7 @@ bool LoadLines(const std::string& path, StringList& lines) {
 
 std::string TemporaryPathOf(const std::string& target) { return target + ".tmp~"; }
 
-bool WriteFreshFile(const std::string& path, std::string_view bytes) {
+bool WriteFreshFile(const std::string& path, std::string_view bytes, bool sync) {
   // unlink removes a link itself, not what it points to.
   if (::unlink(path.c_str()) != 0 && errno != ENOENT) return false;
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
@@ -66,7 +66,7 @@ bool WriteFreshFile(const std::string& path, std::string_view bytes) {
     ok = n > 0;
     if (ok) done += static_cast<size_t>(n);
   }
-  ok = ::fsync(fd) == 0 && ok;
+  if (sync) ok = ::fsync(fd) == 0 && ok;
   ok = ::close(fd) == 0 && ok;
   if (!ok) {
     const int error = errno;  // the reason, for the caller's message
@@ -76,9 +76,9 @@ bool WriteFreshFile(const std::string& path, std::string_view bytes) {
   return ok;
 }
 
-bool SaveBytesAtomic(const std::string& path, std::string_view bytes) {
+bool SaveBytesAtomic(const std::string& path, std::string_view bytes, bool sync) {
   const std::string tmp = TemporaryPathOf(path);
-  if (!WriteFreshFile(tmp, bytes)) return false;
+  if (!WriteFreshFile(tmp, bytes, sync)) return false;
   // rename replaces a link at path by the file; it does not follow it.
   if (std::rename(tmp.c_str(), path.c_str()) == 0) return true;
   const int error = errno;
@@ -87,6 +87,8 @@ bool SaveBytesAtomic(const std::string& path, std::string_view bytes) {
   return false;
 }
 
-bool SaveLinesAtomic(const std::string& path, const StringList& lines) { return SaveBytesAtomic(path, JoinLines(lines)); }
+bool SaveLinesAtomic(const std::string& path, const StringList& lines, bool sync) {
+  return SaveBytesAtomic(path, JoinLines(lines), sync);
+}
 
 }  // namespace lumora

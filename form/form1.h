@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/platform.h"
+#include "core/state_writer.h"
 #include "core/string_list.h"
 #include "form/audio_log.h"
 #include "form/components.h"
@@ -137,6 +138,8 @@ struct TForm1 {
   ScriptRun run;
   LinkParams params;
   GameState state;
+  // Every write of the saved game's files goes through it, in order.
+  StateWriter writer;
   RandomGenerator random;  // "reg?" draws; seed 0 at every program start
   Exits exits;
   LinkTable links;

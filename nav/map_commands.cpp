@@ -21,16 +21,17 @@
 namespace lumora {
 namespace {
 
-// The picture is written whole to a temporary file that then takes the name,
-// so a full disk never leaves half a map behind; a map name the game made a
-// link is replaced, not written through.
-bool SaveMapBmp(const QImage& map, const std::string& path) {
+// The picture is handed to the writer, which writes it whole to a temporary
+// file that then takes the name, so a full disk never leaves half a map
+// behind; a map name the game made a link is replaced, not written through.
+bool SaveMapBmp(StateWriter& saver, const QImage& map, const std::string& path) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   QImageWriter writer(&buffer, "bmp");
   if (!writer.write(map)) return false;
-  return SaveBytesAtomic(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  saver.WriteBytes(path, bytes.toStdString());
+  return true;
 }
 
 // The surface a map window is drawn on, with the brush its frame is filled with.
@@ -51,10 +52,19 @@ const SlotGroup& MapWindowGroup(const std::string& surface) {
 void CmdLoadMap(TForm3& t) {
   TForm1& f = t.f;
   LoadPicture(f, t.arg[0], f.MapJog);
-  const std::string& savedFolder = StateReadFolder(f.gameFolder, f.stateFolder, t.arg[1]);
-  if (!t.arg[1].empty() && FileExists(savedFolder, t.arg[1])) {
-    QImageReader reader(QString::fromStdString(ResolvePath(savedFolder, t.arg[1])));
-    QImage saved = reader.read();
+  if (!t.arg[1].empty()) {
+    // The map as the last "addmap=" saved it, on its way to the disk or there.
+    std::string pending;
+    bool removed = false;
+    QImage saved;
+    if (f.writer.Pending(ResolvePath(f.stateFolder, t.arg[1]), pending, removed) && !removed) {
+      saved = QImage::fromData(reinterpret_cast<const uchar*>(pending.data()), static_cast<int>(pending.size()), "bmp");
+    } else {
+      if (removed) f.writer.Flush();  // "reset mapa": the game's own map, if any, is read
+      const std::string& savedFolder = StateReadFolder(f.gameFolder, f.stateFolder, t.arg[1]);
+      if (FileExists(savedFolder, t.arg[1]))
+        saved = QImageReader(QString::fromStdString(ResolvePath(savedFolder, t.arg[1]))).read();
+    }
     if (!saved.isNull()) f.MapJog.picture = saved.convertToFormat(QImage::Format_RGB32);
   }
   FitMapToPicture(f);
@@ -84,7 +94,7 @@ void CmdAddMap(TForm3& t) {
   // A map kept in a subfolder of the game has no such subfolder yet in the
   // player's own state folder.
   if (f.stateFolder != f.gameFolder) QDir().mkpath(QString::fromStdString(FolderOf(path)));
-  if (!SaveMapBmp(f.MapJog.picture, path)) throw ScriptError("addmap=: cannot write the map " + saved);
+  if (!SaveMapBmp(f.writer, f.MapJog.picture, path)) throw ScriptError("addmap=: cannot write the map " + saved);
   t.traceLine += "," + saved;
 }
 

@@ -154,7 +154,9 @@ void ExecuteLines(TForm1& f) {
 void Finish(TForm1& f) {
   DrawHud(f);
   CopyBuffersToScreen(f);
-  SaveRegistersAndObjects(f.state, f.stateFolder, f.gameName);
+  // The values are taken now, before any message is handled; the disk's
+  // slowness is the writer's, never the window's.
+  SaveRegistersAndObjects(f.writer, f.state, f.stateFolder, f.gameName);
   f.platform.ProcessMessages(Platform::PlayerInput::Held);
   if (f.Abok1.ActivePage() == "Mapa") MapPageRefresh(f);
   switch (f.Model()) {

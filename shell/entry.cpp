@@ -4,6 +4,7 @@
 #include "core/strings.h"
 #include "core/trace.h"
 #include "shell/guarded.h"
+#include "state/state_files.h"
 
 namespace lumora {
 namespace {
@@ -32,6 +33,8 @@ bool EnterEngine(TForm1& f, const std::function<void()>& handler) {
   }
   {
     EntryScope entry(f);
+    // A save that failed since the last entry is told before anything else.
+    if (f.entryDepth == 1) ReportSaveFailure(f.writer, f.platform);
     Guarded(f, handler);
   }
   return f.entryDepth == 0 && f.exitRequested;

@@ -1,12 +1,10 @@
 // Shutdown: the running values into the configuration, the configuration and
 // the saved game written back. Only what was loaded whole is written, so closing
 // on the opening screen or after a failed creation or load never touches a saved game.
-#include <cerrno>
+#include <vector>
 
 #include "core/paths.h"
-#include "core/script_error.h"
 #include "core/strings.h"
-#include "core/text1252.h"
 #include "form/config.h"
 #include "shell/lifecycle.h"
 #include "shell/state_folder.h"
@@ -31,10 +29,10 @@ void StoreRunningValues(TForm1& f) {
   set(kGameHeight, IntToStr(f.Abok0.height));
 }
 
-void SaveConfig(const TForm1& f, const std::string& folder) {
-  const std::string name = f.gameName + ".ini";
-  if (!SaveLinesAtomic(ResolvePath(folder, name), f.config))
-    throw FileError(FileAction::Create, Cp1252FromUtf8(folder) + name, errno);
+void SaveConfig(TForm1& f, const std::string& folder) {
+  std::vector<StateWriter::File> files;
+  files.push_back({ResolvePath(folder, f.gameName + ".ini"), f.config});
+  f.writer.Write("", std::move(files));
 }
 
 }  // namespace
@@ -53,8 +51,11 @@ void FormDestroy(TForm1& f) {
     // they hold a moment no run finished. Either way the saved game on disk,
     // written at the end of the last finished run, is the better one.
     if (!f.configLoaded || !f.loaderFinished || f.runStopped) return;
-    SaveGameTogether(f.state, f.stateFolder, f.gameName);
+    SaveGameTogether(f.writer, f.state, f.stateFolder, f.gameName);
   });
+  // The program ends once its saves are on disk.
+  f.writer.Flush();
+  ReportSaveFailure(f.writer, f.platform);
   RemoveSessionStateFolder(f);
 }
 

@@ -19,6 +19,8 @@ namespace lumora {
 namespace {
 
 void LoadConfigAndState(TForm1& f, const std::string& game) {
+  // The files as the saves still being written (a restart) leave them.
+  f.writer.Flush();
   f.gameFolder = f.programFolder;
   f.gameFolderUrl = GameFolderUrl(f.gameFolder);
   // The pages read the game's files and their own, nothing else of the player's.

@@ -56,13 +56,13 @@ void RebuildOne(GameState& state, const std::string& folder, const std::string& 
 
 }  // namespace
 
-void RebuildObjectRecords(GameState& state, const std::string& gameFolder, const std::string& stateFolder,
-                          const std::string& game, const std::string& key) {
+void RebuildObjectRecords(StateWriter& writer, GameState& state, const std::string& gameFolder,
+                          const std::string& stateFolder, const std::string& game, const std::string& key) {
   if (key.empty() || key == "todos")
     RebuildAll(state, gameFolder);
   else
     RebuildOne(state, gameFolder, key);
-  SaveObjectTable(state, stateFolder, game);
+  SaveObjectTable(writer, state, stateFolder, game);
 }
 
 }  // namespace lumora

@@ -28,21 +28,22 @@ void DeleteSavedMap(TForm3& t, const std::string& name) {
     return;
   }
   // Only the player's map goes: a game's own map of that name (one beside a
-  // game that cannot be written) is what loading falls back to.
-  if (FileExists(t.f.stateFolder, name)) std::remove(ResolvePath(t.f.stateFolder, name).c_str());
+  // game that cannot be written) is what loading falls back to. In its turn
+  // among the saves: a map still to be written must not come back after it.
+  t.f.writer.Remove(ResolvePath(t.f.stateFolder, name));
 }
 
 }  // namespace
 
-void CmdSaveRegs(TForm3& t) { SaveRegisters(t.f.state, t.f.stateFolder, t.f.gameName); }
+void CmdSaveRegs(TForm3& t) { SaveRegisters(t.f.writer, t.f.state, t.f.stateFolder, t.f.gameName); }
 
-void CmdSaveObjs(TForm3& t) { SaveObjectTable(t.f.state, t.f.stateFolder, t.f.gameName); }
+void CmdSaveObjs(TForm3& t) { SaveObjectTable(t.f.writer, t.f.state, t.f.stateFolder, t.f.gameName); }
 
 void CmdReset(TForm3& t) {
   const std::string& what = t.arg[0];
   t.traceLine += what;
   if (what == "objs")
-    RebuildObjectRecords(t.f.state, t.f.gameFolder, t.f.stateFolder, t.f.gameName, t.arg[1]);
+    RebuildObjectRecords(t.f.writer, t.f.state, t.f.gameFolder, t.f.stateFolder, t.f.gameName, t.arg[1]);
   else if (what == "regs")
     ResetRegisterValues(t.f.state);
   else if (what == "mapa")

@@ -5,6 +5,7 @@
 
 #include "core/paths.h"
 #include "core/save_together.h"
+#include "core/state_writer.h"
 #include "core/script_error.h"
 #include "core/text1252.h"
 #include "state/object_keys.h"
@@ -22,9 +23,10 @@ void LoadList(StringList& list, const std::string& gameFolder, const std::string
   list = std::move(lines);
 }
 
-void SaveList(const StringList& list, const std::string& folder, const std::string& name) {
-  if (!SaveLinesAtomic(ResolvePath(folder, name), list))
-    throw FileError(FileAction::Create, Cp1252FromUtf8(folder) + name, errno);
+void SaveList(StateWriter& writer, StringList list, const std::string& folder, const std::string& name) {
+  std::vector<StateWriter::File> files;
+  files.push_back({ResolvePath(folder, name), std::move(list)});
+  writer.Write("", std::move(files));
 }
 
 // A value holding a line break would come back as two lines and shift every
@@ -60,12 +62,13 @@ void LoadGameState(GameState& state, const std::string& gameFolder, const std::s
   state.objectTableLoaded = true;
 }
 
-void SaveRegisters(const GameState& state, const std::string& folder, const std::string& game) {
-  if (state.registersLoaded) SaveList(WithStoredLineBreaks(state.registers), folder, game + ".rgs");
+void SaveRegisters(StateWriter& writer, const GameState& state, const std::string& folder, const std::string& game) {
+  if (state.registersLoaded) SaveList(writer, WithStoredLineBreaks(state.registers), folder, game + ".rgs");
 }
 
-void SaveObjectTable(const GameState& state, const std::string& folder, const std::string& game) {
-  if (state.objectTableLoaded) SaveList(WithStoredLineBreaks(state.objectTable), folder, game + ".obx");
+void SaveObjectTable(StateWriter& writer, const GameState& state, const std::string& folder,
+                     const std::string& game) {
+  if (state.objectTableLoaded) SaveList(writer, WithStoredLineBreaks(state.objectTable), folder, game + ".obx");
 }
 
 namespace {
@@ -76,26 +79,31 @@ std::string CommitRecordPath(const std::string& folder, const std::string& game)
 
 // The loaded lists among registers, object table and (with keys) object keys,
 // written as one moment.
-void SaveLoadedTogether(const GameState& state, const std::string& folder, const std::string& game, bool keys) {
-  const StringList registers = WithStoredLineBreaks(state.registers);
-  const StringList table = WithStoredLineBreaks(state.objectTable);
-  std::vector<FileToSave> files;
-  if (state.registersLoaded) files.push_back({ResolvePath(folder, game + ".rgs"), &registers});
-  if (state.objectTableLoaded) files.push_back({ResolvePath(folder, game + ".obx"), &table});
-  if (keys && state.objsLoaded) files.push_back({ResolvePath(folder, game + ".obz"), &state.objs});
-  if (files.empty()) return;
-  if (!SaveLinesTogether(CommitRecordPath(folder, game), files))
-    throw FileError(FileAction::Create, Cp1252FromUtf8(files.front().path), errno);
+void SaveLoadedTogether(StateWriter& writer, const GameState& state, const std::string& folder,
+                        const std::string& game, bool keys) {
+  std::vector<StateWriter::File> files;
+  if (state.registersLoaded) files.push_back({ResolvePath(folder, game + ".rgs"), WithStoredLineBreaks(state.registers)});
+  if (state.objectTableLoaded)
+    files.push_back({ResolvePath(folder, game + ".obx"), WithStoredLineBreaks(state.objectTable)});
+  if (keys && state.objsLoaded) files.push_back({ResolvePath(folder, game + ".obz"), state.objs});
+  writer.Write(CommitRecordPath(folder, game), std::move(files));
 }
 
 }  // namespace
 
-void SaveRegistersAndObjects(const GameState& state, const std::string& folder, const std::string& game) {
-  SaveLoadedTogether(state, folder, game, false);
+void SaveRegistersAndObjects(StateWriter& writer, const GameState& state, const std::string& folder,
+                             const std::string& game) {
+  SaveLoadedTogether(writer, state, folder, game, false);
 }
 
-void SaveGameTogether(const GameState& state, const std::string& folder, const std::string& game) {
-  SaveLoadedTogether(state, folder, game, true);
+void SaveGameTogether(StateWriter& writer, const GameState& state, const std::string& folder,
+                      const std::string& game) {
+  SaveLoadedTogether(writer, state, folder, game, true);
+}
+
+void ReportSaveFailure(StateWriter& writer, Platform& platform) {
+  if (const auto failed = writer.TakeFailure())
+    platform.ShowError(FileError(FileAction::Create, Cp1252FromUtf8(failed->path), failed->error).what());
 }
 
 bool RecoverInterruptedSave(const std::string& folder, const std::string& game) {

@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 
+#include "core/platform.h"
+#include "core/state_writer.h"
 #include "form/game_state.h"
 
 namespace lumora {
@@ -14,14 +16,23 @@ void LoadGameState(GameState& state, const std::string& gameFolder, const std::s
                    const std::string& game);
 
 // Saves the registers (.rgs), the object table (.obx), or both as one moment as
-// every run's end does; a line break inside a value is stored as the text code for one. Raises
-// ScriptError when a file cannot be written.
-void SaveRegisters(const GameState& state, const std::string& folder, const std::string& game);
-void SaveObjectTable(const GameState& state, const std::string& folder, const std::string& game);
-void SaveRegistersAndObjects(const GameState& state, const std::string& folder, const std::string& game);
+// every run's end does; a line break inside a value is stored as the text code
+// for one. The lists are taken now and written by the writer, in order, while
+// the game goes on: a file that cannot be written is its failure, which
+// ReportSaveFailure shows.
+void SaveRegisters(StateWriter& writer, const GameState& state, const std::string& folder, const std::string& game);
+void SaveObjectTable(StateWriter& writer, const GameState& state, const std::string& folder,
+                     const std::string& game);
+void SaveRegistersAndObjects(StateWriter& writer, const GameState& state, const std::string& folder,
+                             const std::string& game);
 
 // Registers, object table and object keys, as shutdown writes them.
-void SaveGameTogether(const GameState& state, const std::string& folder, const std::string& game);
+void SaveGameTogether(StateWriter& writer, const GameState& state, const std::string& folder,
+                      const std::string& game);
+
+// Shows the writer's failure, if a save failed since the last look, in the
+// player's error box: "Cannot create file ...".
+void ReportSaveFailure(StateWriter& writer, Platform& platform);
 
 // The saving functions take the folder written to, the state folder. The two or
 // three files of a save are written as one moment, through a commit record

@@ -82,7 +82,9 @@ void FinishPage(TForm1& f) {
   lines.push_back("</html>");
   lines.push_back("</body>");
   const std::string path = PageFile(f);
-  if (!SaveLinesAtomic(path, lines)) throw FileError(FileAction::Create, Cp1252FromUtf8(path), errno);
+  // The page is written anew with every page; a crash costs nothing of the
+  // game, so the disk need not be waited for.
+  if (!SaveLinesAtomic(path, lines, false)) throw FileError(FileAction::Create, Cp1252FromUtf8(path), errno);
   f.page.lastWritten = lines;
   f.page.written = true;
   f.platform.WebNavigate(path);

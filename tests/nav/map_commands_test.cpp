@@ -27,7 +27,8 @@ class MapCommandsTest : public ::testing::Test {
       for (int y = 2; y < 8; ++y) piece.setPixel(x, y, x == 2 ? kWall : kRoom);
     ASSERT_TRUE(testing::Save(piece, game.folder() + "sala.png", "PNG"));
   }
-  QImage SavedMap(const std::string& name) const {
+  QImage SavedMap(const std::string& name) {
+    s.f.writer.Flush();
     return QImageReader(QString::fromStdString(game.folder() + name)).read();
   }
   testing::TempGame game;
@@ -38,6 +39,7 @@ TEST_F(MapCommandsTest, AddMapPastesWithoutTheBottomLeftColourAndSavesABmpThatLo
   s.Run({"loadmap= base.png,mapa.bmp", "addmap= 120,40,sala.png,mapa.bmp", "addmap= 120,40,sala.png,mapa.bmp"});
   EXPECT_EQ(s.f.MapJog.width, 1000);
   EXPECT_EQ(s.f.MapJog.height, 800);
+  s.f.writer.Flush();
   QImageReader reader(QString::fromStdString(game.folder() + "mapa.bmp"));
   EXPECT_EQ(reader.format(), "bmp");
   const QImage saved = reader.read();

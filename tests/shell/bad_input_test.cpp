@@ -16,6 +16,7 @@
 #include "script/run_script.h"
 #include "shell/entry.h"
 #include "shell/lifecycle.h"
+#include "state/state_files.h"
 #include "support/temp_game.h"
 
 namespace lumora {
@@ -152,17 +153,17 @@ TEST(BadInput, EachGivesItsOwnAnswerAndTheSavedGameStaysWhole) {
          ReadFileBytes(path, before);
          {
            FullDisk full;
-           try {
-             RunScript(s.f, "cheio");
-             ADD_FAILURE() << "the save did not fail";
-           } catch (const ScriptError& e) {
-             EXPECT_NE(std::string(e.what()).find("Cannot create file"), std::string::npos) << e.what();
-           }
+           RunScript(s.f, "cheio");
+           s.f.writer.Flush();
          }
+         // Told at the next entry, once.
+         ReportSaveFailure(s.f.writer, s.platform);
+         ReportSaveFailure(s.f.writer, s.platform);
+         EXPECT_EQ(s.platform.errors.size(), 1u) << "the save did not fail, or was told twice";
          ReadFileBytes(path, after);
          EXPECT_EQ(after, before);  // the failed save left the old one whole
        },
-       "",
+       "Cannot create file",
        [](const TempGame& g, const Session&, const std::string&) {
          EXPECT_EQ(g.StateLines(".rgs").at(1), std::string(200, 'x'));  // shutdown, with room again
          for (const char* left : {"aventura.commit~", "aventura.rgs.tmp~", "aventura.obx.tmp~"})

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "core/script_error.h"
+#include "core/strings.h"
+#include "platform/null_platform.h"
 #include "state/state_files.h"
 #include "support/temp_game.h"
 
@@ -55,21 +57,80 @@ TEST(GameState, SavesOnlyListsThatWereLoaded) {
   GameState st;
   st.registers = {"vazio"};
   st.objectTable = {"x"};
-  SaveRegistersAndObjects(st, game.folder(), "aventura");
-  SaveGameTogether(st, game.folder(), "aventura");
+  StateWriter writer;
+  SaveRegistersAndObjects(writer, st, game.folder(), "aventura");
+  SaveGameTogether(writer, st, game.folder(), "aventura");
+  writer.Flush();
   EXPECT_EQ(game.Read("aventura.rgs"), "salvo\r\n");
   EXPECT_EQ(game.Read("aventura.obx"), "");
   EXPECT_EQ(game.Read("aventura.obz"), "");
 
   st.registersLoaded = st.objectTableLoaded = st.objsLoaded = true;
   st.objs = {"k"};
-  SaveRegistersAndObjects(st, game.folder(), "aventura");
+  SaveRegistersAndObjects(writer, st, game.folder(), "aventura");
+  writer.Flush();
   EXPECT_EQ(game.Read("aventura.rgs"), "vazio\r\n");
   EXPECT_EQ(game.Read("aventura.obx"), "x\r\n");
   EXPECT_EQ(game.Read("aventura.obz"), "");  // keys are saved on their own
-  SaveGameTogether(st, game.folder(), "aventura");
+  SaveGameTogether(writer, st, game.folder(), "aventura");
+  writer.Flush();
   EXPECT_EQ(game.Read("aventura.obz"), "k\r\n");
-  EXPECT_THROW(SaveRegistersAndObjects(st, game.folder() + "nao/", "aventura"), ScriptError);
+}
+
+// The writer: saves land in the order handed over, each taken when handed
+// over (the game's lists change meanwhile); a failure is told once, however
+// often the same file fails, and again after a save has succeeded; pictures
+// and removals keep their turn.
+TEST(StateWriter, WritesInOrderWhatWasHandedOverAndTellsAFailureOnce) {
+  testing::TempGame game;
+  GameState st;
+  st.registersLoaded = st.objectTableLoaded = true;
+  StateWriter writer;
+  for (int i = 0; i < 50; ++i) {
+    st.registers = {IntToStr(i)};
+    st.objectTable = {IntToStr(i)};
+    SaveRegistersAndObjects(writer, st, game.folder(), "aventura");
+    if (i % 7 == 0) SaveRegisters(writer, st, game.folder(), "aventura");
+  }
+  st.registers = {"depois"};  // after the last save: not saved
+  writer.Flush();
+  EXPECT_EQ(game.Read("aventura.rgs"), "49\r\n");
+  EXPECT_EQ(game.Read("aventura.obx"), "49\r\n");
+  EXPECT_FALSE(writer.TakeFailure());
+
+  const std::string missing = game.folder() + "nao/";
+  NullPlatform platform;
+  for (int round = 0; round < 2; ++round) {
+    for (int i = 0; i < 3; ++i) SaveRegistersAndObjects(writer, st, missing, "aventura");
+    writer.Flush();
+    ReportSaveFailure(writer, platform);
+    ReportSaveFailure(writer, platform);
+    ASSERT_EQ(platform.errors.size(), static_cast<size_t>(round + 1)) << round;
+    EXPECT_NE(platform.errors.back().find("Cannot create file"), std::string::npos) << platform.errors.back();
+    EXPECT_NE(platform.errors.back().find("nao/aventura.rgs"), std::string::npos) << platform.errors.back();
+    SaveRegisters(writer, st, game.folder(), "aventura");  // a success: the next failure is told again
+  }
+  writer.Flush();
+  EXPECT_EQ(game.Read("aventura.rgs"), "depois\r\n");
+
+  // A picture on its way to the disk is read from the writer; a removal is
+  // done in its turn, after the write handed over before it.
+  const std::string map = game.folder() + "mapa.bmp";
+  std::string bytes;
+  bool removed = true;
+  EXPECT_FALSE(writer.Pending(map, bytes, removed));
+  writer.WriteBytes(map, "BM1");
+  writer.WriteBytes(map, "BM2");
+  if (writer.Pending(map, bytes, removed)) EXPECT_EQ(bytes, "BM2");
+  EXPECT_FALSE(removed);
+  writer.Remove(map);
+  if (writer.Pending(map, bytes, removed)) EXPECT_TRUE(removed);
+  writer.Flush();
+  EXPECT_FALSE(game.Exists("mapa.bmp"));
+  EXPECT_FALSE(writer.Pending(map, bytes, removed));
+  writer.WriteBytes(map, "BM3");
+  writer.Flush();
+  EXPECT_EQ(game.Read("mapa.bmp"), "BM3");
 }
 
 }  // namespace

@@ -133,16 +133,19 @@ void TempGame::Link(std::string_view fileName, const std::string& target) const 
 }
 
 bool TempGame::IsLink(std::string_view fileName) const {
+  if (writer_) writer_->Flush();
   return std::filesystem::is_symlink(folder_ + Utf8FromCp1252(fileName));
 }
 
 std::string TempGame::Read(std::string_view fileName) const {
+  if (writer_) writer_->Flush();
   std::string bytes;
   ReadFileBytes(folder_ + Utf8FromCp1252(fileName), bytes);
   return bytes;
 }
 
 bool TempGame::Exists(std::string_view fileName) const {
+  if (writer_) writer_->Flush();
   return std::filesystem::exists(folder_ + Utf8FromCp1252(fileName));
 }
 
@@ -153,11 +156,15 @@ StringList TempGame::StateLines(std::string_view extension) const {
 Session::Session(const TempGame& game, bool load) : f(platform), t(f), game_(game) {
   listener_ = AddTraceListener([this](std::string_view line) { trace.emplace_back(line); });
   f.interp = &t;
+  game.writer_ = &f.writer;
   FormCreate(f, game.folder(), game.name());
   if (load) GameLoader(f, game.name());
 }
 
-Session::~Session() { RemoveTraceListener(listener_); }
+Session::~Session() {
+  if (game_.writer_ == &f.writer) game_.writer_ = nullptr;
+  RemoveTraceListener(listener_);
+}
 
 std::string Session::Exec(const StringList& lines, int index) {
   f.run.lines = lines;

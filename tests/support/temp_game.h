@@ -44,14 +44,17 @@ class TempGame {
   void Link(std::string_view fileName, const std::string& target) const;
   bool IsLink(std::string_view fileName) const;
 
-  // Raw bytes of a file (empty when missing) and whether it exists.
+  // Raw bytes of a file (empty when missing) and whether it exists. Read as a
+  // restart reads them: once the saves of the session playing the game are on disk.
   std::string Read(std::string_view fileName) const;
   bool Exists(std::string_view fileName) const;
   // The lines of a state file, e.g. Lines(".rgs") for NAME.rgs.
   StringList StateLines(std::string_view extension) const;
 
  private:
+  friend struct Session;
   std::string name_, folder_;
+  mutable StateWriter* writer_ = nullptr;  // the playing session's
 };
 
 // A main form and an interpreter form on a game, created as the program does;
