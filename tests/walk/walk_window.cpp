@@ -107,9 +107,16 @@ TEST(WalkWindow, InputIsDeliveredNestedOnlyWhereThePlayerMayAct) {
     const char* script;
     bool nested;        // the link ran inside the waiting run
     const char* after;  // register 40 when both are done
-  } cases[] = {{"pausa", true, "antes"}, {"som", true, "antes"}, {"limpa", false, "depois"}, {"jardim", false, ""}};
+    bool web = false;   // the real web view: the place's page really loads
+  } cases[] = {{"pausa", true, "antes"},
+               {"som", true, "antes"},
+               {"limpa", false, "depois"},
+               {"jardim", false, ""},
+               // The game's first page, still loading when the player acts.
+               {"biblioteca", false, "", true}};
   for (const auto& c : cases) {
-    const WalkResult r = PlayAgain(game, QString("start\nlink %1\n> link marca\n").arg(c.script));
+    const WalkResult r = PlayAgain(game, QString("start\nlink %1\n> link marca\n").arg(c.script),
+                                   c.web ? QStringList{"--web"} : QStringList{});
     ASSERT_EQ(r.exitCode, 0) << c.script << r.stderrText.toStdString();
     // The "> " step is printed when its delivery is over: its own run, or nothing when held.
     EXPECT_EQ(Trace(r, 3).contains("Executando script: marca.scp"), c.nested) << c.script;
