@@ -163,6 +163,8 @@ void MainWindow::WatchFocus() {
   });
 }
 
+MainWindow::~MainWindow() { disconnect(qApp, nullptr, this, nullptr); }
+
 void MainWindow::Sync() {
   if (WebViewWanted(f_)) {
     web_->Realize(w_.webPage);

@@ -18,6 +18,9 @@ namespace lumora {
 class MainWindow : public QWidget {
  public:
   MainWindow(TForm1& form, std::unique_ptr<WebBackend> web);
+  // Lets go of the application's signals first: the widgets' own destruction
+  // moves the focus, and the handler would reach members already gone.
+  ~MainWindow() override;
 
   // Brings every widget in line with the form model: the engine's steps that
   // follow what the window shows come first (the web view started, the texts
