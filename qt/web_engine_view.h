@@ -36,6 +36,10 @@ class WebEngineView {
   virtual QWidget* Widget() = 0;
   virtual void Stop() = 0;
   virtual void SetHtml(const QString& html, const QUrl& baseUrl) = 0;
+  // Writes a document of its own making into the document shown, without a
+  // navigation, as a stream loaded into it would; `done` is called from the
+  // event loop once it is in place (never, when the view goes first).
+  virtual void ReplaceDocument(const QString& html, std::function<void()> done) = 0;
   virtual void SetUrl(const QUrl& url) = 0;
   virtual void Focus() = 0;
   virtual void RunJavaScript(const QString& script) = 0;

@@ -78,6 +78,8 @@ class EngineWeb : public WebBackend {
   std::unique_ptr<WebEngineView> view_;
   bool unavailable_ = false;  // the module could not be loaded: no view, pages complete at once
   int state_ = 4;
+  bool shown_ = false;  // a document has finished loading: the next blank page is written into it
+  int generation_ = 0;  // of the last request applied: a late answer to an older one is ignored
   bool pending_ = false;
   bool pendingIsHtml_ = false;
   QUrl baseUrl_;

@@ -1,6 +1,8 @@
 // The QtWebEngine view, built as a module that the player loads when it first
 // shows a model-2 page.
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QObject>
 #include <QOpenGLContext>
 #include <QPointer>
@@ -204,6 +206,17 @@ class EngineView : public WebEngineView {
     if (!view_ || !page_) return;
     page_->ExpectHtml();
     view_->setHtml(html, baseUrl);
+  }
+  // In the view's own world: a game page's script cannot stand in for the
+  // document's functions it calls.
+  void ReplaceDocument(const QString& html, std::function<void()> done) override {
+    if (!view_) return;
+    const QString literal = QString::fromUtf8(QJsonDocument(QJsonArray{html}).toJson(QJsonDocument::Compact));
+    view_->page()->runJavaScript(
+        QStringLiteral("(function(h){document.open();document.write(h);document.close();})(%1[0])").arg(literal),
+        QWebEngineScript::ApplicationWorld, [guard = QPointer<QObject>(&guard_), done = std::move(done)](const QVariant&) {
+          if (guard) done();
+        });
   }
   void SetUrl(const QUrl& url) override {
     if (!view_ || !page_) return;
