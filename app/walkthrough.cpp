@@ -129,7 +129,14 @@ void Walkthrough::PrintCreate() { PrintStep(0, "create"); }
 
 size_t Walkthrough::Run(std::vector<Action>& actions, size_t from,
                         const std::function<bool(std::vector<Action>&, bool exited)>& more) {
+  // Actions made as play goes on (the monkey's) are let go once given, a
+  // chunk at a time: a run of a million actions keeps a few hundred.
+  constexpr size_t kGivenKept = 256;
   for (size_t i = from;; ++i) {
+    if (more && i >= kGivenKept) {
+      actions.erase(actions.begin(), actions.begin() + static_cast<std::ptrdiff_t>(i));
+      i = 0;
+    }
     if (i >= actions.size() && !(more && more(actions, exited_) && i < actions.size())) break;
     const Action a = actions[i];
     // Past the program's end only a restart is given; the actions before it are

@@ -42,7 +42,8 @@ class Walkthrough {
   // told whether the program has ended. A "restart" ends the window (when the
   // program has not ended already) and returns the index after it: the caller
   // starts the game again from its saved files and goes on from there. Returns
-  // kNoRestart otherwise.
+  // kNoRestart otherwise. With more set, the actions given are removed from
+  // the front now and then; the index returned counts from what is left.
   static constexpr size_t kNoRestart = static_cast<size_t>(-1);
   size_t Run(std::vector<Action>& actions, size_t from = 0,
              const std::function<bool(std::vector<Action>&, bool exited)>& more = nullptr);
