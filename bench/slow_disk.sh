@@ -41,5 +41,5 @@ awk -v fw=$(median "${fw[@]}") -v sw=$(median "${sw[@]}") -v fp=$(median "${fp[@
          (fp - fw) / 1000, (sp - sw) / 1000, (sp - sw) / (fp - fw), n }'
 # Every committed save syncs its files, its record and the folder twice; the
 # configuration written at the end syncs once.
-read -r syncs commits < <(tail -n 1 "$work/count-20-places")
-echo "last slow run: $syncs syncs, $commits saves committed"
+read -r syncs commits placed < <(tail -n 1 "$work/count-20-places")
+echo "last slow run: $syncs syncs, $commits saves committed, $placed files put in place"

@@ -1,7 +1,9 @@
 // A slow disk for the slow-disk benchmark, preloaded into the player: every
 // fsync and fdatasync takes LUMORA_SYNC_MS milliseconds more (20 unless told)
 // and is counted, as is every save committed (a rename onto a ".commit~"
-// record). At exit "SYNCS COMMITS" is added to the file LUMORA_SYNC_COUNT names.
+// record) and every written file put in place (a rename from a ".tmp~" file,
+// the page file "tmp.htm" left out: it is not synced). At exit
+// "SYNCS COMMITS PLACED" is added to the file LUMORA_SYNC_COUNT names.
 #include <dlfcn.h>
 
 #include <atomic>
@@ -12,7 +14,12 @@
 
 namespace {
 
-std::atomic<long> syncs, commits;
+std::atomic<long> syncs, commits, placed;
+
+bool EndsWith(const char* text, const char* end) {
+  const size_t n = std::strlen(text), m = std::strlen(end);
+  return n >= m && std::strcmp(text + n - m, end) == 0;
+}
 
 void Delay() {
   const char* text = getenv("LUMORA_SYNC_MS");
@@ -33,7 +40,7 @@ struct Report {
     const char* path = std::getenv("LUMORA_SYNC_COUNT");
     if (!path) return;
     if (FILE* out = std::fopen(path, "a")) {
-      std::fprintf(out, "%ld %ld\n", syncs.load(), commits.load());
+      std::fprintf(out, "%ld %ld %ld\n", syncs.load(), commits.load(), placed.load());
       std::fclose(out);
     }
   }
@@ -59,8 +66,8 @@ int fdatasync(int fd) {
 
 int rename(const char* from, const char* to) noexcept {
   static const auto real = Real<int (*)(const char*, const char*)>("rename");
-  const size_t n = std::strlen(to);
-  if (n >= 8 && std::strcmp(to + n - 8, ".commit~") == 0) ++commits;
+  if (EndsWith(to, ".commit~")) ++commits;
+  if (EndsWith(from, ".tmp~") && !EndsWith(to, "tmp.htm")) ++placed;
   return real(from, to);
 }
 

@@ -82,7 +82,8 @@ std::string CommitRecordPath(const std::string& folder, const std::string& game)
 void SaveLoadedTogether(StateWriter& writer, const GameState& state, const std::string& folder,
                         const std::string& game, bool keys) {
   std::vector<StateWriter::File> files;
-  if (state.registersLoaded) files.push_back({ResolvePath(folder, game + ".rgs"), WithStoredLineBreaks(state.registers)});
+  if (state.registersLoaded)
+    files.push_back({ResolvePath(folder, game + ".rgs"), WithStoredLineBreaks(state.registers)});
   if (state.objectTableLoaded)
     files.push_back({ResolvePath(folder, game + ".obx"), WithStoredLineBreaks(state.objectTable)});
   if (keys && state.objsLoaded) files.push_back({ResolvePath(folder, game + ".obz"), state.objs});

@@ -214,7 +214,8 @@ class EngineView : public WebEngineView {
     const QString literal = QString::fromUtf8(QJsonDocument(QJsonArray{html}).toJson(QJsonDocument::Compact));
     view_->page()->runJavaScript(
         QStringLiteral("(function(h){document.open();document.write(h);document.close();})(%1[0])").arg(literal),
-        QWebEngineScript::ApplicationWorld, [guard = QPointer<QObject>(&guard_), done = std::move(done)](const QVariant&) {
+        QWebEngineScript::ApplicationWorld,
+        [guard = QPointer<QObject>(&guard_), done = std::move(done)](const QVariant&) {
           if (guard) done();
         });
   }
