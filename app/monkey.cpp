@@ -65,7 +65,7 @@ std::string SavedGameFault(TForm1& f) {
   f.writer.Flush();  // the files as the last save left them
   GameState saved;
   try {
-    LoadGameState(saved, f.gameFolder, f.stateFolder, f.gameName);
+    if (LoadGameState(saved, f.gameFolder, f.stateFolder, f.gameName)) return "";  // nothing saved yet
   } catch (const ScriptError& e) {
     return std::string("saved game: it does not load: ") + U(e.what());
   }

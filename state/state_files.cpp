@@ -1,18 +1,23 @@
 // Loading and saving the saved game: registers, object table, object keys.
 #include "state/state_files.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
 
 #include "core/paths.h"
 #include "core/save_together.h"
 #include "core/state_writer.h"
 #include "core/script_error.h"
 #include "core/text1252.h"
+#include "core/trace.h"
 #include "state/object_keys.h"
 #include "form/text_codes.h"
 
 namespace lumora {
 namespace {
+
+constexpr const char* kStateFiles[] = {".rgs", ".obz", ".obx"};
 
 void LoadList(StringList& list, const std::string& gameFolder, const std::string& stateFolder,
               const std::string& name) {
@@ -49,8 +54,21 @@ StringList WithStoredLineBreaks(const StringList& values) {
 
 }  // namespace
 
-void LoadGameState(GameState& state, const std::string& gameFolder, const std::string& stateFolder,
+bool LoadGameState(GameState& state, const std::string& gameFolder, const std::string& stateFolder,
                    const std::string& game) {
+  // A game shipped without any of its state files (a game being written)
+  // starts as a new one; the first save makes them.
+  const bool none = std::none_of(std::begin(kStateFiles), std::end(kStateFiles), [&](const char* ext) {
+    return FileExists(StateReadFolder(gameFolder, stateFolder, game + ext), game + ext);
+  });
+  if (none) {
+    state.registers.clear();
+    state.objs.clear();
+    state.objectTable.clear();
+    state.registersLoaded = state.objsLoaded = state.objectTableLoaded = true;
+    Trace("Jogo novo: sem " + game + ".rgs, " + game + ".obz e " + game + ".obx, o jogo come\xE7""a vazio");
+    return true;
+  }
   // Padded by the loader once it has read the game's own register count: the
   // count now may be a default left by a creation that failed early.
   LoadList(state.registers, gameFolder, stateFolder, game + ".rgs");
@@ -60,6 +78,7 @@ void LoadGameState(GameState& state, const std::string& gameFolder, const std::s
   state.objsLoaded = true;
   LoadList(state.objectTable, gameFolder, stateFolder, game + ".obx");
   state.objectTableLoaded = true;
+  return false;
 }
 
 void SaveRegisters(StateWriter& writer, const GameState& state, const std::string& folder, const std::string& game) {

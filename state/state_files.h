@@ -11,8 +11,10 @@ namespace lumora {
 // Loads G.rgs, G.obz and G.obx, each from the state folder when the player's
 // copy is there, else from the game folder; the keys in list-box order; raises
 // ScriptError naming the first file that is missing. Marks each list loaded.
-// The registers are taken as the file has them, not padded.
-void LoadGameState(GameState& state, const std::string& gameFolder, const std::string& stateFolder,
+// The registers are taken as the file has them, not padded. When none of the
+// three exists anywhere, the game is new: every list empty, a trace line, and
+// true returned.
+bool LoadGameState(GameState& state, const std::string& gameFolder, const std::string& stateFolder,
                    const std::string& game);
 
 // Saves the registers (.rgs), the object table (.obx), or both as one moment as

@@ -4,6 +4,8 @@
 #include "core/script_error.h"
 #include "core/strings.h"
 #include "platform/null_platform.h"
+#include "script/run_script.h"
+#include "shell/lifecycle.h"
 #include "state/state_files.h"
 #include "support/temp_game.h"
 
@@ -43,12 +45,35 @@ TEST(GameState, LoadsTheThreeFilesAndNamesAMissingOne) {
     g.Remove(missing);
     GameState fresh;
     try {
-      LoadGameState(fresh, g.folder(), g.folder(), "aventura");
+      EXPECT_FALSE(LoadGameState(fresh, g.folder(), g.folder(), "aventura"));
       ADD_FAILURE() << missing << ": no error";
     } catch (const ScriptError& e) {
       EXPECT_NE(std::string(e.what()).find(missing), std::string::npos) << e.what();
     }
   }
+}
+
+// A game shipped without any state file starts new: the registers padded to
+// the configured count, no objects, a trace line; the first run's save makes
+// the three files, and the game loads from them after.
+TEST(GameState, AGameWithoutStateFilesStartsNewAndItsFirstSaveMakesThem) {
+  testing::TempGame game;
+  for (const char* file : {"aventura.rgs", "aventura.obz", "aventura.obx"}) game.Remove(file);
+  game.WriteScript("start", {"reg= 3,primeiro"});
+  {
+    testing::Session s{game};
+    EXPECT_EQ(s.f.state.registers, StringList(11));
+    EXPECT_TRUE(s.f.state.objs.empty() && s.f.state.objectTable.empty());
+    EXPECT_EQ(s.TraceStartingWith("Jogo novo: sem aventura.rgs").size(), 1u);
+    RunScript(s.f, "start");
+    EXPECT_EQ(game.StateLines(".rgs").at(3), "primeiro");
+    EXPECT_TRUE(game.Exists("aventura.obx"));
+    FormDestroy(s.f);
+  }
+  EXPECT_TRUE(game.Exists("aventura.obz"));  // written by shutdown
+  GameState again;
+  EXPECT_FALSE(LoadGameState(again, game.folder(), game.folder(), "aventura"));
+  EXPECT_EQ(again.registers.at(3), "primeiro");
 }
 
 TEST(GameState, SavesOnlyListsThatWereLoaded) {
