@@ -16,6 +16,10 @@
         <translation>vocabulário</translation>
     </message>
     <message>
+        <source>is missing while the other state files are there: the game stops at its start; ship all three, or none for a new game</source>
+        <translation>falta, e os outros arquivos de estado existem: o jogo para no início; inclua os três, ou nenhum para um jogo novo</translation>
+    </message>
+    <message>
         <source>holds %1 lines; the player needs %2</source>
         <translation>tem %1 linhas; o programa precisa de %2</translation>
     </message>

@@ -88,6 +88,20 @@ void CheckVocabulary(const std::string& file, const StringList& lines, const Fol
   }
 }
 
+// The saved game's three files ship together, or none do (a new game): with
+// some missing, the game stops at its start.
+void CheckStateFiles(const FolderIndex& index, const std::string& game, FileFindings& byFile) {
+  std::vector<std::string> missing;
+  for (const char* ext : {".rgs", ".obz", ".obx"})
+    if (index.Find(game + ext, nullptr) == Presence::Missing) missing.push_back(Utf8FromCp1252(game + ext));
+  if (missing.size() == 3) return;
+  for (const std::string& file : missing)
+    byFile[file].push_back({file, 0,
+                            TranslatedUtf8(QT_TRANSLATE_NOOP(
+                                "Check", "is missing while the other state files are there: the game stops at its "
+                                         "start; ship all three, or none for a new game"))});
+}
+
 std::unordered_set<std::string> ObjectKeys(const FolderIndex& folder) {
   std::unordered_set<std::string> keys;
   for (const std::string& name : folder.Names()) {
@@ -110,6 +124,7 @@ Findings CheckGame(const std::string& folder, const std::string& game) {
   index.Find(configName, &actual);
   const std::string configFile = actual.empty() ? Utf8FromCp1252(configName) : actual;
   if (LoadLines(folder + configFile, lines)) CheckConfig(configFile, lines, c, byFile[configFile]);
+  CheckStateFiles(index, game, byFile);
   std::map<std::string, StringList> scripts;
   for (const std::string& name : index.Names()) {
     StringList script;
