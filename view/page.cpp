@@ -64,10 +64,11 @@ void PageFocus(TForm1& f) {
   constexpr int64_t kLimitMs = 5000;
   const int64_t start = f.platform.Milliseconds();
   f.platform.ProcessMessages(Platform::PlayerInput::Held);
-  // A request to end the program ends the wait, and the run with it.
+  // A request to end the program ends the wait, and the run with it. Looked at
+  // every millisecond: the page is given the keys as soon as it is complete.
   while (f.platform.WebReadyState() < 4 && f.platform.Milliseconds() - start < kLimitMs) {
     if (ExitDue(f.platform, f.exitRequested)) throw RunStopped();
-    f.platform.WaitForMessages(Platform::PlayerInput::Held, 10);
+    f.platform.WaitForMessages(Platform::PlayerInput::Held, 1);
   }
   f.platform.WebFocus();
   f.focus = Focus::WebB;
