@@ -31,7 +31,7 @@ void StoreRunningValues(TForm1& f) {
 
 void SaveConfig(TForm1& f, const std::string& folder) {
   std::vector<StateWriter::File> files;
-  files.push_back({ResolvePath(folder, f.gameName + ".ini"), f.config});
+  files.push_back({ResolvePath(folder, f.gameName + ".ini"), f.config, {}, false});
   f.writer.Write("", std::move(files));
 }
 
