@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The register loop as whole processes: the player headless on a one-script game
 # of N turns, less the same game of one turn (start-up and shutdown), beside
-# lua5.4 running the same loop with string registers, less its one-turn run.
-# Runs alternate; prints the medians per turn and their ratio.
+# lua5.4 and LuaJIT's interpreter (luajit -joff) running the same loop with
+# string registers, each less its one-turn run. Runs alternate; prints the
+# medians per turn and the player's ratio to each.
 #   bench/loop.sh BUILD_FOLDER [TURNS] [RUNS]
 set -euo pipefail
 build=$(realpath "${1:?usage: bench/loop.sh BUILD_FOLDER [TURNS] [RUNS]}")
@@ -29,9 +30,19 @@ r[1] = "0"
 r[1] = tostring((tonumber(r[1]) or 0) + 1)
 if tonumber(r[1]) < count then goto l end
 LUA
+# LuaJIT is Lua 5.1: the same loop without goto.
+cat > "$work/loop51.lua" <<'LUA'
+local count = tonumber(arg[1])
+local r = {}
+for i = 0, 250 do r[i] = "" end
+r[1] = "0"
+repeat
+  r[1] = tostring((tonumber(r[1]) or 0) + 1)
+until not (tonumber(r[1]) < count)
+LUA
 ns() { date +%s%N; }
 time_of() { local t0 t1; t0=$(ns); "$@" >/dev/null 2>&1; t1=$(ns); echo $(( t1 - t0 )); }
-player=() lua=()
+player=() lua=() jit=()
 for ((i = 0; i < runs; i++)); do
   many=$(time_of "$build/lumora" --headless --play "$work/play.walk" "$work/many")
   one=$(time_of "$build/lumora" --headless --play "$work/play.walk" "$work/one")
@@ -39,9 +50,13 @@ for ((i = 0; i < runs; i++)); do
   many=$(time_of lua5.4 "$work/loop.lua" "$turns")
   one=$(time_of lua5.4 "$work/loop.lua" 1)
   lua+=($(( (many - one) / turns )))
+  many=$(time_of luajit -joff "$work/loop51.lua" "$turns")
+  one=$(time_of luajit -joff "$work/loop51.lua" 1)
+  jit+=($(( (many - one) / turns )))
 done
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-p=$(median "${player[@]}") l=$(median "${lua[@]}")
+p=$(median "${player[@]}") l=$(median "${lua[@]}") j=$(median "${jit[@]}")
 echo "player: ${p} ns a turn (runs: ${player[*]})"
 echo "lua5.4: ${l} ns a turn (runs: ${lua[*]})"
-awk -v p="$p" -v l="$l" 'BEGIN { printf "ratio: %.2f\n", p / l }'
+echo "luajit -joff: ${j} ns a turn (runs: ${jit[*]})"
+awk -v p="$p" -v l="$l" -v j="$j" 'BEGIN { printf "ratio to lua5.4: %.2f\nratio to luajit -joff: %.2f\n", p / l, p / j }'

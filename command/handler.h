@@ -22,8 +22,8 @@ struct TForm3 {
   std::array<std::string, 9> arg;
   std::string traceLine;
   std::string soundName;
-  // Set by a command that put the next line to run into commandLine ("goto"):
-  // ExecCommand then starts again with that line in the same call.
+  // Set by a command that moved run.lineIndex to the next line to run ("goto"):
+  // the interpreter runs that line in the same call.
   bool restart = false;
   // Set by JumpToLabel: the interpreter runs "goto" with arg[0] as soon as the
   // command returns.

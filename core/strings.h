@@ -1,5 +1,6 @@
 // Trim and whole-number reading, shared by every command family.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,6 +13,18 @@ std::string Trim(std::string_view s);
 std::string_view TrimView(std::string_view s);
 // out := Trim(s), reusing out's storage; s may be out itself or a part of it.
 void AssignTrimmed(std::string& out, std::string_view s);
+// out := s, for the short texts the interpreter sets on every line (keyword,
+// arguments): when out is as long already, the bytes are copied in place and
+// the length cut, without the general assignment's checks. s must not be a
+// part of out.
+inline void AssignText(std::string& out, std::string_view s) {
+  if (s.size() > out.size()) {
+    out.assign(s);
+    return;
+  }
+  for (size_t i = 0; i < s.size(); ++i) out[i] = s[i];
+  out.resize(s.size());
+}
 
 // Reads a signed 32-bit whole number: leading blanks, an optional sign, decimal
 // digits or hexadecimal after "$", "0x" or "0X". Hexadecimal covers 32 bits

@@ -20,14 +20,20 @@ void Trace(std::string_view line) {
   for (auto& [id, listener] : Listeners()) listener(line);
 }
 
-bool TraceListened() { return !Listeners().empty(); }
+namespace detail {
+size_t traceListeners = 0;
+}
 
 int AddTraceListener(TraceListener listener) {
   Listeners().emplace(next_id, std::move(listener));
+  detail::traceListeners = Listeners().size();
   return next_id++;
 }
 
-void RemoveTraceListener(int id) { Listeners().erase(id); }
+void RemoveTraceListener(int id) {
+  Listeners().erase(id);
+  detail::traceListeners = Listeners().size();
+}
 
 void SetTraceScript(std::string_view name) { CurrentScript().assign(name); }
 

@@ -9,9 +9,13 @@ namespace lumora {
 // Discards the line unless a sink was installed (--trace, the walkthrough's JSON).
 void Trace(std::string_view line);
 
+namespace detail {
+extern size_t traceListeners;  // how many listeners are installed
+}
 // Whether any listener watches the trace: a remark that is costly to build (a
-// label line's references scan the whole script) is built only then.
-bool TraceListened();
+// label line's references scan the whole script) is built only then. Asked on
+// every line of every loop, so it reads a counter in place.
+inline bool TraceListened() { return detail::traceListeners != 0; }
 
 // Several listeners may watch the trace; each gets every line, Windows-1252.
 using TraceListener = std::function<void(std::string_view)>;

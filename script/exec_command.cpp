@@ -24,7 +24,7 @@ void StartTraceLine(std::string& traceLine, int lineIndex) {
   // Unread, the line's number is not worth formatting on every line of a loop;
   // the line stays non-empty as it would be.
   if (!TraceListened()) {
-    traceLine.assign(": ");
+    AssignText(traceLine, ": ");
     return;
   }
   char digits[16];
@@ -45,33 +45,31 @@ const std::string& RegisterOrEmpty(const TForm1& f, int64_t n) {
 // Assigns in place, so a loop's lines allocate nothing here.
 void ResolveArgument(TForm3& t, bool whole, std::string_view item, std::string& out) {
   if (item.empty() || item[0] != '#') {
-    out.assign(item);
+    AssignText(out, item);
     return;
   }
   const std::string_view number = item.substr(1);
   const int32_t n = IntOr(number, 0);
   // A message names any register; past the last one it reads as empty.
-  if (whole || (n >= 0 && n < t.f.state.registerCount)) out = RegisterOrEmpty(t.f, n);
-  else out.assign(number);
+  if (whole || (n >= 0 && n < t.f.state.registerCount)) AssignText(out, RegisterOrEmpty(t.f, n));
+  else AssignText(out, number);
 }
 
-// Splits the command line into keyword and arguments, the arguments as the
-// keyword's row takes them. Returns the row, or nullptr for no command.
-const KeywordRow* SplitArguments(TForm3& t) {
-  const LineSplit& split = t.splits.For(t.f.run.lineIndex, t.commandLine, FindRow);
-  t.keyword.assign(split.Keyword());
+// Puts a command line's keyword and arguments into t, the arguments as its
+// row takes them, and what the arguments did not take into the command line.
+void TakeArguments(TForm3& t, const LineSplit& split) {
+  AssignText(t.keyword, split.Keyword());
   if (TraceListened()) t.traceLine.append(t.keyword).append(" ");
   const bool whole = split.row && split.row->arguments == Arguments::WholeText;
-  for (auto& a : t.arg) a.clear();
+  // Set over the last line's arguments in place, not cleared first: most are
+  // as long already.
   for (size_t i = 0; i < split.count; ++i) ResolveArgument(t, whole, split.Item(i), t.arg[i]);
-  // What the arguments did not take stays in the command line.
-  if (split.restOffset >= t.commandLine.size()) t.commandLine.clear();
-  else t.commandLine.erase(0, split.restOffset);
-  return split.row;
+  for (size_t i = split.count; i < t.arg.size(); ++i) t.arg[i].clear();
+  AssignText(t.commandLine, split.Rest());
 }
 
 // A text block from the apostrophe that opens it to the next one. Returns true
-// when the line after it is to run in the same call (it is then in commandLine).
+// when the line after it is to run in the same call (the line index is on it).
 bool RunTextBlock(TForm3& t) {
   TForm1& f = t.f;
   StringList& lines = f.run.lines;
@@ -104,8 +102,59 @@ bool RunTextBlock(TForm3& t) {
     return false;
   }
   ++f.run.lineIndex;
-  t.commandLine = Trim(lines[static_cast<size_t>(f.run.lineIndex)]);
   return true;
+}
+
+// Runs one decoded line. Returns true when the line the line index is now on
+// is to run next in this same call (a jump, the line after a text block). The
+// line is not looked at after its command: a run nested in the command may
+// have decoded other lines in its place.
+bool RunLine(TForm3& t, const LineSplit& line) {
+  StartTraceLine(t.traceLine, t.f.run.lineIndex);
+  if (line.kind != LineKind::Command) t.keyword.clear();
+  switch (line.kind) {
+    case LineKind::Empty:
+      t.commandLine.clear();
+      return false;
+    case LineKind::Label:
+      // The references scan every line of the script: a long script full of
+      // labels would spend nearly all its time here for a trace nobody reads.
+      t.commandLine.assign(line.text);
+      t.traceLine += t.commandLine;
+      if (TraceListened()) t.traceLine += " <-" + LabelReferences(t.f.run.lines, t.commandLine);
+      return false;
+    case LineKind::Comment:
+      t.commandLine.assign(line.text);
+      t.traceLine += t.commandLine;
+      return false;
+    case LineKind::TextBlock:
+      t.commandLine.assign(line.Body());
+      return RunTextBlock(t);
+    case LineKind::Command: break;
+  }
+  const KeywordRow* row = line.row;
+  TakeArguments(t, line);
+  t.restart = false;
+  if (row) RunHandler(t, row->handler);
+  return t.restart;
+}
+
+// Runs `line`, then every line a jump or a text block hands over to.
+void RunFrom(TForm3& t, const LineSplit* line) {
+  int jumps = 0;
+  while (RunLine(t, *line)) {
+    // A label followed by a jump to itself loops here without returning to
+    // the driver, so this loop looks at whether the program is to end, as the
+    // driver does.
+    t.restart = false;
+    if (++jumps == kLinesBetweenStopChecks) {
+      jumps = 0;
+      PollStop(t.f);
+    }
+    const auto index = static_cast<size_t>(t.f.run.lineIndex);
+    if (index >= t.f.run.lines.size()) return;
+    line = &t.splits.For(t.f.run.lineIndex, t.f.run.lines[index], FindRow);
+  }
 }
 
 }  // namespace
@@ -154,43 +203,13 @@ void RunHandler(TForm3& t, CommandHandler handler) {
 
 void ExecCommand(TForm3& t) {
   t.restart = false;
-  int jumps = 0;
-  for (;;) {
-    AssignTrimmed(t.commandLine, t.commandLine);
-    StartTraceLine(t.traceLine, t.f.run.lineIndex);
-    std::string_view body;
-    const LineKind kind = ClassifyLine(t.commandLine, body);
-    if (kind == LineKind::Empty) return;
-    t.keyword.clear();
-    if (kind == LineKind::Label) {
-      // The references scan every line of the script: a long script full of
-      // labels would spend nearly all its time here for a trace nobody reads.
-      t.traceLine += t.commandLine;
-      if (TraceListened()) t.traceLine += " <-" + LabelReferences(t.f.run.lines, t.commandLine);
-      return;
-    }
-    if (kind == LineKind::Comment) {
-      t.traceLine += t.commandLine;
-      return;
-    }
-    if (body.size() != t.commandLine.size()) t.commandLine = std::string(body);  // a marked line
-    if (kind == LineKind::TextBlock) {
-      if (RunTextBlock(t)) continue;
-      return;
-    }
-    if (const KeywordRow* row = SplitArguments(t)) RunHandler(t, row->handler);
-    if (t.restart) {
-      // A jump placed the line after its label in commandLine. A label followed
-      // by a jump to itself loops here without returning to the driver, so
-      // this loop looks at whether the program is to end, as the driver does.
-      t.restart = false;
-      if (++jumps == kLinesBetweenStopChecks) {
-        jumps = 0;
-        PollStop(t.f);
-      }
-      continue;
-    }
-    return;
-  }
+  RunFrom(t, &t.splits.For(t.f.run.lineIndex, t.commandLine, FindRow));
 }
+
+void ExecLine(TForm3& t) {
+  const int index = t.f.run.lineIndex;
+  t.restart = false;
+  RunFrom(t, &t.splits.For(index, t.f.run.lines[static_cast<size_t>(index)], FindRow));
+}
+
 }  // namespace lumora

@@ -123,7 +123,7 @@ void CmdGetVar(TForm3& t) {
 void CmdGoto(TForm3& t) {
   TForm1& f = t.f;
   const StringList& lines = f.run.lines;
-  t.traceLine += t.arg[0];
+  if (TraceListened()) t.traceLine += t.arg[0];
   const int label = t.labels.FindName(lines, f.run.linesGeneration, t.arg[0]);
   if (label < 0) {
     t.traceLine += " <--- n\xE3o existe este label";
@@ -137,7 +137,6 @@ void CmdGoto(TForm3& t) {
   }
   // The line after the label runs at once, in this same call.
   f.run.lineIndex = label + 1;
-  AssignTrimmed(t.commandLine, lines[static_cast<size_t>(label) + 1]);
   t.restart = true;
 }
 

@@ -141,8 +141,7 @@ void ExecuteLines(TForm1& f) {
   // loop must not pay for the look at whether the program is to end.
   int linesToLook = kLinesBetweenStopChecks;
   for (f.run.lineIndex = 0; f.run.lineIndex < static_cast<int>(f.run.lines.size()); ++f.run.lineIndex) {
-    t.commandLine = f.run.lines[static_cast<size_t>(f.run.lineIndex)];
-    ExecCommand(t);
+    ExecLine(t);
     if (!t.traceLine.empty()) Trace(t.traceLine);
     if (--linesToLook == 0) {
       linesToLook = kLinesBetweenStopChecks;
