@@ -29,6 +29,10 @@ const std::vector<OptionSpec>& Specs() {
       {{"headless"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "with --play: no window, a virtual clock")},
       {{"web"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "with --play: the real web view, also headless")},
       {{"check"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "check the game instead of playing; changes nothing")},
+      {{"keywords"},
+       {},
+       "man",
+       QT_TRANSLATE_NOOP("CommandLine", "list the script commands, what each does (=man: roff)")},
       {{"monkey"},
        "SEED:N",
        {},
@@ -53,17 +57,21 @@ QString Shown(const OptionSpec& s) {
   return text;
 }
 
-// "--trace=FILE" names the file of a switch, which the parser does not know:
-// the file is taken out here and the switch left.
-QStringList WithoutTraceFile(const std::vector<std::string>& args, Options& o) {
+// "--trace=FILE" and "--keywords=man" give a value to a switch, which the
+// parser does not know: the value is taken out here and the switch left.
+QStringList WithoutSwitchValues(const std::vector<std::string>& args, Options& o) {
+  const std::pair<std::string, std::string Options::*> switches[] = {{"--trace=", &Options::traceFile},
+                                                                     {"--keywords=", &Options::keywordsFormat}};
   QStringList list;
   bool optionsEnded = false;
   for (size_t i = 0; i < args.size(); ++i) {
     QString a = QString::fromStdString(args[i]);
     if (i > 0 && !optionsEnded && a == "--") optionsEnded = true;
-    if (i > 0 && !optionsEnded && a.startsWith("--trace=")) {
-      o.traceFile = args[i].substr(8);
-      a = "--trace";
+    for (const auto& [prefix, value] : switches) {
+      if (i > 0 && !optionsEnded && args[i].starts_with(prefix)) {
+        o.*value = args[i].substr(prefix.size());
+        a = QString::fromStdString(prefix.substr(0, prefix.size() - 1));
+      }
     }
     list << a;
   }
@@ -92,7 +100,7 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   for (const OptionSpec& s : Specs())
     parser.addOption(QCommandLineOption(s.names, translate("CommandLine", s.help), s.value));
-  if (!parser.parse(WithoutTraceFile(args, o))) {
+  if (!parser.parse(WithoutSwitchValues(args, o))) {
     o.error = parser.errorText().toStdString();
     return o;
   }
@@ -106,6 +114,11 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
   o.check = parser.isSet("check");
   o.speak = parser.isSet("speak");
   o.demo = parser.isSet("demo");
+  o.keywords = parser.isSet("keywords");
+  if (!o.keywordsFormat.empty() && o.keywordsFormat != "man")
+    o.error = translate("CommandLine", "--keywords takes man or nothing, not %1")
+                  .arg(QString::fromStdString(o.keywordsFormat))
+                  .toStdString();
   o.monkeyOut = parser.value("monkey-out").toStdString();
   if (parser.isSet("monkey")) {
     o.monkey = parser.value("monkey").toStdString();
@@ -130,7 +143,7 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
   const QStringList games = parser.positionalArguments();
   if (!games.isEmpty()) o.game = games[0].toStdString();
   if (games.size() > 1) o.error = translate("CommandLine", "more than one game given: %1").arg(games[1]).toStdString();
-  if (o.error.empty() && !o.help && !o.version) o.error = CombinationError(o);
+  if (o.error.empty() && !o.help && !o.version && !o.keywords) o.error = CombinationError(o);
   return o;
 }
 
@@ -140,6 +153,7 @@ std::string HelpText() {
   QString text = translate("CommandLine",
                            "Usage: lumora [OPTION]... [GAME]\n"
                            "       lumora --check [GAME]\n"
+                           "       lumora --keywords[=man]\n"
                            "Plays an adventure game written as plain-text scripts.\n"
                            "\n"
                            "Options:\n");

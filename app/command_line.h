@@ -13,6 +13,8 @@ struct Options {
   std::string play;       // the walkthrough file
   bool json = false, headless = false, web = false;
   bool check = false;     // check the game's scripts instead of playing
+  bool keywords = false;  // print the keyword reference and end
+  std::string keywordsFormat;  // "man": as the manual page's roff; empty: for a terminal
   bool speak = false;     // read the messages aloud from the start
   int zoom = 0;           // 1 to 3; 0: chosen from the screen
   // --monkey SEED:N: N random actions, the seed choosing them (see app/monkey.h).

@@ -28,6 +28,7 @@
 #include "script/interp.h"
 #include "shell/lifecycle.h"
 #include "shell/locate_game.h"
+#include "tools/keyword_reference.h"
 #include "view/read_aloud.h"
 
 using namespace lumora;
@@ -238,6 +239,11 @@ int main(int argc, char** argv) {
   if (!options.error.empty()) return Fail(options.error + "\n" + UsageHint());
   if (options.help || options.version) {
     std::fputs((options.help ? HelpText() : VersionText()).c_str(), stdout);
+    return kExitDone;
+  }
+  if (options.keywords) {
+    const bool man = options.keywordsFormat == "man";
+    std::fputs(KeywordReference(man ? ReferenceFormat::Man : ReferenceFormat::Text).c_str(), stdout);
     return kExitDone;
   }
   if (options.demo && options.game.empty()) options.game = InstalledDemoFolder().toStdString();

@@ -34,11 +34,32 @@ configure_file(data/lumora.6.in lumora.6 @ONLY)
 lumora_gzip(${CMAKE_CURRENT_BINARY_DIR}/lumora.6 lumora.6)
 configure_file(data/lumora.pt_BR.6.in lumora.pt_BR.6 @ONLY)
 lumora_gzip(${CMAKE_CURRENT_BINARY_DIR}/lumora.pt_BR.6 lumora.pt_BR.6)
+# The game-writing reference lumora-jogo(5), in English and in Portuguese: its
+# keyword section is what the built program prints from its keyword table
+# (lumora --keywords=man), in the page's language (the Portuguese from the
+# translation built beside the program).
+function(lumora_keyword_page template language)
+  string(REPLACE ".in" "" page ${template})
+  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/${page}
+    COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:lumora> -DLANGUAGE=${language}
+      -DTEMPLATE=${CMAKE_CURRENT_SOURCE_DIR}/data/${template} -DOUTPUT=${CMAKE_CURRENT_BINARY_DIR}/${page}
+      -DPROJECT_VERSION=${PROJECT_VERSION} -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/keyword_page.cmake
+    DEPENDS lumora ${LUMORA_QM_FILES} ${CMAKE_CURRENT_SOURCE_DIR}/data/${template}
+      ${CMAKE_CURRENT_SOURCE_DIR}/cmake/keyword_page.cmake
+    VERBATIM)
+endfunction()
+lumora_keyword_page(lumora-jogo.5.in C)
+lumora_gzip(${CMAKE_CURRENT_BINARY_DIR}/lumora-jogo.5 lumora-jogo.5)
+lumora_keyword_page(lumora-jogo.pt_BR.5.in pt_BR)
+lumora_gzip(${CMAKE_CURRENT_BINARY_DIR}/lumora-jogo.pt_BR.5 lumora-jogo.pt_BR.5)
 lumora_gzip(${CMAKE_CURRENT_SOURCE_DIR}/data/debian/changelog changelog)
 add_custom_target(lumora_docs ALL DEPENDS ${LUMORA_GZIPPED})
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lumora.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lumora.pt_BR.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/pt_BR/man6
   RENAME lumora.6.gz)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lumora-jogo.5.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man5)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lumora-jogo.pt_BR.5.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/pt_BR/man5
+  RENAME lumora-jogo.5.gz)
 install(FILES data/debian/copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_PACKAGE_NAME lumora)

@@ -49,8 +49,10 @@ enum class Arguments { SplitAtCommas, WholeText };
 //   r  a register number                   o  an object key
 //   t  a text that may go on over the following lines, up to an apostrophe
 //   c  a command keyword, the arguments after it being that command's
-//   .  anything (not checked)
-// A row written without letters is checked for its keyword only.
+//   n  a number    k  a colour (RRGGBB)    a  a place (a place's script, jog, loc)
+//   .  anything else
+// n, k, a and . are not checked (but for "#n"); they name the argument in the
+// keyword reference. A row written without letters takes no arguments.
 struct ArgumentSpec {
   constexpr ArgumentSpec() = default;
   constexpr ArgumentSpec(Arguments how) : split(how) {}  // NOLINT: rows write the mode alone
@@ -66,6 +68,10 @@ struct KeywordRow {
   std::string_view keyword;
   CommandHandler handler;
   ArgumentSpec arguments = {};
+  // What the command does, one line of English for the keyword reference
+  // (lumora --keywords, the game-writing manual page); the rows mark it for the
+  // translators, and the reference shows it in the user's language.
+  const char* description = "";
 };
 
 // Hands over to "goto" within the same call: the script goes on after the

@@ -183,20 +183,6 @@
         <translation>mais de um jogo dado: %1</translation>
     </message>
     <message>
-        <source>Usage: lumora [OPTION]... [GAME]
-       lumora --check [GAME]
-Plays an adventure game written as plain-text scripts.
-
-Options:
-</source>
-        <translation>Uso: lumora [OPÇÃO]... [GAME]
-     lumora --check [GAME]
-Joga uma aventura escrita em roteiros de texto simples.
-
-Opções:
-</translation>
-    </message>
-    <message>
         <source>
 GAME is one of:
   path/to/game.ini       a game&apos;s configuration file
@@ -239,6 +225,30 @@ Exemplos:
     <message>
         <source>Try &apos;lumora --help&apos; for more information.</source>
         <translation>Experimente &apos;lumora --help&apos; para mais informações.</translation>
+    </message>
+    <message>
+        <source>list the script commands, what each does (=man: roff)</source>
+        <translation>lista os comandos de script e o que fazem (=man: roff)</translation>
+    </message>
+    <message>
+        <source>--keywords takes man or nothing, not %1</source>
+        <translation>--keywords aceita man ou nada, não %1</translation>
+    </message>
+    <message>
+        <source>Usage: lumora [OPTION]... [GAME]
+       lumora --check [GAME]
+       lumora --keywords[=man]
+Plays an adventure game written as plain-text scripts.
+
+Options:
+</source>
+        <translation>Uso: lumora [OPÇÃO]... [GAME]
+     lumora --check [GAME]
+     lumora --keywords[=man]
+Joga uma aventura escrita em roteiros de texto simples.
+
+Opções:
+</translation>
     </message>
 </context>
 <context>
@@ -302,6 +312,613 @@ ou ponha na pasta do jogo um link simbólico para o lumora com o nome do jogo (a
     <message>
         <source>a register count of %1 is below zero</source>
         <translation>um número de registradores de %1 é menor que zero</translation>
+    </message>
+</context>
+<context>
+    <name>Keyword</name>
+    <message>
+        <source>label</source>
+        <translation>rótulo</translation>
+    </message>
+    <message>
+        <source>script</source>
+        <translation>script</translation>
+    </message>
+    <message>
+        <source>script|:label</source>
+        <translation>script|:rótulo</translation>
+    </message>
+    <message>
+        <source>vocabulary</source>
+        <translation>vocabulário</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <translation>figura</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>som</translation>
+    </message>
+    <message>
+        <source>music</source>
+        <translation>música</translation>
+    </message>
+    <message>
+        <source>register</source>
+        <translation>registrador</translation>
+    </message>
+    <message>
+        <source>object</source>
+        <translation>objeto</translation>
+    </message>
+    <message>
+        <source>text...&apos;</source>
+        <translation>texto...&apos;</translation>
+    </message>
+    <message>
+        <source>command,...</source>
+        <translation>comando,...</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>número</translation>
+    </message>
+    <message>
+        <source>colour</source>
+        <translation>cor</translation>
+    </message>
+    <message>
+        <source>place</source>
+        <translation>lugar</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>The script commands: the keyword, a blank, then the arguments joined by commas
+with no blanks between them (a blank belongs to the argument). #n stands for
+register n&apos;s value.
+
+</source>
+        <translation>Os comandos dos scripts: a palavra-chave, um branco e os argumentos unidos por
+vírgulas, sem brancos entre eles (um branco faz parte do argumento). #n vale o
+valor do registrador n.
+
+</translation>
+    </message>
+    <message>
+        <source>Ends the running script; the game then waits for the player.</source>
+        <translation>Encerra o script em execução; o jogo então espera o jogador.</translation>
+    </message>
+    <message>
+        <source>Goes on in another script, from its second line.</source>
+        <translation>Continua em outro script, a partir da segunda linha dele.</translation>
+    </message>
+    <message>
+        <source>Waits so many tenths of a second (1 when empty) while the window keeps answering.</source>
+        <translation>Espera tantos décimos de segundo (1 se vazio), com a janela respondendo.</translation>
+    </message>
+    <message>
+        <source>Adds the text to the message; commas belong to the text, and #n alone stands for register n.</source>
+        <translation>Acrescenta o texto à mensagem; as vírgulas fazem parte do texto, e #n sozinho vale o registrador n.</translation>
+    </message>
+    <message>
+        <source>Replaces the message with the text (models 0 and 2 add it; model 3 draws it at the text position).</source>
+        <translation>Substitui a mensagem pelo texto (os modelos 0 e 2 o acrescentam; o modelo 3 o desenha na posição do texto).</translation>
+    </message>
+    <message>
+        <source>Clears the message of the display model (model 2 starts a new page).</source>
+        <translation>Limpa a mensagem do modelo de exibição (o modelo 2 começa uma página nova).</translation>
+    </message>
+    <message>
+        <source>Sets the message font: name, size, colour, and bold, italic, underline when those are not empty.</source>
+        <translation>Define a fonte das mensagens: nome, tamanho, cor e negrito, itálico, sublinhado quando não vazios.</translation>
+    </message>
+    <message>
+        <source>Puts the link parameter prm, prx or pry of this run into the register.</source>
+        <translation>Põe no registrador o parâmetro de link prm, prx ou pry desta execução.</translation>
+    </message>
+    <message>
+        <source>Sets the return script.</source>
+        <translation>Define o script de retorno.</translation>
+    </message>
+    <message>
+        <source>Sets the current place (the position script).</source>
+        <translation>Define o lugar atual (o script de posição).</translation>
+    </message>
+    <message>
+        <source>Puts an engine variable (Modelo, Script, IniScp, RetScp, Posic, Objeto) into the register.</source>
+        <translation>Põe no registrador uma variável do motor (Modelo, Script, IniScp, RetScp, Posic, Objeto).</translation>
+    </message>
+    <message>
+        <source>Sets the background colour (configuration line 18 when empty).</source>
+        <translation>Define a cor de fundo (a linha 18 da configuração se vazio).</translation>
+    </message>
+    <message>
+        <source>Sets the message font size (configuration line 16 when empty).</source>
+        <translation>Define o tamanho da fonte das mensagens (a linha 16 da configuração se vazio).</translation>
+    </message>
+    <message>
+        <source>Sets the message font name (configuration line 15 when empty).</source>
+        <translation>Define o nome da fonte das mensagens (a linha 15 da configuração se vazio).</translation>
+    </message>
+    <message>
+        <source>Sets the message style: B, I, U in positions 1 to 3 for bold, italic, underline.</source>
+        <translation>Define o estilo das mensagens: B, I, U nas posições 1 a 3 para negrito, itálico, sublinhado.</translation>
+    </message>
+    <message>
+        <source>Sets the link colour (configuration line 20 when empty).</source>
+        <translation>Define a cor dos links (a linha 20 da configuração se vazio).</translation>
+    </message>
+    <message>
+        <source>Sets the visited-link colour (configuration line 21 when empty).</source>
+        <translation>Define a cor dos links visitados (a linha 21 da configuração se vazio).</translation>
+    </message>
+    <message>
+        <source>Sets the text colour (configuration line 19 when empty).</source>
+        <translation>Define a cor do texto (a linha 19 da configuração se vazio).</translation>
+    </message>
+    <message>
+        <source>Calls a script, or a :label of this script, as a subroutine (one level only).</source>
+        <translation>Chama um script, ou um :rótulo deste script, como sub-rotina (um nível só).</translation>
+    </message>
+    <message>
+        <source>Returns from the subroutine to the line after its gosub.</source>
+        <translation>Volta da sub-rotina para a linha depois do seu gosub.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Aceito e ignorado.</translation>
+    </message>
+    <message>
+        <source>Writes the registers to the game&apos;s .rgs file now.</source>
+        <translation>Grava agora os registradores no arquivo .rgs do jogo.</translation>
+    </message>
+    <message>
+        <source>Writes the objects to the game&apos;s .obx file now.</source>
+        <translation>Grava agora os objetos no arquivo .obx do jogo.</translation>
+    </message>
+    <message>
+        <source>objs [object or todos] reloads objects from their .obj files; regs empties the registers; mapa FILE deletes a saved map.</source>
+        <translation>objs [objeto ou todos] recarrega objetos de seus arquivos .obj; regs esvazia os registradores; mapa ARQUIVO apaga um mapa salvo.</translation>
+    </message>
+    <message>
+        <source>Plays a music file of the game once.</source>
+        <translation>Toca uma vez um arquivo de música do jogo.</translation>
+    </message>
+    <message>
+        <source>Sets the music&apos;s volume.</source>
+        <translation>Define o volume da música.</translation>
+    </message>
+    <message>
+        <source>Plays a sound; with on the script waits for its end; playsnd off stops it.</source>
+        <translation>Toca um som; com on o script espera o fim dele; playsnd off o interrompe.</translation>
+    </message>
+    <message>
+        <source>Switches the display model: 0 typed text, 1 pictures and a message line, 2 a web page, 3 a page of text and pictures.</source>
+        <translation>Troca o modelo de exibição: 0 texto datilografado, 1 figuras e uma linha de mensagem, 2 página web, 3 página de texto e figuras.</translation>
+    </message>
+    <message>
+        <source>Puts a property of the object (nom, dsc, loc, shp, tag) into the register.</source>
+        <translation>Põe no registrador uma propriedade do objeto (nom, dsc, loc, shp, tag).</translation>
+    </message>
+    <message>
+        <source>Puts the object&apos;s picture into the register.</source>
+        <translation>Põe no registrador a figura do objeto.</translation>
+    </message>
+    <message>
+        <source>Puts the object&apos;s description into the register.</source>
+        <translation>Põe no registrador a descrição do objeto.</translation>
+    </message>
+    <message>
+        <source>Puts the object&apos;s name into the register.</source>
+        <translation>Põe no registrador o nome do objeto.</translation>
+    </message>
+    <message>
+        <source>Puts the object&apos;s tag into the register.</source>
+        <translation>Põe no registrador a etiqueta do objeto.</translation>
+    </message>
+    <message>
+        <source>Puts the object&apos;s place into the register.</source>
+        <translation>Põe no registrador o lugar do objeto.</translation>
+    </message>
+    <message>
+        <source>Sets a property of the object (nom, dsc, loc, shp, tag); loc as the value is the current place.</source>
+        <translation>Define uma propriedade do objeto (nom, dsc, loc, shp, tag); loc como valor é o lugar atual.</translation>
+    </message>
+    <message>
+        <source>Sets the object&apos;s picture.</source>
+        <translation>Define a figura do objeto.</translation>
+    </message>
+    <message>
+        <source>Sets the object&apos;s description.</source>
+        <translation>Define a descrição do objeto.</translation>
+    </message>
+    <message>
+        <source>Sets the object&apos;s name.</source>
+        <translation>Define o nome do objeto.</translation>
+    </message>
+    <message>
+        <source>Sets the object&apos;s tag.</source>
+        <translation>Define a etiqueta do objeto.</translation>
+    </message>
+    <message>
+        <source>Puts the object at the place.</source>
+        <translation>Põe o objeto no lugar.</translation>
+    </message>
+    <message>
+        <source>Moves every object at the first place to the second.</source>
+        <translation>Move todos os objetos do primeiro lugar para o segundo.</translation>
+    </message>
+    <message>
+        <source>The player takes the object (its place becomes jog).</source>
+        <translation>O jogador pega o objeto (o lugar dele passa a ser jog).</translation>
+    </message>
+    <message>
+        <source>The player drops the object at the current place.</source>
+        <translation>O jogador solta o objeto no lugar atual.</translation>
+    </message>
+    <message>
+        <source>Jumps to the label when the object is at the place.</source>
+        <translation>Salta para o rótulo quando o objeto está no lugar.</translation>
+    </message>
+    <message>
+        <source>Jumps to the label when the object is not at the place.</source>
+        <translation>Salta para o rótulo quando o objeto não está no lugar.</translation>
+    </message>
+    <message>
+        <source>Puts the number of objects at the place into the register.</source>
+        <translation>Põe no registrador o número de objetos no lugar.</translation>
+    </message>
+    <message>
+        <source>Puts the descriptions of the objects at the place into the register, as a list ending in &quot;e&quot;.</source>
+        <translation>Põe no registrador as descrições dos objetos no lugar, numa lista terminada em &quot;e&quot;.</translation>
+    </message>
+    <message>
+        <source>As lstobj=, each description a link to its object&apos;s script.</source>
+        <translation>Como lstobj=, cada descrição um link para o script do seu objeto.</translation>
+    </message>
+    <message>
+        <source>Accepted with loc or jog; shows nothing.</source>
+        <translation>Aceito com loc ou jog; não mostra nada.</translation>
+    </message>
+    <message>
+        <source>Empties the text buffer of model 3.</source>
+        <translation>Esvazia o texto acumulado do modelo 3.</translation>
+    </message>
+    <message>
+        <source>Fills the screen and the model-3 page with the colour (the background colour when empty).</source>
+        <translation>Preenche a tela e a página do modelo 3 com a cor (a cor de fundo se vazio).</translation>
+    </message>
+    <message>
+        <source>Fills the command panel with the colour (the background colour when empty).</source>
+        <translation>Preenche o painel de comandos com a cor (a cor de fundo se vazio).</translation>
+    </message>
+    <message>
+        <source>Model 3: moves the text position to x, y ($ or empty keeps that one).</source>
+        <translation>Modelo 3: leva a posição do texto a x, y ($ ou vazio mantém a atual).</translation>
+    </message>
+    <message>
+        <source>Model 3 only: moves the text position down so many pixels (10 when empty).</source>
+        <translation>Só no modelo 3: desce a posição do texto tantos pixels (10 se vazio).</translation>
+    </message>
+    <message>
+        <source>Draws the text in a box on the model-3 page: x, y, width, height, colour, style, background, size ($ is the text buffer).</source>
+        <translation>Desenha o texto numa caixa da página do modelo 3: x, y, largura, altura, cor, estilo, fundo, tamanho ($ é o texto acumulado).</translation>
+    </message>
+    <message>
+        <source>Shows the pictures of the objects at the place (jog when empty) as clickable cells: surface, left, top, width, height, columns.</source>
+        <translation>Mostra as figuras dos objetos no lugar (jog se vazio) em células clicáveis: superfície, esquerda, topo, largura, altura, colunas.</translation>
+    </message>
+    <message>
+        <source>Starts a new line of the message.</source>
+        <translation>Começa uma linha nova da mensagem.</translation>
+    </message>
+    <message>
+        <source>Draws a picture or a text on a surface (tel, fnc, pan) at x, y: a picture&apos;s width, height and alignment, or a text&apos;s size, colour and style.</source>
+        <translation>Desenha uma figura ou um texto numa superfície (tel, fnc, pan) em x, y: largura, altura e alinhamento da figura, ou tamanho, cor e estilo do texto.</translation>
+    </message>
+    <message>
+        <source>Shows the object&apos;s name (tit), description (dsc) or picture (shp) in msg, tel, fnc or pan, at x, y, width, height, with a size change and colour.</source>
+        <translation>Mostra o nome (tit), a descrição (dsc) ou a figura (shp) do objeto em msg, tel, fnc ou pan, em x, y, largura, altura, com mudança de tamanho e cor.</translation>
+    </message>
+    <message>
+        <source>Jumps to the label when the player carries the object.</source>
+        <translation>Salta para o rótulo quando o jogador leva o objeto.</translation>
+    </message>
+    <message>
+        <source>Makes the object the current object.</source>
+        <translation>Faz do objeto o objeto atual.</translation>
+    </message>
+    <message>
+        <source>Puts the current object&apos;s key into the register.</source>
+        <translation>Põe no registrador a chave do objeto atual.</translation>
+    </message>
+    <message>
+        <source>The picture over the screen in model 1: a .bmp loads it, on shows it, off hides it, x, y move it.</source>
+        <translation>A figura sobre a tela no modelo 1: um .bmp a carrega, on a mostra, off a esconde, x, y a movem.</translation>
+    </message>
+    <message>
+        <source>Shows the picture on the screen; a click on it runs the script.</source>
+        <translation>Mostra a figura na tela; um clique nela executa o script.</translation>
+    </message>
+    <message>
+        <source>Clears the eight exits.</source>
+        <translation>Apaga as oito saídas.</translation>
+    </message>
+    <message>
+        <source>Loads the map&apos;s picture, or the saved map when that file exists.</source>
+        <translation>Carrega a figura do mapa, ou o mapa salvo quando esse arquivo existe.</translation>
+    </message>
+    <message>
+        <source>Defines the map window: surface (tel, fnc, pan), left, top, width, height.</source>
+        <translation>Define a janela do mapa: superfície (tel, fnc, pan), esquerda, topo, largura, altura.</translation>
+    </message>
+    <message>
+        <source>Draws the map window from the map&apos;s point x, y; a click on it opens the map.</source>
+        <translation>Desenha a janela do mapa a partir do ponto x, y do mapa; um clique nela abre o mapa.</translation>
+    </message>
+    <message>
+        <source>on opens the map page, off closes it.</source>
+        <translation>on abre a página do mapa, off a fecha.</translation>
+    </message>
+    <message>
+        <source>Sets the player&apos;s marker on the map (x, y) and the map&apos;s scroll position.</source>
+        <translation>Define o marcador do jogador no mapa (x, y) e a posição de rolagem do mapa.</translation>
+    </message>
+    <message>
+        <source>Pastes a picture onto the map at x, y and saves the map in the file.</source>
+        <translation>Cola uma figura no mapa em x, y e salva o mapa no arquivo.</translation>
+    </message>
+    <message>
+        <source>Removes the clickable areas: all of them, or those of tel, fnc, pan or md3.</source>
+        <translation>Remove as áreas clicáveis: todas, ou as de tel, fnc, pan ou md3.</translation>
+    </message>
+    <message>
+        <source>Sets the north exit (empty: none).</source>
+        <translation>Define a saída norte (vazio: nenhuma).</translation>
+    </message>
+    <message>
+        <source>Sets the south exit (empty: none).</source>
+        <translation>Define a saída sul (vazio: nenhuma).</translation>
+    </message>
+    <message>
+        <source>Sets the east exit (empty: none).</source>
+        <translation>Define a saída leste (vazio: nenhuma).</translation>
+    </message>
+    <message>
+        <source>Sets the west exit (empty: none).</source>
+        <translation>Define a saída oeste (vazio: nenhuma).</translation>
+    </message>
+    <message>
+        <source>Sets the way in (empty: none).</source>
+        <translation>Define a saída para dentro (vazio: nenhuma).</translation>
+    </message>
+    <message>
+        <source>Sets the way out (empty: none).</source>
+        <translation>Define a saída para fora (vazio: nenhuma).</translation>
+    </message>
+    <message>
+        <source>Sets the way up (empty: none).</source>
+        <translation>Define a saída para cima (vazio: nenhuma).</translation>
+    </message>
+    <message>
+        <source>Sets the way down (empty: none).</source>
+        <translation>Define a saída para baixo (vazio: nenhuma).</translation>
+    </message>
+    <message>
+        <source>Makes a clickable area on the screen: picture or text, script, left, top, width, height, cursor, pressed picture, press sound.</source>
+        <translation>Cria uma área clicável na tela: figura ou texto, script, esquerda, topo, largura, altura, cursor, figura pressionada, som do clique.</translation>
+    </message>
+    <message>
+        <source>Makes a clickable area on the command panel leading through the exit of the direction (norte, sul...), when there is one.</source>
+        <translation>Cria uma área clicável no painel de comandos que leva pela saída da direção (norte, sul...), quando ela existe.</translation>
+    </message>
+    <message>
+        <source>Makes a clickable area on the command panel, with the arguments of linktel=.</source>
+        <translation>Cria uma área clicável no painel de comandos, com os argumentos de linktel=.</translation>
+    </message>
+    <message>
+        <source>Makes a clickable area on the window&apos;s skin picture, with the arguments of linktel=.</source>
+        <translation>Cria uma área clicável na figura de fundo da janela, com os argumentos de linktel=.</translation>
+    </message>
+    <message>
+        <source>Sets the background colour of drawing on the screen.</source>
+        <translation>Define a cor de fundo do desenho na tela.</translation>
+    </message>
+    <message>
+        <source>Sets the text colour of drawing on the screen.</source>
+        <translation>Define a cor do texto do desenho na tela.</translation>
+    </message>
+    <message>
+        <source>Sets the font name of drawing on the screen.</source>
+        <translation>Define o nome da fonte do desenho na tela.</translation>
+    </message>
+    <message>
+        <source>Sets the font size of drawing on the screen.</source>
+        <translation>Define o tamanho da fonte do desenho na tela.</translation>
+    </message>
+    <message>
+        <source>Sets the register to the text.</source>
+        <translation>Põe o texto no registrador.</translation>
+    </message>
+    <message>
+        <source>Appends the text to the register (text codes applied).</source>
+        <translation>Acrescenta o texto ao registrador (com os códigos de texto).</translation>
+    </message>
+    <message>
+        <source>Removes the blanks at both ends of the register.</source>
+        <translation>Tira os brancos das duas pontas do registrador.</translation>
+    </message>
+    <message>
+        <source>Sets the register to a text that goes on over the following lines up to an apostrophe.</source>
+        <translation>Põe no registrador um texto que segue pelas linhas seguintes até um apóstrofo.</translation>
+    </message>
+    <message>
+        <source>Appends to the register a text that goes on over the following lines up to an apostrophe.</source>
+        <translation>Acrescenta ao registrador um texto que segue pelas linhas seguintes até um apóstrofo.</translation>
+    </message>
+    <message>
+        <source>Subtracts the number from the register.</source>
+        <translation>Subtrai o número do registrador.</translation>
+    </message>
+    <message>
+        <source>Adds the number to the register.</source>
+        <translation>Soma o número ao registrador.</translation>
+    </message>
+    <message>
+        <source>Multiplies the register by the number.</source>
+        <translation>Multiplica o registrador pelo número.</translation>
+    </message>
+    <message>
+        <source>Divides the register by the number, keeping the fraction.</source>
+        <translation>Divide o registrador pelo número, mantendo a fração.</translation>
+    </message>
+    <message>
+        <source>Divides the register by the number, as a whole number.</source>
+        <translation>Divide o registrador pelo número, em número inteiro.</translation>
+    </message>
+    <message>
+        <source>Adds a random number from 0 to the number to the register.</source>
+        <translation>Soma ao registrador um número aleatório de 0 até o número.</translation>
+    </message>
+    <message>
+        <source>Jumps to the label when the register holds the text.</source>
+        <translation>Salta para o rótulo quando o registrador contém o texto.</translation>
+    </message>
+    <message>
+        <source>Jumps to the label when the register does not hold the text.</source>
+        <translation>Salta para o rótulo quando o registrador não contém o texto.</translation>
+    </message>
+    <message>
+        <source>Jumps to the label when the first argument is above the number (write #n to compare register n).</source>
+        <translation>Salta para o rótulo quando o primeiro argumento passa do número (escreva #n para comparar o registrador n).</translation>
+    </message>
+    <message>
+        <source>Jumps to the label when the first argument is below the number (write #n to compare register n).</source>
+        <translation>Salta para o rótulo quando o primeiro argumento fica abaixo do número (escreva #n para comparar o registrador n).</translation>
+    </message>
+    <message>
+        <source>Puts the exit of a direction (norte, sul, leste, oeste, entrar, sair, subir, descer) into the register.</source>
+        <translation>Põe no registrador a saída de uma direção (norte, sul, leste, oeste, entrar, sair, subir, descer).</translation>
+    </message>
+    <message>
+        <source>Runs the command that follows when there is a north exit.</source>
+        <translation>Executa o comando que segue quando há saída norte.</translation>
+    </message>
+    <message>
+        <source>Runs the command that follows when there is a south exit.</source>
+        <translation>Executa o comando que segue quando há saída sul.</translation>
+    </message>
+    <message>
+        <source>Runs the command that follows when there is an east exit.</source>
+        <translation>Executa o comando que segue quando há saída leste.</translation>
+    </message>
+    <message>
+        <source>Runs the command that follows when there is a west exit.</source>
+        <translation>Executa o comando que segue quando há saída oeste.</translation>
+    </message>
+    <message>
+        <source>Runs the command that follows in display model 0.</source>
+        <translation>Executa o comando que segue no modelo de exibição 0.</translation>
+    </message>
+    <message>
+        <source>Runs the command that follows in display model 1.</source>
+        <translation>Executa o comando que segue no modelo de exibição 1.</translation>
+    </message>
+    <message>
+        <source>Runs the command that follows in display model 2.</source>
+        <translation>Executa o comando que segue no modelo de exibição 2.</translation>
+    </message>
+    <message>
+        <source>Runs the command that follows in display model 3.</source>
+        <translation>Executa o comando que segue no modelo de exibição 3.</translation>
+    </message>
+    <message>
+        <source>Runs the command that follows when the register holds the text.</source>
+        <translation>Executa o comando que segue quando o registrador contém o texto.</translation>
+    </message>
+    <message>
+        <source>Runs the command that follows when the register does not hold the text.</source>
+        <translation>Executa o comando que segue quando o registrador não contém o texto.</translation>
+    </message>
+    <message>
+        <source>Runs the command that follows when the register&apos;s number is above the number.</source>
+        <translation>Executa o comando que segue quando o número do registrador passa do número.</translation>
+    </message>
+    <message>
+        <source>Runs the command that follows when the register&apos;s number is below the number.</source>
+        <translation>Executa o comando que segue quando o número do registrador fica abaixo do número.</translation>
+    </message>
+    <message>
+        <source>Runs the command that follows when the register lies between the two texts, compared letter by letter.</source>
+        <translation>Executa o comando que segue quando o registrador fica entre os dois textos, comparados letra a letra.</translation>
+    </message>
+    <message>
+        <source>Sets the vocabulary of typed commands, when that script exists.</source>
+        <translation>Define o vocabulário dos comandos digitados, quando esse script existe.</translation>
+    </message>
+    <message>
+        <source>Gives the keyboard focus to web, inp, fnc, vsr or msg.</source>
+        <translation>Dá o foco do teclado a web, inp, fnc, vsr ou msg.</translation>
+    </message>
+    <message>
+        <source>Loads the window&apos;s skin picture; the window takes its size and outline.</source>
+        <translation>Carrega a figura de fundo da janela; a janela toma o tamanho e o contorno dela.</translation>
+    </message>
+    <message>
+        <source>Shows (on, when empty) or hides (off) the bar above the model-0 text.</source>
+        <translation>Mostra (on, se vazio) ou esconde (off) a barra acima do texto do modelo 0.</translation>
+    </message>
+    <message>
+        <source>Sets a configuration line, by its number, to the text.</source>
+        <translation>Põe o texto numa linha da configuração, pelo número dela.</translation>
+    </message>
+    <message>
+        <source>Sets the vocabulary of typed commands, even when that script is missing.</source>
+        <translation>Define o vocabulário dos comandos digitados, mesmo quando esse script falta.</translation>
+    </message>
+    <message>
+        <source>Greys or tints a rectangle of tel, fnc or pan: colour, amount, left, top, width, height.</source>
+        <translation>Acinzenta ou tinge um retângulo de tel, fnc ou pan: cor, intensidade, esquerda, topo, largura, altura.</translation>
+    </message>
+    <message>
+        <source>Rain in model 1: a .bmp is the rain picture; mask, int, wgotas set its mask, interval and step; on starts it, off stops it.</source>
+        <translation>Chuva no modelo 1: um .bmp é a figura da chuva; mask, int, wgotas definem a máscara, o intervalo e o passo; on a inicia, off a para.</translation>
+    </message>
+    <message>
+        <source>Sets the height of the model-3 page.</source>
+        <translation>Define a altura da página do modelo 3.</translation>
+    </message>
+    <message>
+        <source>Sets the delay between typed letters in model 0, in milliseconds.</source>
+        <translation>Define a pausa entre as letras datilografadas no modelo 0, em milissegundos.</translation>
+    </message>
+    <message>
+        <source>Jumps to the label when the player carries the object (the current object when empty).</source>
+        <translation>Salta para o rótulo quando o jogador leva o objeto (o objeto atual se vazio).</translation>
+    </message>
+    <message>
+        <source>Empties every text and fills every surface with the background colour.</source>
+        <translation>Esvazia todos os textos e preenche todas as superfícies com a cor de fundo.</translation>
+    </message>
+    <message>
+        <source>Shows the update page.</source>
+        <translation>Mostra a página de atualizações.</translation>
+    </message>
+    <message>
+        <source>Jumps to the label when the current place is the place.</source>
+        <translation>Salta para o rótulo quando o lugar atual é o lugar.</translation>
+    </message>
+    <message>
+        <source>Jumps to the label when the current place is not the place.</source>
+        <translation>Salta para o rótulo quando o lugar atual não é o lugar.</translation>
+    </message>
+    <message>
+        <source>Jumps to the label.</source>
+        <translation>Salta para o rótulo.</translation>
     </message>
 </context>
 <context>

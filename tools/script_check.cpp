@@ -85,7 +85,9 @@ class ScriptWalk {
       // An empty text still runs on over the following lines.
       if (item.empty() && kinds[k] != 't') continue;
       if (StartsWith(item, "#")) {
-        RegisterReference(item);  // the value is known only when the game runs
+        // The value is known only when the game runs. A message reads its
+        // "#n" by a rule of its own (any register; past the last, empty).
+        if (row.arguments != Arguments::WholeText) RegisterReference(item);
         continue;
       }
       if (kinds[k] == 'c') {

@@ -27,7 +27,7 @@ Options With(void (*set)(Options&)) {
 // Everything the command line asks for, to compare at once.
 auto Fields(const Options& o) {
   return std::tie(o.help, o.version, o.trace, o.traceFile, o.play, o.json, o.headless, o.web, o.check, o.speak, o.zoom,
-                  o.demo, o.game, o.monkey, o.monkeySeed, o.monkeyActions, o.monkeyOut);
+                  o.demo, o.game, o.monkey, o.monkeySeed, o.monkeyActions, o.monkeyOut, o.keywords, o.keywordsFormat);
 }
 
 TEST(CommandLine, ReadsEveryFormAndRejectsUsageErrors) {
@@ -47,6 +47,14 @@ TEST(CommandLine, ReadsEveryFormAndRejectsUsageErrors) {
       {"a single dash reads as two", {"-zoom", "2", "-speak"}, With([](Options& o) { o.zoom = 2, o.speak = true; })},
       {"check a folder", {"--check", "jogos/aventura"}, With([](Options& o) { o.check = true, o.game = "jogos/aventura"; })},
       {"the demo", {"--demo"}, With([](Options& o) { o.demo = true; })},
+      {"the keywords", {"--keywords"}, With([](Options& o) { o.keywords = true; })},
+      {"the keywords as roff", {"--keywords=man"}, With([](Options& o) { o.keywords = true, o.keywordsFormat = "man"; })},
+      {"the keywords beside a lone --json", {"--json", "--keywords"}, With([](Options& o) { o.json = o.keywords = true; })},
+      {"a trace file and a format together", {"--trace=t", "--keywords=man"},
+       With([](Options& o) { o.trace = o.keywords = true, o.traceFile = "t", o.keywordsFormat = "man"; })},
+      {"a game named like the format, after --", {"--", "--keywords=man"}, With([](Options& o) { o.game = "--keywords=man"; })},
+      {"the keywords in an unknown format", {"--keywords=html"},
+       With([](Options& o) { o.error = "--keywords takes man or nothing, not html"; })},
       {"a game named like an option, after --", {"--", "--trace=x"}, With([](Options& o) { o.game = "--trace=x"; })},
       {"an unknown option", {"--bogus"}, With([](Options& o) { o.error = "bogus"; })},
       {"a value for a switch", {"--json=1", "--play", "w"}, With([](Options& o) { o.error = "json"; })},
@@ -85,7 +93,8 @@ TEST(CommandLine, TheHelpShowsEveryOptionTheGameFormsAndWhereStateGoes) {
   const std::vector<std::vector<std::string>> options = {
       {"-h"}, {"--help"}, {"-v"}, {"--version"}, {"--trace[=FILE]", "--trace"}, {"--play WALKTHROUGH", "--play", "w"},
       {"--json", "--play", "w"}, {"--headless", "--play", "w"}, {"--web", "--play", "w"}, {"--check"},
-      {"--zoom N", "--zoom", "1"}, {"--speak"}, {"--demo"}, {"--monkey SEED:N", "--monkey", "1:1"},
+      {"--zoom N", "--zoom", "1"}, {"--speak"}, {"--demo"}, {"--keywords[=man]", "--keywords=man"},
+      {"--monkey SEED:N", "--monkey", "1:1"},
       {"--monkey-out FILE", "--monkey", "1:1", "--monkey-out", "f"}};
   for (const auto& o : options) {
     SCOPED_TRACE(o[0]);

@@ -22,7 +22,8 @@ metainfo=$prefix/share/metainfo/$id.metainfo.xml
 man=$prefix/share/man/man6/lumora.6.gz
 files=(games/lumora lib/games/lumora/liblumora_webengine.so share/games/lumora/demo/demo.ini
   share/icons/hicolor/scalable/apps/lumora.svg share/doc/lumora/copyright share/doc/lumora/changelog.gz
-  share/man/pt_BR/man6/lumora.6.gz share/games/lumora/translations/lumora_pt_BR.qm)
+  share/man/pt_BR/man6/lumora.6.gz share/man/man5/lumora-jogo.5.gz share/man/pt_BR/man5/lumora-jogo.5.gz
+  share/games/lumora/translations/lumora_pt_BR.qm)
 for size in 48 128 256; do files+=("share/icons/hicolor/${size}x${size}/apps/lumora.png"); done
 # The optional modules install when the build has them.
 for module in liblumora_sdlaudio.so liblumora_speech.so; do
@@ -38,9 +39,15 @@ done
 out=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$out" ] || fail "desktop-file-validate: $out"
 out=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli validate: $out"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metainfo without release $version"
-for page in "$man" "$prefix/share/man/pt_BR/man6/lumora.6.gz"; do
+for page in "$man" "$prefix"/share/man/pt_BR/man6/lumora.6.gz "$prefix"/share/man/{,pt_BR/}man5/lumora-jogo.5.gz; do
   out=$(zcat "$page" | preconv | groff -ww -z -man 2>&1) && [ -z "$out" ] || fail "groff warnings in $page: $out"
+  # As lintian reads a page: man's own warnings, in UTF-8.
+  out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null) && [ -z "$out" ] ||
+    fail "man warnings in $page: $out"
 done
+# The game-writing page lists the commands of the installed program.
+MANWIDTH=200 man -l "$prefix/share/man/man5/lumora-jogo.5.gz" 2>/dev/null | grep -q "ifreg= register,text,label" ||
+  fail "lumora-jogo(5) without its keyword list"
 MANWIDTH=80 man -l "$man" >/dev/null 2>&1 || fail "man -l $man"
 MANWIDTH=80 man -l "$man" 2>/dev/null | grep -q "lumora $version" || fail "man page without version $version"
 

@@ -1,11 +1,17 @@
 // The keyword table: one row per keyword, synonyms on one handler, the rows
-// that take their arguments whole, and the argument kinds the checker reads.
+// that take their arguments whole, the argument kinds the checker reads, and
+// the manual pages made from it.
 #include "script/keyword_table.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
+#include <regex>
 #include <set>
+#include <sstream>
+
+#include "tools/keyword_reference.h"
 
 namespace lumora {
 namespace {
@@ -49,12 +55,15 @@ TEST(KeywordTable, OnlyMessagesTakeTheirTextWhole) {
 
 TEST(KeywordTable, ArgumentKindsAreKnownAndAlikeForSynonyms) {
   // The checker reads these letters; a letter it does not know checks nothing.
-  const std::string_view known = "lsgvpwmrotc.";
+  const std::string_view known = "lsgvpwmrotcnka.";
   std::map<CommandHandler, std::string_view> kindsOf;
   for (const KeywordRow& row : KeywordTable()) {
     const std::string_view kinds = row.arguments.kinds;
     EXPECT_LE(kinds.size(), 9u) << row.keyword;
-    for (char k : kinds) EXPECT_NE(known.find(k), std::string_view::npos) << row.keyword << ": " << k;
+    for (char k : kinds) {
+      EXPECT_NE(known.find(k), std::string_view::npos) << row.keyword << ": " << k;
+      EXPECT_NE(ArgumentName(k), "") << row.keyword << ": " << k;  // the reference names every kind
+    }
     // What follows a carried command belongs to that command.
     const size_t carried = kinds.find('c');
     if (carried != std::string_view::npos) EXPECT_EQ(carried, kinds.size() - 1) << row.keyword;
@@ -63,6 +72,64 @@ TEST(KeywordTable, ArgumentKindsAreKnownAndAlikeForSynonyms) {
     if (!first) EXPECT_EQ(it->second, kinds) << row.keyword;
   }
 }
+
+#ifdef LUMORA_KEYWORD_PAGES
+// The keyword as the page's roff writes it.
+std::string Roff(std::string_view keyword) {
+  std::string out;
+  for (char c : keyword) out += c == '-' ? std::string("\\-") : std::string(1, c);
+  return out;
+}
+
+// Every keyword of the table has its entry in the built manual pages (English
+// and Portuguese): its name, one argument name for each argument kind, and a
+// description under it; the English page's is the table's.
+TEST(KeywordTable, EveryKeywordIsInTheManualPagesWithItsArgumentsAndDescription) {
+  for (const char* name : {"lumora-jogo.5", "lumora-jogo.pt_BR.5"}) {
+    SCOPED_TRACE(name);
+    std::ifstream in(std::string(LUMORA_KEYWORD_PAGES "/") + name);
+    ASSERT_TRUE(in) << "the page is built with the program";
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    const bool english = std::string_view(name) == "lumora-jogo.5";
+    // The keyword section (COMMANDS, COMANDOS); the text above it names commands too.
+    size_t section = 0;
+    while (section < lines.size() && !lines[section].starts_with(".SH COM")) ++section;
+    ASSERT_LT(section, lines.size());
+    for (const KeywordRow& row : KeywordTable()) {
+      SCOPED_TRACE(std::string(row.keyword));
+      const std::string bare = ".B " + Roff(row.keyword), withArguments = ".BI \"" + Roff(row.keyword) + " \"";
+      size_t at = section;
+      while (at < lines.size() && lines[at] != bare && !lines[at].starts_with(withArguments)) ++at;
+      ASSERT_LT(at, lines.size()) << "no entry";
+      // ".BI" alternates the keyword, the argument names and the commas, each quoted.
+      std::vector<std::string> names;
+      const std::string& synopsis = lines[at];
+      const std::regex quoted("\"([^\"]*)\"");
+      for (std::sregex_iterator q(synopsis.begin(), synopsis.end(), quoted), end; q != end; ++q) names.push_back((*q)[1]);
+      const std::string_view kinds = row.arguments.kinds;
+      ASSERT_EQ(names.size(), kinds.empty() ? 0 : 2 * kinds.size()) << synopsis;
+      for (size_t k = 0; k < kinds.size(); ++k) {
+        EXPECT_FALSE(names[1 + 2 * k].empty()) << synopsis;
+        if (english) {
+          EXPECT_EQ(names[1 + 2 * k], ArgumentName(kinds[k])) << synopsis;
+        }
+        if (k > 0) {
+          EXPECT_EQ(names[2 * k], ",") << synopsis;
+        }
+      }
+      // Synonyms sharing the description stand above it, each on its own line.
+      size_t text = at + 1;
+      while (text < lines.size() && (lines[text] == ".TQ" || lines[text].starts_with(".B"))) ++text;
+      ASSERT_LT(text, lines.size());
+      EXPECT_FALSE(lines[text].empty() || lines[text].starts_with(".")) << lines[text];
+      if (english) {
+        EXPECT_EQ(lines[text], Roff(row.description));
+      }
+    }
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace lumora
