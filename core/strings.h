@@ -14,16 +14,14 @@ std::string_view TrimView(std::string_view s);
 // out := Trim(s), reusing out's storage; s may be out itself or a part of it.
 void AssignTrimmed(std::string& out, std::string_view s);
 // out := s, for the short texts the interpreter sets on every line (keyword,
-// arguments): when out is as long already, the bytes are copied in place and
-// the length cut, without the general assignment's checks. s must not be a
-// part of out.
+// arguments): the bytes out holds already are written over in place and the
+// length cut or the rest appended, without the general assignment's checks for
+// overlap. s must not be a part of out.
 inline void AssignText(std::string& out, std::string_view s) {
-  if (s.size() > out.size()) {
-    out.assign(s);
-    return;
-  }
-  for (size_t i = 0; i < s.size(); ++i) out[i] = s[i];
-  out.resize(s.size());
+  const size_t kept = s.size() < out.size() ? s.size() : out.size();
+  for (size_t i = 0; i < kept; ++i) out[i] = s[i];
+  if (s.size() > kept) out.append(s.data() + kept, s.size() - kept);
+  else out.resize(kept);
 }
 
 // Reads a signed 32-bit whole number: leading blanks, an optional sign, decimal

@@ -21,10 +21,10 @@ namespace {
 // longer) and ": ". Written into the trace line in place: this runs for every
 // line of every loop.
 void StartTraceLine(std::string& traceLine, int lineIndex) {
-  // Unread, the line's number is not worth formatting on every line of a loop;
-  // the line stays non-empty as it would be.
+  // Unread, the line is not worth starting on every line of a loop: it is
+  // only emptied, so what the commands add to it cannot pile up.
   if (!TraceListened()) {
-    AssignText(traceLine, ": ");
+    traceLine.clear();
     return;
   }
   char digits[16];
