@@ -845,12 +845,12 @@ valor do registrador n.
         <translation>Executa o comando que segue quando o registrador não contém o texto.</translation>
     </message>
     <message>
-        <source>Runs the command that follows when the register&apos;s number is above the number.</source>
-        <translation>Executa o comando que segue quando o número do registrador passa do número.</translation>
+        <source>Runs the command that follows when the register, read as a number, is above the number.</source>
+        <translation>Executa o comando que segue quando o registrador, lido como número, passa do número.</translation>
     </message>
     <message>
-        <source>Runs the command that follows when the register&apos;s number is below the number.</source>
-        <translation>Executa o comando que segue quando o número do registrador fica abaixo do número.</translation>
+        <source>Runs the command that follows when the register, read as a number, is below the number.</source>
+        <translation>Executa o comando que segue quando o registrador, lido como número, fica abaixo do número.</translation>
     </message>
     <message>
         <source>Runs the command that follows when the register lies between the two texts, compared letter by letter.</source>

@@ -73,6 +73,25 @@ TEST(KeywordTable, ArgumentKindsAreKnownAndAlikeForSynonyms) {
   }
 }
 
+// lumora --keywords: each keyword with one upper-case name per argument, joined
+// as a script joins them, and every line within a terminal's 80 columns.
+TEST(KeywordTable, TheTerminalListGivesEveryKeywordItsArgumentsWithinEightyColumns) {
+  std::istringstream text(KeywordReference(ReferenceFormat::Text));
+  std::set<std::string> unindented;
+  for (std::string line; std::getline(text, line);) {
+    EXPECT_LE(line.size(), 80u) << line;
+    if (!line.starts_with(' ')) unindented.insert(line);
+  }
+  for (const KeywordRow& row : KeywordTable()) {
+    std::string synopsis(row.keyword);
+    for (size_t k = 0; k < row.arguments.kinds.size(); ++k) {
+      synopsis += k == 0 ? " " : ",";
+      for (char c : ArgumentName(row.arguments.kinds[k])) synopsis += static_cast<char>(std::toupper(c));
+    }
+    EXPECT_EQ(unindented.count(synopsis), 1u) << synopsis;
+  }
+}
+
 #ifdef LUMORA_KEYWORD_PAGES
 // The keyword as the page's roff writes it.
 std::string Roff(std::string_view keyword) {

@@ -28,6 +28,9 @@ TEST(WalkCommandLine, EachAnswerHasItsStreamAndItsExitStatus) {
   const StatusCase cases[] = {
       {"help", {"--help"}, {}, 0, "Usage: lumora [OPTION]... [GAME]", {}},
       {"version", {"-v"}, {}, 0, "lumora " LUMORA_VERSION "\n", {}},
+      {"the keywords", {"--keywords"}, {}, 0, "\nifreg= REGISTER,TEXT,LABEL\n    Jumps to the label when", {}},
+      {"the keywords as roff", {"--keywords=man"}, {}, 0, "\n.TP\n.BI \"ifreg= \" \"register\" \",\" \"text\"", {}},
+      {"the keywords in an unknown format", {"--keywords=html"}, {}, 2, {}, "--keywords takes man or nothing"},
       {"an unknown option", {"--bogus"}, {}, 2, {}, "lumora --help"},
       {"a bad zoom", {"--zoom", "9"}, {}, 2, {}, "--zoom takes 1, 2 or 3"},
       {"a missing path", {empty.path() + "/nada.ini"}, {}, 2, {}, "no such game: "},
@@ -53,8 +56,8 @@ TEST(WalkCommandLine, EachAnswerHasItsStreamAndItsExitStatus) {
 }
 
 // The player's own texts follow the locale (the tests run under LANGUAGE=C):
-// its help, its word on a bad configuration line, which frames the game's
-// file and line, and the checker's findings. Brazilian Portuguese for any
+// its help, the keyword list, its word on a bad configuration line, which
+// frames the game's file and line, and the checker's findings. Brazilian Portuguese for any
 // Portuguese, English otherwise.
 TEST(WalkCommandLine, ThePlayersOwnTextsAreInTheLocalesLanguage) {
   QTemporaryDir dir;
@@ -76,15 +79,16 @@ TEST(WalkCommandLine, ThePlayersOwnTextsAreInTheLocalesLanguage) {
     const char* help;
     const char* error;
     const char* finding;
+    const char* keyword;  // an entry of --keywords
   } cases[] = {
       {"C", "Usage: lumora", "demo.ini, line 6 (entry 5): a register count of -5 is below zero",
-       "erro.scp:1: label 'nada' does not exist in this script"},
+       "erro.scp:1: label 'nada' does not exist in this script", "\ngoto LABEL\n    Jumps to the label.\n"},
       {"en_GB.UTF-8", "Usage: lumora", "demo.ini, line 6 (entry 5): a register count of -5 is below zero",
-       "erro.scp:1: label 'nada' does not exist in this script"},
+       "erro.scp:1: label 'nada' does not exist in this script", "\ngoto LABEL\n    Jumps to the label.\n"},
       {"pt_BR.UTF-8", "Uso: lumora", "demo.ini, linha 6 (entrada 5): um número de registradores de -5 é menor que zero",
-       "erro.scp:1: rótulo 'nada' não existe neste script"},
+       "erro.scp:1: rótulo 'nada' não existe neste script", "\ngoto RÓTULO\n    Salta para o rótulo.\n"},
       {"pt_PT:en", "Uso: lumora", "demo.ini, linha 6 (entrada 5): um número de registradores de -5 é menor que zero",
-       "erro.scp:1: rótulo 'nada' não existe neste script"},
+       "erro.scp:1: rótulo 'nada' não existe neste script", "\ngoto RÓTULO\n    Salta para o rótulo.\n"},
   };
   const QByteArray before = qgetenv("LANGUAGE");
   for (const auto& c : cases) {
@@ -94,6 +98,11 @@ TEST(WalkCommandLine, ThePlayersOwnTextsAreInTheLocalesLanguage) {
     help.start(QStringLiteral(LUMORA_BIN), {"--help"});
     ASSERT_TRUE(help.waitForFinished(60000));
     EXPECT_TRUE(help.readAllStandardOutput().startsWith(c.help));
+    QProcess keywords;
+    keywords.start(QStringLiteral(LUMORA_BIN), {"--keywords"});
+    ASSERT_TRUE(keywords.waitForFinished(60000));
+    const QString list = QString::fromUtf8(keywords.readAllStandardOutput());
+    EXPECT_TRUE(list.contains(QString::fromUtf8(c.keyword))) << list.toStdString();
     QProcess check;
     check.start(QStringLiteral(LUMORA_BIN), {"--check", dir.path()});
     ASSERT_TRUE(check.waitForFinished(60000));
