@@ -481,8 +481,8 @@ valor do registrador n.
         <translation>Grava agora os objetos no arquivo .obx do jogo.</translation>
     </message>
     <message>
-        <source>objs [object or todos] reloads objects from their .obj files; regs empties the registers; mapa FILE deletes a saved map.</source>
-        <translation>objs [objeto ou todos] recarrega objetos de seus arquivos .obj; regs esvazia os registradores; mapa ARQUIVO apaga um mapa salvo.</translation>
+        <source>objs [object or todos] reloads objects from their .obj files; regs empties every register but the last; mapa FILE deletes a saved map.</source>
+        <translation>objs [objeto ou todos] recarrega objetos de seus arquivos .obj; regs esvazia todos os registradores menos o último; mapa ARQUIVO apaga um mapa salvo.</translation>
     </message>
     <message>
         <source>Plays a music file of the game once.</source>

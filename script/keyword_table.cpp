@@ -79,7 +79,7 @@ constexpr KeywordRow kTable[] = {
     {"saveregs", CmdSaveRegs, {}, QT_TRANSLATE_NOOP("Keyword", "Writes the registers to the game's .rgs file now.")},
     {"saveobjs", CmdSaveObjs, {}, QT_TRANSLATE_NOOP("Keyword", "Writes the objects to the game's .obx file now.")},
     {"reset", CmdReset, "..",
-     QT_TRANSLATE_NOOP("Keyword", "objs [object or todos] reloads objects from their .obj files; regs empties the registers; mapa FILE deletes a saved map.")},
+     QT_TRANSLATE_NOOP("Keyword", "objs [object or todos] reloads objects from their .obj files; regs empties every register but the last; mapa FILE deletes a saved map.")},
     // music and sound
     {"playmusic", CmdPlayMusic, "m", QT_TRANSLATE_NOOP("Keyword", "Plays a music file of the game once.")},
     {"play", CmdPlayMusic, "m", QT_TRANSLATE_NOOP("Keyword", "Plays a music file of the game once.")},
