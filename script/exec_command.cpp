@@ -119,13 +119,11 @@ bool RunLine(TForm3& t, const LineSplit& line) {
     case LineKind::Label:
       // The references scan every line of the script: a long script full of
       // labels would spend nearly all its time here for a trace nobody reads.
-      t.commandLine.assign(line.text);
-      t.traceLine += t.commandLine;
-      if (TraceListened()) t.traceLine += " <-" + LabelReferences(t.f.run.lines, t.commandLine);
+      t.traceLine += line.text;
+      if (TraceListened()) t.traceLine += " <-" + LabelReferences(t.f.run.lines, line.text);
       return false;
     case LineKind::Comment:
-      t.commandLine.assign(line.text);
-      t.traceLine += t.commandLine;
+      t.traceLine += line.text;
       return false;
     case LineKind::TextBlock:
       t.commandLine.assign(line.Body());
