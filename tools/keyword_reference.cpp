@@ -64,14 +64,15 @@ std::string Roff(std::string_view text) {
 }
 
 // ".BI" alternates bold and italic: the keyword and the commas are written as
-// they are, the argument names stand for what goes there.
+// they are, the argument names stand for what goes there. A long list breaks
+// after a comma (\:), never inside a name (\%).
 std::string ManSynopsis(const KeywordRow& row) {
   const std::string_view kinds = row.arguments.kinds;
   if (kinds.empty()) return ".B " + Roff(row.keyword) + "\n";
   std::string line = ".BI \"" + Roff(row.keyword) + " \"";
   for (size_t k = 0; k < kinds.size(); ++k) {
-    if (k > 0) line += " \",\"";
-    line += " \"" + Roff(ArgumentName(kinds[k])) + "\"";
+    if (k > 0) line += " \",\\:\"";
+    line += " \"\\%" + Roff(ArgumentName(kinds[k])) + "\"";
   }
   return line + "\n";
 }

@@ -121,11 +121,17 @@ TEST(KeywordTable, EveryKeywordIsInTheManualPagesWithItsArgumentsAndDescription)
       size_t at = section;
       while (at < lines.size() && lines[at] != bare && !lines[at].starts_with(withArguments)) ++at;
       ASSERT_LT(at, lines.size()) << "no entry";
-      // ".BI" alternates the keyword, the argument names and the commas, each quoted.
+      // ".BI" alternates the keyword, the argument names and the commas, each
+      // quoted; a name may not be hyphenated (\%), a comma may end a line (\:).
       std::vector<std::string> names;
       const std::string& synopsis = lines[at];
       const std::regex quoted("\"([^\"]*)\"");
-      for (std::sregex_iterator q(synopsis.begin(), synopsis.end(), quoted), end; q != end; ++q) names.push_back((*q)[1]);
+      for (std::sregex_iterator q(synopsis.begin(), synopsis.end(), quoted), end; q != end; ++q) {
+        std::string name = (*q)[1];
+        if (name.starts_with("\\%")) name.erase(0, 2);
+        if (name.ends_with("\\:")) name.erase(name.size() - 2);
+        names.push_back(name);
+      }
       const std::string_view kinds = row.arguments.kinds;
       ASSERT_EQ(names.size(), kinds.empty() ? 0 : 2 * kinds.size()) << synopsis;
       for (size_t k = 0; k < kinds.size(); ++k) {

@@ -29,7 +29,7 @@ TEST(WalkCommandLine, EachAnswerHasItsStreamAndItsExitStatus) {
       {"help", {"--help"}, {}, 0, "Usage: lumora [OPTION]... [GAME]", {}},
       {"version", {"-v"}, {}, 0, "lumora " LUMORA_VERSION "\n", {}},
       {"the keywords", {"--keywords"}, {}, 0, "\nifreg= REGISTER,TEXT,LABEL\n    Jumps to the label when", {}},
-      {"the keywords as roff", {"--keywords=man"}, {}, 0, "\n.TP\n.BI \"ifreg= \" \"register\" \",\" \"text\"", {}},
+      {"the keywords as roff", {"--keywords=man"}, {}, 0, "\n.TP\n.BI \"ifreg= \" \"\\%register\" \",\\:\" \"\\%text\"", {}},
       {"the keywords in an unknown format", {"--keywords=html"}, {}, 2, {}, "--keywords takes man or nothing"},
       {"an unknown option", {"--bogus"}, {}, 2, {}, "lumora --help"},
       {"a bad zoom", {"--zoom", "9"}, {}, 2, {}, "--zoom takes 1, 2 or 3"},
