@@ -909,8 +909,8 @@ valor do registrador n.
         <translation>Mostra a página de atualizações.</translation>
     </message>
     <message>
-        <source>Jumps to the label when the current place is the place.</source>
-        <translation>Salta para o rótulo quando o lugar atual é o lugar.</translation>
+        <source>Jumps to the label when the current place is that script (whose file must exist).</source>
+        <translation>Salta para o rótulo quando o lugar atual é esse script (cujo arquivo precisa existir).</translation>
     </message>
     <message>
         <source>Jumps to the label when the current place is not the place.</source>

@@ -293,9 +293,9 @@ constexpr KeywordRow kTable[] = {
     {"download", CmdDownload, {}, QT_TRANSLATE_NOOP("Keyword", "Shows the update page.")},
     // place conditions
     {"ifloc=", CmdIfPlace, "sl",
-     QT_TRANSLATE_NOOP("Keyword", "Jumps to the label when the current place is the place.")},
+     QT_TRANSLATE_NOOP("Keyword", "Jumps to the label when the current place is that script (whose file must exist).")},
     {"ifpos=", CmdIfPlace, "sl",
-     QT_TRANSLATE_NOOP("Keyword", "Jumps to the label when the current place is the place.")},
+     QT_TRANSLATE_NOOP("Keyword", "Jumps to the label when the current place is that script (whose file must exist).")},
     {"ifloc#", CmdIfNotPlace, "al",
      QT_TRANSLATE_NOOP("Keyword", "Jumps to the label when the current place is not the place.")},
     // jumps: the commands above that jump hand over to it
