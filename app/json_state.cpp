@@ -6,6 +6,7 @@
 #include "core/text1252.h"
 #include "form/form1.h"
 #include "input/keyboard_focus.h"
+#include "shell/save_slots.h"
 
 namespace lumora {
 namespace {
@@ -59,6 +60,18 @@ QJsonArray AudioJson(const AudioLog& log) {
 }
 
 }  // namespace
+
+QJsonArray SlotsJson(TForm1& f) {
+  QJsonArray out;
+  for (const SlotInfo& s : ListSlots(f))
+    out.append(QJsonObject{{"id", QString::fromStdString(s.id)},
+                           {"name", Q(s.name)},
+                           {"place", Q(s.place)},
+                           {"time", static_cast<qint64>(s.time)},
+                           {"automatic", s.automatic},
+                           {"picture", !s.picture.empty()}});
+  return out;
+}
 
 QJsonObject StateJson(const TForm1& f, bool exited) {
   QJsonObject s;

@@ -25,6 +25,7 @@
 #include "form/surfaces.h"
 #include "platform/headless_platform.h"
 #include "platform/qt_platform.h"
+#include "shell/save_slots.h"
 #include "qt/main_window.h"
 
 namespace lumora {
@@ -105,6 +106,7 @@ void Walkthrough::PrintStep(int step, const std::string& action) {
     state["keyboard"] = exited_ ? QJsonValue() : KeyboardWord();
     state["opened"] = opened;
     state["spoken"] = spoken;
+    state["slots"] = SlotsJson(f_);
     QJsonObject out{{"step", step},
                      {"action", QString::fromUtf8(action)},
                      {"trace", trace},
@@ -232,6 +234,14 @@ void Walkthrough::Deliver(const Action& a) {
     press.verb = "click";
     press.words = {"quit", IntToStr(button->width() / 2), IntToStr(button->height() / 2)};
     Mouse(press);
+  } else if (v == "save" && !a.rest.empty()) {
+    std::string id;
+    window_.Enter([&] { id = SaveSlot(f_, Cp1252FromUtf8(a.rest)); });
+    if (id.empty()) error_ = "walkthrough: cannot save now: " + a.text;
+  } else if (v == "restore" && !a.rest.empty()) {
+    bool restored = false;
+    window_.Enter([&] { restored = RestoreSlot(f_, Cp1252FromUtf8(a.rest)); });
+    if (!restored) error_ = "walkthrough: cannot restore " + a.rest;
   } else if (v == "close") {
     window_.close();
   } else if (v == "shot" && a.words.size() == 1) {

@@ -98,6 +98,8 @@ class Platform {
   virtual std::string UserDataFolder() = 0;
   // Whether the program may create and replace files in a folder (native path).
   virtual bool CanWriteFolder(const std::string& folder) = 0;
+  // The window as the player sees it now, as PNG bytes; "" without a window.
+  virtual std::string WindowPicturePng() { return {}; }
 
   // Reading aloud. Whether a speech engine can speak; asking may load it.
   virtual bool SpeechAvailable() = 0;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <utility>
 
 #include "core/save_together.h"
@@ -32,13 +33,19 @@ void StateWriter::Write(std::string recordPath, std::vector<File> files) {
 
 void StateWriter::WriteBytes(std::string path, std::string bytes) {
   std::vector<File> files;
-  files.push_back({std::move(path), {}, std::move(bytes)});
+  files.push_back({std::move(path), {}, std::move(bytes), false, false});
   Write("", std::move(files));
 }
 
 void StateWriter::Remove(std::string path) {
   std::vector<File> files;
-  files.push_back({std::move(path), {}, std::nullopt, true});
+  files.push_back({std::move(path), {}, std::nullopt, true, false});
+  Write("", std::move(files));
+}
+
+void StateWriter::RemoveFolder(std::string path) {
+  std::vector<File> files;
+  files.push_back({std::move(path), {}, std::nullopt, true, true});
   Write("", std::move(files));
 }
 
@@ -97,6 +104,12 @@ void StateWriter::Work() {
 std::optional<StateWriter::Failure> StateWriter::Perform(const Job& job) {
   if (job.recordPath.empty()) {
     const File& file = job.files.front();
+    if (file.remove && file.folder) {
+      std::error_code error;
+      std::filesystem::remove_all(file.path, error);
+      if (!error) return std::nullopt;
+      return Failure{file.path, error.value()};
+    }
     if (file.remove) {
       if (std::remove(file.path.c_str()) == 0 || errno == ENOENT) return std::nullopt;
       return Failure{file.path, errno};

@@ -22,6 +22,7 @@ class StateWriter {
     StringList lines;
     std::optional<std::string> bytes;  // written as they are instead of the lines
     bool remove = false;               // the file goes instead
+    bool folder = false;               // with remove: the path is a folder, which goes with all it holds
   };
   struct Failure {
     std::string path;  // the file named in the message, a native path
@@ -46,6 +47,8 @@ class StateWriter {
   // One file of bytes (a picture), replaced atomically; or removed, in its turn.
   void WriteBytes(std::string path, std::string bytes);
   void Remove(std::string path);
+  // A folder (its path ending with "/") and all it holds, in its turn.
+  void RemoveFolder(std::string path);
   // What a file handed over as bytes will hold once the writer is done, while
   // it is not yet on disk: true with the bytes, or with `removed` set; false
   // when the disk is up to date for it. A reader need not wait for the disk.

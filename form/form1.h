@@ -168,9 +168,12 @@ struct TForm1 {
     // the run's texts are read.
     bool newAction = false;
     bool toldUnavailable = false;  // the player was told there is no speech engine
-    std::string notice;            // what the window is to show the player once, then clears
     std::string msg, memo0, memo3, page;
   } readAloud;
+
+  // What the window is to show the player once (reading aloud is missing, a
+  // slot was saved), then clears.
+  std::string notice;
 
   // Off-screen bitmaps: the screen and panel buffers.
   QImage screenBuffer, panelBuffer;

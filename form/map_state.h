@@ -2,6 +2,7 @@
 // and where the player's marker stands, the page toggle's saved layout and the
 // drag of the map.
 #pragma once
+#include <set>
 #include <string>
 
 namespace lumora {
@@ -20,6 +21,9 @@ struct MapState {
   int savedDisplayHeight = 0;
   int dragX = 0, dragY = 0;  // where the map was grabbed, in MapJog's pixels
   bool dragging = false;
+  // The saved maps the map commands named (read, written or removed): a save
+  // slot holds each as it is, or its absence.
+  std::set<std::string> savedNames;
 };
 
 }  // namespace lumora

@@ -313,6 +313,22 @@ ou ponha na pasta do jogo um link simbólico para o lumora com o nome do jogo (a
         <source>a register count of %1 is below zero</source>
         <translation>um número de registradores de %1 é menor que zero</translation>
     </message>
+    <message>
+        <source>The game cannot be saved: the folder &quot;%1&quot; cannot be made.</source>
+        <translation>O jogo não pode ser salvo: a pasta &quot;%1&quot; não pode ser criada.</translation>
+    </message>
+    <message>
+        <source>Saved: %1</source>
+        <translation>Salvo: %1</translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be read.</source>
+        <translation>O jogo salvo &quot;%1&quot; não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>Restored: %1</source>
+        <translation>Restaurado: %1</translation>
+    </message>
 </context>
 <context>
     <name>Keyword</name>
@@ -919,6 +935,65 @@ valor do registrador n.
     <message>
         <source>Jumps to the label.</source>
         <translation>Salta para o rótulo.</translation>
+    </message>
+</context>
+<context>
+    <name>Slots</name>
+    <message>
+        <source>Restore a saved game</source>
+        <translation>Restaurar um jogo salvo</translation>
+    </message>
+    <message>
+        <source>Save the game</source>
+        <translation>Salvar o jogo</translation>
+    </message>
+    <message>
+        <source>Saved games</source>
+        <translation>Jogos salvos</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Salvar</translation>
+    </message>
+    <message>
+        <source>Re&amp;name...</source>
+        <translation>Reno&amp;mear...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Excluir</translation>
+    </message>
+    <message>
+        <source>Before restoring</source>
+        <translation>Antes de restaurar</translation>
+    </message>
+    <message>
+        <source>New saved game</source>
+        <translation>Novo jogo salvo</translation>
+    </message>
+    <message>
+        <source>Replace the saved game &quot;%1&quot;?</source>
+        <translation>Substituir o jogo salvo &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>New name:</source>
+        <translation>Novo nome:</translation>
+    </message>
+    <message>
+        <source>Delete the saved game &quot;%1&quot;?</source>
+        <translation>Excluir o jogo salvo &quot;%1&quot;?</translation>
     </message>
 </context>
 <context>

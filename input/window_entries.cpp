@@ -36,7 +36,7 @@ bool WebViewWanted(const TForm1& f) {
 
 void WebViewStarted(TForm1& f) { f.WebB.created = true; }
 
-std::string TakeNotice(TForm1& f) { return std::exchange(f.readAloud.notice, std::string()); }
+std::string TakeNotice(TForm1& f) { return std::exchange(f.notice, std::string()); }
 
 void ControlPressed(TForm1& f, const Control& c) { f.pressedControl = &c; }
 

@@ -53,6 +53,7 @@ void CmdLoadMap(TForm3& t) {
   TForm1& f = t.f;
   LoadPicture(f, t.arg[0], f.MapJog);
   if (!t.arg[1].empty()) {
+    if (ReallyInsideFolder(f.stateFolder, t.arg[1])) f.map.savedNames.insert(t.arg[1]);
     // The map as the last "addmap=" saved it, on its way to the disk or there.
     std::string pending;
     bool removed = false;
@@ -95,6 +96,7 @@ void CmdAddMap(TForm3& t) {
   // player's own state folder.
   if (f.stateFolder != f.gameFolder) QDir().mkpath(QString::fromStdString(FolderOf(path)));
   if (!SaveMapBmp(f.writer, f.MapJog.picture, path)) throw ScriptError("addmap=: cannot write the map " + saved);
+  f.map.savedNames.insert(saved);
   t.traceLine += "," + saved;
 }
 

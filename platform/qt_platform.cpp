@@ -2,6 +2,7 @@
 #include "platform/qt_platform.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -153,6 +154,17 @@ std::string QtPlatform::UserDataFolder() {
   const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   if (base.isEmpty()) return {};
   return (base + QStringLiteral("/lumora/")).toStdString();
+}
+
+std::string QtPlatform::WindowPicturePng() {
+  if (!window_) return {};
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  // Small enough for a list of slots to load at once.
+  const QImage shot = window_->grab().toImage().scaledToWidth(320, Qt::SmoothTransformation);
+  if (!shot.save(&buffer, "PNG")) return {};
+  return bytes.toStdString();
 }
 
 bool QtPlatform::CanWriteFolder(const std::string& folder) { return FolderWritable(folder); }

@@ -50,6 +50,7 @@ class QtPlatform : public Platform {
   void StartIdleTimer(int intervalMs, std::function<void()> tick) override;
   void StopIdleTimer() override;
   std::string UserDataFolder() override;
+  std::string WindowPicturePng() override;
   bool CanWriteFolder(const std::string& folder) override;
   bool SpeechAvailable() override;
   void Speak(const std::string& text) override;

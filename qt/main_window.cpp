@@ -1,6 +1,7 @@
 // The main window's entries: every event of the window system that the engine
 // hears of goes through here, as an engine entry of its own.
 #include "qt/main_window.h"
+#include "qt/slot_panel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -182,7 +183,22 @@ bool MainWindow::Enter(const std::function<void()>& handler) {
   if (f_.entryDepth == 0 && !endNow && !closing_) queue_.DeliverHeld();
   Sync();
   if (endNow) ExitNow();
+  // A panel asked for during the run opens once the window is idle again.
+  else if (f_.entryDepth == 0 && slotsAsked_ != SlotsAsked::None)
+    QTimer::singleShot(0, this, [this] { OpenAskedSlots(); });
   return true;
+}
+
+void MainWindow::AskForSlots(bool restore) {
+  slotsAsked_ = restore ? SlotsAsked::Restore : SlotsAsked::Save;
+  if (f_.entryDepth == 0 && f_.runDepth == 0 && !queue_.Holding()) OpenAskedSlots();
+}
+
+void MainWindow::OpenAskedSlots() {
+  if (slotsAsked_ == SlotsAsked::None || closing_ || f_.entryDepth != 0 || f_.runDepth != 0) return;
+  const bool restore = slotsAsked_ == SlotsAsked::Restore;
+  slotsAsked_ = SlotsAsked::None;
+  RunSlotPanel(*this, f_, restore);
 }
 
 void MainWindow::Tell(const std::function<void()>& step) {

@@ -53,6 +53,9 @@ class MainWindow : public QWidget {
   void OpeningDoubleClick();
   // A link followed in the web view; the address as the web engine reports it.
   void FollowLink(const std::string& reported);
+  // F5 (the save panel) or F9 (the restore panel): shown now between runs, or
+  // once the running script has ended.
+  void AskForSlots(bool restore);
 
   std::function<void()> onExit;  // called when the program is to end
 
@@ -100,6 +103,8 @@ class MainWindow : public QWidget {
   WindowView view_;
   InputQueue queue_;
   bool closing_ = false;
+  enum class SlotsAsked { None, Save, Restore } slotsAsked_ = SlotsAsked::None;
+  void OpenAskedSlots();
   QTimer openingClickTimer_;
 };
 

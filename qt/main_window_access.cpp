@@ -43,11 +43,20 @@ class WindowKeys : public QObject {
  public:
   WindowKeys(MainWindow* window, std::vector<QObject*> tabbed, std::function<void(bool)> tab)
       : QObject(window), window_(window), tabbed_(std::move(tabbed)), tab_(std::move(tab)) {}
+  std::function<void(bool)> onSlotKey;  // F5 (false) or F9 (true) pressed in the window
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override {
     if (e->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(e);
+    // The save and restore panels, from wherever the keyboard is in the
+    // window (the web page included); not from a dialog over it.
+    const bool slotKey = (key->key() == Qt::Key_F5 || key->key() == Qt::Key_F9) && !key->isAutoRepeat() &&
+                         !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (slotKey && QApplication::activeModalWidget() == nullptr && QApplication::activeWindow() == window_) {
+      onSlotKey(key->key() == Qt::Key_F9);
+      return true;
+    }
     if (const std::optional<int> step = ZoomStep(*key)) {
       window_->SetZoom(*step == 0 ? window_->startZoom : window_->Zoom() + *step);
       return true;
@@ -69,7 +78,9 @@ class WindowKeys : public QObject {
 
 void MainWindow::WatchKeys() {
   std::vector<QObject*> tabbed{this, w_.input, w_.msg, w_.msgMd0, w_.sbox2};
-  qApp->installEventFilter(new WindowKeys(this, std::move(tabbed), [this](bool forward) { TabPressed(forward); }));
+  auto* keys = new WindowKeys(this, std::move(tabbed), [this](bool forward) { TabPressed(forward); });
+  keys->onSlotKey = [this](bool restore) { AskForSlots(restore); };
+  qApp->installEventFilter(keys);
 }
 
 void MainWindow::SetZoom(int zoom) {

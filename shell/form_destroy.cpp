@@ -12,10 +12,11 @@
 #include "view/rain.h"
 
 namespace lumora {
-namespace {
 
-void StoreRunningValues(TForm1& f) {
-  auto set = [&](int n, std::string value) { f.config[static_cast<size_t>(n)] = std::move(value); };
+StringList ConfigAsSaved(const TForm1& f) {
+  StringList config = f.config;
+  if (config.size() < static_cast<size_t>(kConfigLineCount)) return config;
+  auto set = [&](int n, std::string value) { config[static_cast<size_t>(n)] = std::move(value); };
   set(kWindowLeft, IntToStr(f.windowLeft));
   set(kWindowTop, IntToStr(f.windowTop));
   set(kGameNameLine, f.gameName);
@@ -27,11 +28,14 @@ void StoreRunningValues(TForm1& f) {
   set(kPosicLine, f.Posic);
   set(kGameWidth, IntToStr(f.Abok0.width));
   set(kGameHeight, IntToStr(f.Abok0.height));
+  return config;
 }
+
+namespace {
 
 void SaveConfig(TForm1& f, const std::string& folder) {
   std::vector<StateWriter::File> files;
-  files.push_back({ResolvePath(folder, f.gameName + ".ini"), f.config, {}, false});
+  files.push_back({ResolvePath(folder, f.gameName + ".ini"), f.config, {}, false, false});
   f.writer.Write("", std::move(files));
 }
 
@@ -42,7 +46,7 @@ void FormDestroy(TForm1& f) {
   StopRain(f);
   Guarded(f, [&] {
     if (f.loaderFinished && f.config.size() >= static_cast<size_t>(kConfigLineCount)) {
-      StoreRunningValues(f);
+      f.config = ConfigAsSaved(f);
       SaveConfig(f, f.stateFolder);
     }
     if (f.gameFolder.empty()) return;  // the game was never loaded

@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 
+#include "core/string_list.h"
+
 namespace lumora {
 
 struct TForm1;
@@ -28,6 +30,10 @@ void TelAberDblClick(TForm1& f);
 void OpeningClickArrived(TForm1& f);
 void OpeningClickIntervalPassed(TForm1& f);
 void OpeningDoubleClickArrived(TForm1& f);
+
+// The configuration lines as shutdown writes them: the running values (window
+// place, names, register count, game size) in their lines.
+StringList ConfigAsSaved(const TForm1& f);
 
 // Writes the running values into the configuration and saves it, with the state
 // files, into the game's state folder. Only what was loaded whole is written back.

@@ -31,6 +31,7 @@ void DeleteSavedMap(TForm3& t, const std::string& name) {
   // game that cannot be written) is what loading falls back to. In its turn
   // among the saves: a map still to be written must not come back after it.
   t.f.writer.Remove(ResolvePath(t.f.stateFolder, name));
+  t.f.map.savedNames.insert(name);
 }
 
 }  // namespace

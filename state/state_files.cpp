@@ -30,7 +30,7 @@ void LoadList(StringList& list, const std::string& gameFolder, const std::string
 
 void SaveList(StateWriter& writer, StringList list, const std::string& folder, const std::string& name) {
   std::vector<StateWriter::File> files;
-  files.push_back({ResolvePath(folder, name), std::move(list), {}, false});
+  files.push_back({ResolvePath(folder, name), std::move(list), {}, false, false});
   writer.Write("", std::move(files));
 }
 
@@ -102,10 +102,10 @@ void SaveLoadedTogether(StateWriter& writer, const GameState& state, const std::
                         const std::string& game, bool keys) {
   std::vector<StateWriter::File> files;
   if (state.registersLoaded)
-    files.push_back({ResolvePath(folder, game + ".rgs"), WithStoredLineBreaks(state.registers), {}, false});
+    files.push_back({ResolvePath(folder, game + ".rgs"), WithStoredLineBreaks(state.registers), {}, false, false});
   if (state.objectTableLoaded)
-    files.push_back({ResolvePath(folder, game + ".obx"), WithStoredLineBreaks(state.objectTable), {}, false});
-  if (keys && state.objsLoaded) files.push_back({ResolvePath(folder, game + ".obz"), state.objs, {}, false});
+    files.push_back({ResolvePath(folder, game + ".obx"), WithStoredLineBreaks(state.objectTable), {}, false, false});
+  if (keys && state.objsLoaded) files.push_back({ResolvePath(folder, game + ".obz"), state.objs, {}, false, false});
   writer.Write(CommitRecordPath(folder, game), std::move(files));
 }
 

@@ -89,7 +89,7 @@ bool SetReadAloud(TForm1& f, bool on) {
   auto& r = f.readAloud;
   if (on && !f.platform.SpeechAvailable()) {
     if (!r.toldUnavailable)
-      r.notice =
+      f.notice =
           Translated1252(QT_TRANSLATE_NOOP("Game", "Reading aloud is not available: no speech synthesizer was found."));
     r.toldUnavailable = true;
     on = false;

@@ -10,7 +10,7 @@ namespace lumora {
 struct TForm1;
 
 // Turns reading on or off. Without a speech engine it stays off, and the first
-// time that happens the window is given a notice to show (f.readAloud.notice).
+// time that happens the window is given a notice to show (f.notice).
 // Turning it on reads what is shown now; off stops the reading. Returns whether
 // reading is on.
 bool SetReadAloud(TForm1& f, bool on);

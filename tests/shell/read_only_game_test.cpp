@@ -89,16 +89,24 @@ TEST(ChooseStateFolder, TheGameFolderWhenWritableElseThePlayersElseASessionsOwn)
     bool dataNamed;
     bool dataWritable;
     const char* chosen;  // "game", "data" or "session"
+    bool oldFolder = false;  // an older version kept the state under the game's name alone
   } cases[] = {
       {"writable game", true, true, true, "game"},
       {"read-only game", false, true, true, "data"},
       {"no data folder named", false, false, true, "session"},
       {"data folder not writable", false, true, false, "session"},
+      {"read-only game, its state kept under its name alone", false, true, true, "data", true},
+      {"writable game beside a same-named game's old state", true, true, true, "game", true},
   };
   for (const auto& c : cases) {
     QTemporaryDir data;
     const std::string dataFolder = data.path().toStdString() + "/lumora/";
-    const std::string own = dataFolder + "aventura/";
+    const std::string own = dataFolder + PlayerGameKey("aventura", game.folder()) + "/";
+    const std::string old = dataFolder + "aventura/";
+    if (c.oldFolder) {
+      fs::create_directories(old);
+      ASSERT_TRUE(SaveLinesAtomic(old + "aventura.rgs", {"antigo"}));
+    }
     NullPlatform platform;
     if (!c.gameWritable) platform.readOnlyFolders.push_back(game.folder());
     if (!c.dataWritable) platform.readOnlyFolders.push_back(own);
@@ -112,8 +120,12 @@ TEST(ChooseStateFolder, TheGameFolderWhenWritableElseThePlayersElseASessionsOwn)
       EXPECT_EQ(f.stateFolder, chosen == "game" ? game.folder() : own) << c.what;
     }
     EXPECT_EQ(f.stateFolderTemporary, chosen == "session") << c.what;
-    // A writable game never makes the player's folder.
-    EXPECT_EQ(fs::exists(dataFolder), chosen != "game" && c.dataNamed) << c.what;
+    // A writable game never makes the player's folder, nor takes an old one.
+    EXPECT_EQ(fs::exists(own), chosen == "data" || (chosen == "session" && c.dataNamed)) << c.what;
+    if (c.oldFolder) {
+      EXPECT_EQ(fs::exists(old), chosen == "game") << c.what;
+      if (chosen == "data") EXPECT_EQ(LinesOf(own + "aventura.rgs"), StringList{"antigo"}) << c.what;
+    }
     // Only a session's own folder needs telling, and once.
     ASSERT_EQ(platform.errors.size(), chosen == "session" ? 1u : 0u) << c.what;
     if (chosen != "session") continue;
@@ -123,6 +135,18 @@ TEST(ChooseStateFolder, TheGameFolderWhenWritableElseThePlayersElseASessionsOwn)
     RemoveSessionStateFolder(f);
     EXPECT_FALSE(fs::exists(f.stateFolder)) << c.what;
   }
+}
+
+// Two games of one name keep apart; one game reached through a link is itself.
+TEST(PlayerGameKey, TheNameAndTheGamesRealFolder) {
+  testing::TempGame a, b;
+  QTemporaryDir links;
+  const std::string link = links.path().toStdString() + "/atalho";
+  fs::create_directory_symlink(a.folder(), link);
+  const std::string key = PlayerGameKey("aventura", a.folder());
+  EXPECT_EQ(key.rfind("aventura-", 0), 0u) << key;
+  EXPECT_NE(key, PlayerGameKey("aventura", b.folder()));
+  EXPECT_EQ(key, PlayerGameKey("aventura", link + "/"));
 }
 
 StringList Lamp(const std::string& place) { return {"lamp", "L\xE2mpada", "uma l\xE2mpada", place, "lamp.png", "t", "", ""}; }
@@ -145,7 +169,7 @@ TEST(ReadOnlyGame, PlayQuitPlayAgainContinuesFromThePlayersFolder) {
   game.WriteScript("volta", {"loadmap= base.bmp,mapa.bmp"});
   game.WriteScript("limpa", {"reset objs", "reset mapa,mapa.bmp", "loadmap= base.bmp,mapa.bmp"});
   QTemporaryDir data;
-  const std::string own = data.path().toStdString() + "/lumora/aventura/";
+  const std::string own = data.path().toStdString() + "/lumora/" + PlayerGameKey("aventura", game.folder()) + "/";
   const auto before = Checksums(game.folder());
   ReadOnly readOnly(game.folder());
 

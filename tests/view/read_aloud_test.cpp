@@ -62,10 +62,10 @@ TEST_F(ReadAloudTest, EachNewMessageOfTheModelShownIsReadOnce) {
 TEST_F(ReadAloudTest, WithoutAnEngineReadingStaysOffAndThePlayerIsToldOnce) {
   s.platform.speechAvailable = false;
   EXPECT_FALSE(SetReadAloud(s.f, true));
-  EXPECT_FALSE(s.f.readAloud.notice.empty());
-  s.f.readAloud.notice.clear();  // the window showed it
+  EXPECT_FALSE(s.f.notice.empty());
+  s.f.notice.clear();  // the window showed it
   EXPECT_FALSE(ToggleReadAloud(s.f));
-  EXPECT_TRUE(s.f.readAloud.notice.empty());
+  EXPECT_TRUE(s.f.notice.empty());
   Run({"msg= Uma sala."});
   EXPECT_TRUE(s.platform.spoken.empty());
 }

@@ -195,26 +195,6 @@ TEST(WalkSpine, WithoutTheWebViewsModuleThePagesAreNotShownAndTheGameGoesOn) {
   EXPECT_TRUE(r.Step(5)["state"].toObject()["exited"].toBool());
 }
 
-// The folder made read-only for the player while it lives, whoever runs the
-// tests: permissions stop a user, only an immutable folder stops root. Ready()
-// is false where neither can be done.
-class ReadOnlyFolder {
- public:
-  explicit ReadOnlyFolder(const QString& folder) : folder_(folder) {
-    if (geteuid() == 0) immutable_ = QProcess::execute("chattr", {"+i", folder_}) == 0;
-    else QFile::setPermissions(folder_, QFile::ReadOwner | QFile::ExeOwner);
-  }
-  ~ReadOnlyFolder() {
-    if (immutable_) QProcess::execute("chattr", {"-i", folder_});
-    QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  }
-  bool Ready() const { return ::access(QFile::encodeName(folder_).constData(), W_OK) != 0; }
-
- private:
-  QString folder_;
-  bool immutable_ = false;
-};
-
 // A page's script (sonda.js) reads what it can and reports it through a script
 // link: the game's files and the page itself, never the player's other files,
 // a file beside the page in the player's own folder, or a picture that links
@@ -238,23 +218,22 @@ TEST(WalkSpine, APageReadsTheGamesFilesAndItselfAndNothingElse) {
     ASSERT_TRUE(QFile::copy(picture, r.folder + "/dentro.png"));
     ASSERT_TRUE(QFile::copy(picture, outside.filePath("fora.png")));
     ASSERT_TRUE(QFile::link(outside.filePath("fora.png"), r.folder + "/fora.png"));
+    // The read-only game's state is put where an older version kept it, under
+    // the game's name alone: the player moves it to the game's own key.
     const QString state = c.readOnlyGame ? data.filePath("lumora/spine") : r.folder;
     ASSERT_TRUE(QDir().mkpath(state));
     QFile beside(state + "/vizinho.txt");
     ASSERT_TRUE(beside.open(QIODevice::WriteOnly) && beside.write("segredo") > 0);
     beside.close();
-    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
+    DataHome home(data.path());
     std::unique_ptr<ReadOnlyFolder> readOnly;
     if (c.readOnlyGame) readOnly = std::make_unique<ReadOnlyFolder>(r.folder);
-    if (readOnly && !readOnly->Ready()) {
-      qputenv("XDG_DATA_HOME", dataHome);
-      GTEST_SKIP() << "the game's folder cannot be made read-only here";
-    }
+    if (readOnly && !readOnly->Ready()) GTEST_SKIP() << "the game's folder cannot be made read-only here";
     r = PlayAgain(r.folder, "start\nlink sonda\nwait 1500\nwait 1500\nwait 2000\nquit\n", {"--web"});
-    qputenv("XDG_DATA_HOME", dataHome);
     ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
-    EXPECT_TRUE(QFile::exists(state + "/tmp.htm"));
+    const QStringList keyed = QDir(data.filePath("lumora")).entryList({"spine-*"}, QDir::Dirs);
+    ASSERT_EQ(keyed.size(), c.readOnlyGame ? 1 : 0);
+    EXPECT_TRUE(QFile::exists((c.readOnlyGame ? data.filePath("lumora/" + keyed[0]) : state) + "/tmp.htm"));
     QString report;
     QJsonArray opened;
     for (const auto& step : r.steps) {

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <memory>
+#include <unistd.h>
 
 namespace lumora::testing {
 namespace {
@@ -96,5 +97,17 @@ HeadlessScreen::HeadlessScreen(int width, int height) : before_(qgetenv("QT_QPA_
 }
 
 HeadlessScreen::~HeadlessScreen() { qputenv("QT_QPA_PLATFORM", before_); }
+
+ReadOnlyFolder::ReadOnlyFolder(const QString& folder) : folder_(folder) {
+  if (geteuid() == 0) immutable_ = QProcess::execute("chattr", {"+i", folder_}) == 0;
+  else QFile::setPermissions(folder_, QFile::ReadOwner | QFile::ExeOwner);
+}
+
+ReadOnlyFolder::~ReadOnlyFolder() {
+  if (immutable_) QProcess::execute("chattr", {"-i", folder_});
+  QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+bool ReadOnlyFolder::Ready() const { return ::access(QFile::encodeName(folder_).constData(), W_OK) != 0; }
 
 }  // namespace lumora::testing

@@ -32,6 +32,36 @@ QString GameWalkthrough(const QString& game);
 WalkResult PlayAgain(const QString& folder, const QString& walkthrough, const QStringList& extra = {},
                      const QString& program = {});
 
+// The folder made read-only for the player while it lives, whoever runs the
+// tests: permissions stop a user, only an immutable folder stops root. Ready()
+// is false where neither can be done.
+class ReadOnlyFolder {
+ public:
+  explicit ReadOnlyFolder(const QString& folder);
+  ~ReadOnlyFolder();
+  ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+  ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+  bool Ready() const;
+
+ private:
+  QString folder_;
+  bool immutable_ = false;
+};
+
+// While it lives, the player's data folder (XDG_DATA_HOME) is `folder`.
+class DataHome {
+ public:
+  explicit DataHome(const QString& folder) : before_(qgetenv("XDG_DATA_HOME")) {
+    qputenv("XDG_DATA_HOME", folder.toLocal8Bit());
+  }
+  ~DataHome() { qputenv("XDG_DATA_HOME", before_); }
+  DataHome(const DataHome&) = delete;
+  DataHome& operator=(const DataHome&) = delete;
+
+ private:
+  QByteArray before_;
+};
+
 // While it lives, the player's headless runs are on one virtual screen of that
 // size (the offscreen platform's options, passed on in QT_QPA_PLATFORM).
 class HeadlessScreen {

@@ -1,0 +1,107 @@
+// Save slots through the walkthrough: save, move on, restore; across program
+// runs; kept apart for two games of one name; in a read-only game; from an
+// older slot.
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "walk/walk_support.h"
+
+namespace lumora::testing {
+namespace {
+
+void WriteScript(const QString& folder, const QString& name, const QByteArray& lines) {
+  QFile file(folder + "/" + name + ".scp");
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(QByteArray(lines).replace("\n", "\r\n"));
+}
+
+// The spine game with places that count their visits: register 7 counts the
+// runs of "start", register 5 the visits to "conta"; "longe" leaves a mark.
+QString CountingGame() {
+  const WalkResult r = PlayWalk("spine", "close\n");
+  WriteScript(r.folder, "start", "reg+ 7,1\n");
+  WriteScript(r.folder, "conta", "setpos= conta\nreg+ 5,1\n");
+  WriteScript(r.folder, "longe", "setpos= longe\nreg= 6,longe\n");
+  return r.folder;
+}
+
+QJsonObject State(const WalkResult& r, int step) { return r.Step(step)["state"].toObject(); }
+QString Reg(const WalkResult& r, int step, int n) { return State(r, step)["registers"].toArray()[n].toString(); }
+QJsonArray Slots(const WalkResult& r, int step) { return State(r, step)["slots"].toArray(); }
+
+TEST(WalkSlots, ARestoreBringsBackTheSavedMomentAndRunsOnlyThePlacesScriptEvenInANewRun) {
+  QTemporaryDir data;
+  DataHome home(data.path());
+  const QString game = CountingGame();
+  WalkResult r = PlayAgain(game, "start\nlink conta\nsave um\nlink longe\nlink conta\nrestore um\nquit\n");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  const QJsonArray saved = Slots(r, 3);
+  ASSERT_EQ(saved.size(), 1);
+  EXPECT_EQ(saved[0].toObject()["name"], "um");
+  EXPECT_EQ(saved[0].toObject()["place"], "conta");
+  EXPECT_EQ(Reg(r, 5, 5), "2");  // visited twice before the restore
+  // The slot's registers, then one run of the place's script: no "start".
+  EXPECT_EQ(State(r, 6)["posic"], "conta");
+  EXPECT_EQ(Reg(r, 6, 5), "2");
+  EXPECT_EQ(Reg(r, 6, 6), "");
+  EXPECT_EQ(Reg(r, 6, 7), "1");
+  // What was there before the restore was kept in a slot of its own.
+  const QJsonArray after = Slots(r, 6);
+  ASSERT_EQ(after.size(), 2);
+  EXPECT_TRUE(after[0].toObject()["automatic"].toBool());
+  EXPECT_TRUE(after[1].toObject()["picture"].toBool());
+
+  // Another run of the program, straight from the opening screen.
+  r = PlayAgain(game, "restore um\nquit\n");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  EXPECT_EQ(State(r, 1)["posic"], "conta");
+  EXPECT_EQ(Reg(r, 1, 5), "2");
+  EXPECT_EQ(Reg(r, 1, 7), "1");
+  EXPECT_EQ(Slots(r, 1).size(), 2);  // the opening screen had nothing to keep
+}
+
+TEST(WalkSlots, SameNamedGamesKeepApartAndAnOlderSlotRestores) {
+  QTemporaryDir data, second;
+  DataHome home(data.path());
+  const QString game = CountingGame();
+  WalkResult r = PlayAgain(game, "start\nlink conta\nsave um\nquit\n");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  CopyFolder(game, second.path());
+  r = PlayAgain(second.path(), "start\nrestore um\nquit\n");
+  EXPECT_EQ(Slots(r, 1).size(), 0);
+  EXPECT_FALSE(r.Step(2)["error"].isNull());
+
+  // A slot from an older version of the game: two registers where the game
+  // now has eleven. The loader pads them as it pads any saved game.
+  const QString folder = data.path() + "/lumora/" +
+                        QDir(data.path() + "/lumora").entryList({"spine-*"}, QDir::Dirs).value(0) + "/slots/";
+  const QString id = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot).value(0);
+  QFile registers(folder + id + "/spine.rgs");
+  ASSERT_TRUE(registers.open(QIODevice::WriteOnly));
+  registers.write("r0\r\nvelho\r\n");
+  registers.close();
+  r = PlayAgain(game, "restore um\nquit\n");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  EXPECT_EQ(State(r, 1)["registers"].toArray().size(), 11);
+  EXPECT_EQ(Reg(r, 1, 1), "velho");
+  EXPECT_EQ(Reg(r, 1, 5), "1");
+}
+
+TEST(WalkSlots, AReadOnlyGameKeepsItsSlotsInThePlayersFolder) {
+  QTemporaryDir data;
+  DataHome home(data.path());
+  const QString game = CountingGame();
+  ReadOnlyFolder readOnly(game);
+  if (!readOnly.Ready()) GTEST_SKIP() << "the game's folder cannot be made read-only here";
+  const WalkResult r = PlayAgain(game, "start\nlink conta\nsave ro\nlink longe\nrestore ro\nquit\n");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  EXPECT_EQ(State(r, 5)["posic"], "conta");
+  EXPECT_EQ(Reg(r, 5, 6), "");
+  EXPECT_FALSE(QFile::exists(game + "/spine.rgs.tmp~"));
+}
+
+}  // namespace
+}  // namespace lumora::testing
