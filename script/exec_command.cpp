@@ -185,7 +185,16 @@ CommandHandler FindCommand(std::string_view keyword) {
 }
 
 void Dispatch(TForm3& t) {
-  if (CommandHandler handler = FindCommand(t.keyword)) RunHandler(t, handler);
+  // A loop's condition carries the same command on every turn: the last
+  // keyword's row is kept and looked up again only for another keyword. The
+  // table never changes, so the row is the one the lookup would find.
+  static std::string lastKeyword;
+  static const KeywordRow* lastRow = nullptr;
+  if (t.keyword != lastKeyword) {
+    lastRow = FindRow(t.keyword);
+    AssignText(lastKeyword, t.keyword);
+  }
+  if (lastRow) RunHandler(t, lastRow->handler);
 }
 
 void RunHandler(TForm3& t, CommandHandler handler) {
