@@ -26,6 +26,7 @@
 #include "platform/headless_platform.h"
 #include "platform/qt_platform.h"
 #include "shell/save_slots.h"
+#include "shell/undo.h"
 #include "qt/main_window.h"
 
 namespace lumora {
@@ -242,6 +243,10 @@ void Walkthrough::Deliver(const Action& a) {
     bool restored = false;
     window_.Enter([&] { restored = RestoreSlot(f_, Cp1252FromUtf8(a.rest)); });
     if (!restored) error_ = "walkthrough: cannot restore " + a.rest;
+  } else if (v == "undo" || v == "redo") {
+    bool done = false;
+    window_.Enter([&] { done = v == "undo" ? UndoStep(f_) : RedoStep(f_); });
+    if (!done) error_ = "walkthrough: nothing to " + v;
   } else if (v == "close") {
     window_.close();
   } else if (v == "shot" && a.words.size() == 1) {

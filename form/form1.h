@@ -16,6 +16,7 @@
 #include "form/link_table.h"
 #include "form/rain.h"
 #include "form/map_state.h"
+#include "form/moment.h"
 #include "form/random.h"
 #include "form/script_ref.h"
 
@@ -170,6 +171,9 @@ struct TForm1 {
     bool toldUnavailable = false;  // the player was told there is no speech engine
     std::string msg, memo0, memo3, page;
   } readAloud;
+
+  // The player's undo and redo (Ctrl+Z, Ctrl+Shift+Z).
+  UndoHistory undo;
 
   // What the window is to show the player once (reading aloud is missing, a
   // slot was saved), then clears.

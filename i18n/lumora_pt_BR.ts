@@ -329,6 +329,14 @@ ou ponha na pasta do jogo um link simbólico para o lumora com o nome do jogo (a
         <source>Restored: %1</source>
         <translation>Restaurado: %1</translation>
     </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Nada a desfazer.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Nada a refazer.</translation>
+    </message>
 </context>
 <context>
     <name>Keyword</name>

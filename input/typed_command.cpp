@@ -51,6 +51,7 @@ void AnswerUnknown(TForm1& f, const Vocabulary& vocabulary, const TypedWords& wo
 }
 
 void RunFieldCommand(TForm1& f) {
+  const ActionMoment moment(f);
   ReadAfterNewAction(f);
   if (f.Input.text.empty()) {
     ShowPlaceAgain(f);
@@ -75,6 +76,7 @@ void RunFieldCommand(TForm1& f) {
 // An arrow walks through its compass exit; an empty exit leaves the field as it is.
 void WalkExit(TForm1& f, const std::string& exit) {
   if (exit.empty()) return;
+  const ActionMoment moment(f);
   ReadAfterNewAction(f);
   const std::string reference = exit;  // the run resets the exits it came from
   f.Input.text.clear();

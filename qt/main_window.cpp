@@ -2,6 +2,7 @@
 // hears of goes through here, as an engine entry of its own.
 #include "qt/main_window.h"
 #include "qt/slot_panel.h"
+#include "shell/undo.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -183,22 +184,27 @@ bool MainWindow::Enter(const std::function<void()>& handler) {
   if (f_.entryDepth == 0 && !endNow && !closing_) queue_.DeliverHeld();
   Sync();
   if (endNow) ExitNow();
-  // A panel asked for during the run opens once the window is idle again.
-  else if (f_.entryDepth == 0 && slotsAsked_ != SlotsAsked::None)
-    QTimer::singleShot(0, this, [this] { OpenAskedSlots(); });
+  // What was asked for during the run is done once the window is idle again.
+  else if (f_.entryDepth == 0 && asked_ != BetweenRuns::None)
+    QTimer::singleShot(0, this, [this] { DoAsked(); });
   return true;
 }
 
-void MainWindow::AskForSlots(bool restore) {
-  slotsAsked_ = restore ? SlotsAsked::Restore : SlotsAsked::Save;
-  if (f_.entryDepth == 0 && f_.runDepth == 0 && !queue_.Holding()) OpenAskedSlots();
+void MainWindow::AskBetweenRuns(BetweenRuns what) {
+  asked_ = what;
+  if (f_.entryDepth == 0 && f_.runDepth == 0 && !queue_.Holding()) DoAsked();
 }
 
-void MainWindow::OpenAskedSlots() {
-  if (slotsAsked_ == SlotsAsked::None || closing_ || f_.entryDepth != 0 || f_.runDepth != 0) return;
-  const bool restore = slotsAsked_ == SlotsAsked::Restore;
-  slotsAsked_ = SlotsAsked::None;
-  RunSlotPanel(*this, f_, restore);
+void MainWindow::DoAsked() {
+  if (asked_ == BetweenRuns::None || closing_ || f_.entryDepth != 0 || f_.runDepth != 0) return;
+  const BetweenRuns what = std::exchange(asked_, BetweenRuns::None);
+  switch (what) {
+    case BetweenRuns::Save:
+    case BetweenRuns::Restore: RunSlotPanel(*this, f_, what == BetweenRuns::Restore); break;
+    case BetweenRuns::Undo: Enter([this] { UndoStep(f_); }); break;
+    case BetweenRuns::Redo: Enter([this] { RedoStep(f_); }); break;
+    case BetweenRuns::None: break;
+  }
 }
 
 void MainWindow::Tell(const std::function<void()>& step) {

@@ -53,9 +53,11 @@ class MainWindow : public QWidget {
   void OpeningDoubleClick();
   // A link followed in the web view; the address as the web engine reports it.
   void FollowLink(const std::string& reported);
-  // F5 (the save panel) or F9 (the restore panel): shown now between runs, or
-  // once the running script has ended.
-  void AskForSlots(bool restore);
+  // What the player may do only between runs: F5 (the save panel), F9 (the
+  // restore panel), Ctrl+Z (undo) and Ctrl+Shift+Z (redo). Done now when no
+  // script runs, else once the running script has ended.
+  enum class BetweenRuns { None, Save, Restore, Undo, Redo };
+  void AskBetweenRuns(BetweenRuns what);
 
   std::function<void()> onExit;  // called when the program is to end
 
@@ -103,8 +105,8 @@ class MainWindow : public QWidget {
   WindowView view_;
   InputQueue queue_;
   bool closing_ = false;
-  enum class SlotsAsked { None, Save, Restore } slotsAsked_ = SlotsAsked::None;
-  void OpenAskedSlots();
+  BetweenRuns asked_ = BetweenRuns::None;
+  void DoAsked();
   QTimer openingClickTimer_;
 };
 

@@ -3,6 +3,7 @@
 // and the zoom.
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QScreen>
 #include <algorithm>
 #include <optional>
@@ -33,6 +34,24 @@ std::optional<int> ZoomStep(const QKeyEvent& e) {
   }
 }
 
+// F5, F9, Ctrl+Z and Ctrl+Shift+Z; in an input line holding text, Ctrl+Z and
+// Ctrl+Shift+Z are the line's own undo and redo of the typing while it has
+// any to give.
+MainWindow::BetweenRuns BetweenRunsKey(const QKeyEvent& e) {
+  using B = MainWindow::BetweenRuns;
+  if (e.isAutoRepeat() || e.modifiers() & Qt::AltModifier) return B::None;
+  const bool ctrl = e.modifiers() & Qt::ControlModifier;
+  if (!ctrl && e.key() == Qt::Key_F5) return B::Save;
+  if (!ctrl && e.key() == Qt::Key_F9) return B::Restore;
+  if (!ctrl || e.key() != Qt::Key_Z) return B::None;
+  // The focus widget, not the receiver: the window's own window object sees
+  // the key before the line does.
+  const auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  const bool redo = e.modifiers() & Qt::ShiftModifier;
+  if (line && !line->text().isEmpty() && (redo ? line->isRedoAvailable() : line->isUndoAvailable())) return B::None;
+  return redo ? B::Redo : B::Undo;
+}
+
 // Sees the window's keys first: the zoom keys wherever the keyboard's focus
 // is (the input line, the web view, the window), and Tab and Shift+Tab on the
 // window's own widgets, before Qt moves its focus with them (in the web page
@@ -43,18 +62,18 @@ class WindowKeys : public QObject {
  public:
   WindowKeys(MainWindow* window, std::vector<QObject*> tabbed, std::function<void(bool)> tab)
       : QObject(window), window_(window), tabbed_(std::move(tabbed)), tab_(std::move(tab)) {}
-  std::function<void(bool)> onSlotKey;  // F5 (false) or F9 (true) pressed in the window
+  std::function<void(MainWindow::BetweenRuns)> onBetweenRuns;  // F5, F9, Ctrl+Z or Ctrl+Shift+Z in the window
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override {
     if (e->type() != QEvent::KeyPress) return false;
     const auto* key = static_cast<QKeyEvent*>(e);
-    // The save and restore panels, from wherever the keyboard is in the
-    // window (the web page included); not from a dialog over it.
-    const bool slotKey = (key->key() == Qt::Key_F5 || key->key() == Qt::Key_F9) && !key->isAutoRepeat() &&
-                         !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-    if (slotKey && QApplication::activeModalWidget() == nullptr && QApplication::activeWindow() == window_) {
-      onSlotKey(key->key() == Qt::Key_F9);
+    // The save and restore panels, undo and redo, from wherever the keyboard
+    // is in the window (the web page included); not from a dialog over it.
+    const MainWindow::BetweenRuns asked = BetweenRunsKey(*key);
+    if (asked != MainWindow::BetweenRuns::None && QApplication::activeModalWidget() == nullptr &&
+        QApplication::activeWindow() == window_) {
+      onBetweenRuns(asked);
       return true;
     }
     if (const std::optional<int> step = ZoomStep(*key)) {
@@ -79,7 +98,7 @@ class WindowKeys : public QObject {
 void MainWindow::WatchKeys() {
   std::vector<QObject*> tabbed{this, w_.input, w_.msg, w_.msgMd0, w_.sbox2};
   auto* keys = new WindowKeys(this, std::move(tabbed), [this](bool forward) { TabPressed(forward); });
-  keys->onSlotKey = [this](bool restore) { AskForSlots(restore); };
+  keys->onBetweenRuns = [this](BetweenRuns what) { AskBetweenRuns(what); };
   qApp->installEventFilter(keys);
 }
 

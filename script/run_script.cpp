@@ -188,6 +188,8 @@ void RunScript(TForm1& f, const std::string& reference) {
       if (nested) SetTraceScript(outer);
     }
   } kept{TraceScript(), f.runDepth > 1};
+  // A run the player started, from an idle window: undo can take it back.
+  if (f.runDepth == 1) RememberMoment(f);
   ResetRunState(f, reference);
   ResetShownPage(f);
   ResetPanel(f);

@@ -4,6 +4,7 @@
 #include "core/paths.h"
 #include "script/run_script.h"
 #include "shell/lifecycle.h"
+#include "shell/undo.h"
 #include "view/picture_loader.h"
 
 namespace lumora {
@@ -17,6 +18,7 @@ void TelAberClick(TForm1& f) {
       f.Abok1.pageIndex = 0;
       f.Abok2.pageIndex = 0;
       RunScript(f, "start");
+      StartUndoHistory(f);
     } else {
       f.platform.ProcessMessages(Platform::PlayerInput::Held);
       f.platform.Sleep(200);
@@ -30,6 +32,7 @@ void TelAberDblClick(TForm1& f) {
     GameLoader(f, f.gameName);
     f.Script = f.Posic.empty() ? "start" : f.Posic;
     RunScript(f, f.Script);
+    StartUndoHistory(f);
   });
 }
 

@@ -20,6 +20,7 @@
 #include "script/run_script.h"
 #include "shell/lifecycle.h"
 #include "shell/state_folder.h"
+#include "shell/undo.h"
 #include "state/state_files.h"
 
 namespace lumora {
@@ -238,6 +239,7 @@ bool RestoreSlot(TForm1& f, const std::string& id) {
   GameLoader(f, f.gameName);  // it waits for the writer
   f.Script = f.Posic.empty() ? "start" : f.Posic;
   RunScript(f, f.Script);
+  StartUndoHistory(f);
   Tell(f, QT_TRANSLATE_NOOP("Game", "Restored: %1"), {shown});
   return true;
 }

@@ -82,6 +82,10 @@ void FinishPage(TForm1& f) {
   lines.push_back("</font></div>");
   lines.push_back("</html>");
   lines.push_back("</body>");
+  ShowPage(f, lines);
+}
+
+void ShowPage(TForm1& f, const StringList& lines) {
   const std::string path = PageFile(f);
   // The page is written anew with every page; a crash costs nothing of the
   // game, so the disk need not be waited for.

@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 
+#include "core/string_list.h"
+
 namespace lumora {
 
 struct TForm1;
@@ -24,5 +26,8 @@ std::string PageFile(const TForm1& f);
 // The end of a model-2 run: the tail appended, the page saved as "tmp.htm" in
 // the state folder, shown in the web view and focused.
 void FinishPage(TForm1& f);
+// Shows `lines` as the page: saved as "tmp.htm", shown and focused (an undone
+// step's page too).
+void ShowPage(TForm1& f, const StringList& lines);
 
 }  // namespace lumora

@@ -124,7 +124,9 @@ TEST(ChooseStateFolder, TheGameFolderWhenWritableElseThePlayersElseASessionsOwn)
     EXPECT_EQ(fs::exists(own), chosen == "data" || (chosen == "session" && c.dataNamed)) << c.what;
     if (c.oldFolder) {
       EXPECT_EQ(fs::exists(old), chosen == "game") << c.what;
-      if (chosen == "data") EXPECT_EQ(LinesOf(own + "aventura.rgs"), StringList{"antigo"}) << c.what;
+      if (chosen == "data") {
+        EXPECT_EQ(LinesOf(own + "aventura.rgs"), StringList{"antigo"}) << c.what;
+      }
     }
     // Only a session's own folder needs telling, and once.
     ASSERT_EQ(platform.errors.size(), chosen == "session" ? 1u : 0u) << c.what;

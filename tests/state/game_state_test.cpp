@@ -144,10 +144,14 @@ TEST(StateWriter, WritesInOrderWhatWasHandedOverAndTellsAFailureOnce) {
   EXPECT_FALSE(writer.Pending(map, bytes, removed));
   writer.WriteBytes(map, "BM1");
   writer.WriteBytes(map, "BM2");
-  if (writer.Pending(map, bytes, removed)) EXPECT_EQ(bytes, "BM2");
+  if (writer.Pending(map, bytes, removed)) {
+    EXPECT_EQ(bytes, "BM2");
+  }
   EXPECT_FALSE(removed);
   writer.Remove(map);
-  if (writer.Pending(map, bytes, removed)) EXPECT_TRUE(removed);
+  if (writer.Pending(map, bytes, removed)) {
+    EXPECT_TRUE(removed);
+  }
   writer.Flush();
   EXPECT_FALSE(game.Exists("mapa.bmp"));
   EXPECT_FALSE(writer.Pending(map, bytes, removed));

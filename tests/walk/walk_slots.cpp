@@ -1,6 +1,6 @@
-// Save slots through the walkthrough: save, move on, restore; across program
-// runs; kept apart for two games of one name; in a read-only game; from an
-// older slot.
+// Save slots and undo through the walkthrough: save, move on, restore; across
+// program runs; kept apart for two games of one name; in a read-only game;
+// from an older slot. Undo and redo of a typed command and of a link.
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -19,12 +19,14 @@ void WriteScript(const QString& folder, const QString& name, const QByteArray& l
 }
 
 // The spine game with places that count their visits: register 7 counts the
-// runs of "start", register 5 the visits to "conta"; "longe" leaves a mark.
+// runs of "start", register 5 the visits to "conta" (typed: "contar"); "longe"
+// leaves a mark.
 QString CountingGame() {
   const WalkResult r = PlayWalk("spine", "close\n");
-  WriteScript(r.folder, "start", "reg+ 7,1\n");
-  WriteScript(r.folder, "conta", "setpos= conta\nreg+ 5,1\n");
-  WriteScript(r.folder, "longe", "setpos= longe\nreg= 6,longe\n");
+  WriteScript(r.folder, "start", "reg+ 7,1\nscriptcmd= vocab\n");
+  WriteScript(r.folder, "vocab", "CONTAR|conta\n");
+  WriteScript(r.folder, "conta", "setpos= conta\nreg+ 5,1\nmsg= em conta\n");
+  WriteScript(r.folder, "longe", "setpos= longe\nreg= 6,longe\nmsg= longe\n");
   return r.folder;
 }
 
@@ -101,6 +103,37 @@ TEST(WalkSlots, AReadOnlyGameKeepsItsSlotsInThePlayersFolder) {
   EXPECT_EQ(State(r, 5)["posic"], "conta");
   EXPECT_EQ(Reg(r, 5, 6), "");
   EXPECT_FALSE(QFile::exists(game + "/spine.rgs.tmp~"));
+}
+
+TEST(WalkSlots, UndoTakesBackATypedCommandAndALinkWithoutARunAndRedoDoesThemAgain) {
+  QTemporaryDir data;
+  DataHome home(data.path());
+  const WalkResult r = PlayAgain(CountingGame(), "start\ntype contar\nlink longe\nundo\nundo\nundo\nredo\nredo\nredo\n"
+                                                 "undo\nlink conta\nredo\nquit\n");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  const struct {
+    int step;
+    const char* posic;
+    const char* visits;  // register 5: any script run by undo would count
+    const char* mark;    // register 6
+    const char* msg;
+    bool refused;  // nothing to take back or do again
+  } steps[] = {
+      {3, "longe", "1", "longe", "longe", false},   {4, "conta", "1", "", "em conta", false},
+      {5, "sala", "", "", "", false},               {6, "sala", "", "", "", true},
+      {7, "conta", "1", "", "em conta", false},     {8, "longe", "1", "longe", "longe", false},
+      {9, "longe", "1", "longe", "longe", true},    {11, "conta", "2", "", "em conta", false},
+      {12, "conta", "2", "", "em conta", true},  // a new action leaves nothing to redo
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.step);
+    EXPECT_EQ(State(r, s.step)["posic"], s.posic);
+    EXPECT_EQ(Reg(r, s.step, 5), s.visits);
+    EXPECT_EQ(Reg(r, s.step, 6), s.mark);
+    EXPECT_EQ(State(r, s.step)["msg"], s.msg);
+    EXPECT_EQ(!r.Step(s.step)["error"].isNull(), s.refused);
+  }
+  EXPECT_EQ(Reg(r, 12, 7), "1");  // "start" ran once
 }
 
 }  // namespace
