@@ -44,6 +44,10 @@ const std::vector<OptionSpec>& Specs() {
       {{"zoom"}, "N", {}, QT_TRANSLATE_NOOP("CommandLine", "draw the window N times larger (1-3; Ctrl+plus/minus/0)")},
       {{"speak"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "read the messages aloud from the start (F6 toggles)")},
       {{"demo"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "without GAME: play the demo installed with lumora")},
+      {{"library"},
+       "WHAT",
+       {},
+       QT_TRANSLATE_NOOP("CommandLine", "the library, no window: list, add/remove/play GAME")},
   };
   return specs;
 }
@@ -83,6 +87,8 @@ std::string CombinationError(const Options& o) {
     return translate("CommandLine", "--monkey goes without --play, --check and --json").toStdString();
   if (!o.monkeyOut.empty() && o.monkey.empty())
     return translate("CommandLine", "--monkey-out goes with --monkey").toStdString();
+  if ((o.library == "add" || o.library == "remove" || o.library == "play") && o.game.empty())
+    return translate("CommandLine", "--library %1 needs the GAME").arg(QString::fromStdString(o.library)).toStdString();
   if ((o.headless || o.web) && o.play.empty() && o.monkey.empty())
     return translate("CommandLine", "--headless and --web go with --play or --monkey").toStdString();
   if (o.json && o.play.empty()) return translate("CommandLine", "--json goes with --play").toStdString();
@@ -114,6 +120,11 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
   o.check = parser.isSet("check");
   o.speak = parser.isSet("speak");
   o.demo = parser.isSet("demo");
+  o.library = parser.value("library").toStdString();
+  if (!o.library.empty() && o.library != "list" && o.library != "add" && o.library != "remove" && o.library != "play")
+    o.error = translate("CommandLine", "--library takes list, add, remove or play, not %1")
+                  .arg(QString::fromStdString(o.library))
+                  .toStdString();
   o.keywords = parser.isSet("keywords");
   if (!o.keywordsFormat.empty() && o.keywordsFormat != "man")
     o.error = translate("CommandLine", "--keywords takes man or nothing, not %1")
@@ -172,7 +183,10 @@ std::string HelpText() {
                     "\n"
                     "The saved game (registers, objects, configuration, map) is written in the\n"
                     "game's folder. When that folder is not writable, it goes to the user's data\n"
-                    "folder, ~/.local/share/lumora/GAME, which is read first when present.\n"
+                    "folder, ~/.local/share/lumora/GAME-KEY (KEY tells same-named games apart),\n"
+                    "which is read first when present. F5 saves the game into a slot kept there,\n"
+                    "F9 restores one, Ctrl+Z takes back the last action (Ctrl+Shift+Z redoes).\n"
+                    "Started without a game, lumora shows the library of your games.\n"
                     "\n"
                     "Exit status: 0 done; 1 the game's configuration could not be read (--check:\n"
                     "findings); 2 a usage error or no game found.\n"

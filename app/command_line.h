@@ -24,6 +24,7 @@ struct Options {
   std::string monkeyOut;  // where the actions are written as a walkthrough; empty: a name from the seed
   std::string game;       // a game's .ini or its folder; empty: the executable's own
   bool demo = false;      // without a game: the demo installed with the program
+  std::string library;    // the library's test mode: "list", "add", "remove" or "play"; empty: none
   std::string error;      // what was wrong with the command line
 };
 

@@ -14,6 +14,8 @@
 
 #include "app/check.h"
 #include "app/command_line.h"
+#include "app/library.h"
+#include "app/library_window.h"
 #include "app/monkey.h"
 #include "app/walkthrough.h"
 #include "core/stop_request.h"
@@ -248,10 +250,27 @@ int main(int argc, char** argv) {
   }
   if (options.demo && options.game.empty()) options.game = InstalledDemoFolder().toStdString();
   if (options.check) return RunCheck(options.game, argv[0]);
+  if (!options.library.empty()) {
+    // Without a window, but the built-in opening picture is drawn with fonts.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lumora"));
+    return RunLibraryCommand(options, argv[0]);
+  }
   // The monkey's supervisor plays the game in child processes of this program.
   if (!options.monkey.empty() && MonkeyChildChannel() < 0) return RunMonkey(options, argv[0]);
   // Before the application opens the display: without a game there is nothing to show.
   const GameLocation game = LocateGame(options.game, argv[0]);
+  // Started without a game (from the desktop's menu), the program opens on
+  // the library; named games and the automation still need a game.
+  if (!game.error.empty() && options.game.empty() && options.play.empty() && options.monkey.empty() &&
+      !options.demo) {
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lumora"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.lumora.Lumora"));
+    InstallTranslation();
+    return RunLibraryWindow(app);
+  }
   if (!game.error.empty()) return Fail(game.error);
   std::unique_ptr<QTemporaryFile> startOnly = PrepareEnvironment(options);
   InstallStopSignals();

@@ -183,46 +183,6 @@
         <translation>mais de um jogo dado: %1</translation>
     </message>
     <message>
-        <source>
-GAME is one of:
-  path/to/game.ini       a game&apos;s configuration file
-  path/to/game-folder    a folder holding one game (.ini)
-  (nothing)              the game named after the program: a symbolic link to
-                         lumora named after the game (aventura), placed in the
-                         game&apos;s folder, plays aventura.ini from that folder
-
-From a file manager, open a game&apos;s .ini with the command lumora.
-
-The saved game (registers, objects, configuration, map) is written in the
-game&apos;s folder. When that folder is not writable, it goes to the user&apos;s data
-folder, ~/.local/share/lumora/GAME, which is read first when present.
-
-Exit status: 0 done; 1 the game&apos;s configuration could not be read (--check:
-findings); 2 a usage error or no game found.
-
-Examples:
-</source>
-        <translation>
-GAME é um destes:
-  caminho/do/jogo.ini    o arquivo de configuração de um jogo
-  caminho/da/pasta       uma pasta com um jogo (.ini)
-  (nada)                 o jogo com o nome do programa: um link simbólico para o
-                         lumora com o nome do jogo (aventura), posto na pasta do
-                         jogo, joga aventura.ini daquela pasta
-
-Num gerenciador de arquivos, abra o .ini de um jogo com o comando lumora.
-
-O jogo salvo (registradores, objetos, configuração, mapa) é escrito na pasta
-do jogo. Quando essa pasta não aceita escrita, ele vai para a pasta de dados
-do usuário, ~/.local/share/lumora/GAME, lida primeiro quando existe.
-
-Status de saída: 0 terminou; 1 a configuração do jogo não pôde ser lida
-(--check: achados); 2 um erro de uso ou nenhum jogo encontrado.
-
-Exemplos:
-</translation>
-    </message>
-    <message>
         <source>Try &apos;lumora --help&apos; for more information.</source>
         <translation>Experimente &apos;lumora --help&apos; para mais informações.</translation>
     </message>
@@ -248,6 +208,64 @@ Options:
 Joga uma aventura escrita em roteiros de texto simples.
 
 Opções:
+</translation>
+    </message>
+    <message>
+        <source>--library %1 needs the GAME</source>
+        <translation>--library %1 precisa do JOGO</translation>
+    </message>
+    <message>
+        <source>--library takes list, add, remove or play, not %1</source>
+        <translation>--library aceita list, add, remove ou play, não %1</translation>
+    </message>
+    <message>
+        <source>the library, no window: list, add/remove/play GAME</source>
+        <translation>a biblioteca, sem janela: list, add/remove/play JOGO</translation>
+    </message>
+    <message>
+        <source>
+GAME is one of:
+  path/to/game.ini       a game&apos;s configuration file
+  path/to/game-folder    a folder holding one game (.ini)
+  (nothing)              the game named after the program: a symbolic link to
+                         lumora named after the game (aventura), placed in the
+                         game&apos;s folder, plays aventura.ini from that folder
+
+From a file manager, open a game&apos;s .ini with the command lumora.
+
+The saved game (registers, objects, configuration, map) is written in the
+game&apos;s folder. When that folder is not writable, it goes to the user&apos;s data
+folder, ~/.local/share/lumora/GAME-KEY (KEY tells same-named games apart),
+which is read first when present. F5 saves the game into a slot kept there,
+F9 restores one, Ctrl+Z takes back the last action (Ctrl+Shift+Z redoes).
+Started without a game, lumora shows the library of your games.
+
+Exit status: 0 done; 1 the game&apos;s configuration could not be read (--check:
+findings); 2 a usage error or no game found.
+
+Examples:
+</source>
+        <translation>
+GAME é um destes:
+  caminho/do/jogo.ini    o arquivo de configuração de um jogo
+  caminho/da/pasta       uma pasta com um jogo (.ini)
+  (nada)                 o jogo com o nome do programa: um link simbólico para o
+                         lumora com o nome do jogo (aventura), posto na pasta do
+                         jogo, joga aventura.ini daquela pasta
+
+Num gerenciador de arquivos, abra o .ini de um jogo com o comando lumora.
+
+O jogo salvo (registradores, objetos, configuração, mapa) é escrito na pasta
+do jogo. Quando essa pasta não aceita escrita, ele vai para a pasta de dados
+do usuário, ~/.local/share/lumora/GAME-CHAVE (a CHAVE separa jogos de mesmo
+nome), lida primeiro quando existe. F5 salva o jogo numa posição guardada lá,
+F9 restaura uma, Ctrl+Z desfaz a última ação (Ctrl+Shift+Z a refaz).
+Iniciado sem um jogo, o lumora mostra a biblioteca dos seus jogos.
+
+Status de saída: 0 terminou; 1 a configuração do jogo não pôde ser lida
+(--check: achados); 2 um erro de uso ou nenhum jogo encontrado.
+
+Exemplos:
 </translation>
     </message>
 </context>
@@ -943,6 +961,45 @@ valor do registrador n.
     <message>
         <source>Jumps to the label.</source>
         <translation>Salta para o rótulo.</translation>
+    </message>
+</context>
+<context>
+    <name>Library</name>
+    <message>
+        <source>%1 holds no game&apos;s scripts (a folder of saved games?)</source>
+        <translation>%1 não tem os roteiros de um jogo (uma pasta de jogos salvos?)</translation>
+    </message>
+    <message>
+        <source>%1 is not among the games you added</source>
+        <translation>%1 não está entre os jogos que você adicionou</translation>
+    </message>
+    <message>
+        <source>Lumora: your games</source>
+        <translation>Lumora: seus jogos</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Jogos</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Jogar</translation>
+    </message>
+    <message>
+        <source>&amp;Add a game...</source>
+        <translation>&amp;Adicionar um jogo...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove from the list</source>
+        <translation>&amp;Tirar da lista</translation>
+    </message>
+    <message>
+        <source>never played</source>
+        <translation>nunca jogado</translation>
+    </message>
+    <message>
+        <source>Add a game</source>
+        <translation>Adicionar um jogo</translation>
     </message>
 </context>
 <context>

@@ -59,7 +59,8 @@ exe=$prefix/games/lumora
 [ "$("$exe" --version)" = "lumora $version" ] || fail "lumora --version: $("$exe" --version 2>&1)"
 # The installed program finds its translation.
 LANGUAGE=pt_BR "$exe" --help | head -n 1 | grep -q "^Uso: lumora" || fail "no Portuguese help from the installed program"
-# The desktop entry's command, with and without a file, checks the installed demo.
+# The desktop entry's command with a file checks the installed demo; without
+# one it opens the library, which holds the installed demo.
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 read -r -a command <<<"$exec_line"
 [ "${command[0]}" = lumora ] || fail "Exec runs ${command[0]}"
@@ -68,7 +69,14 @@ for file in "" "$prefix/share/games/lumora/demo/demo.ini"; do
   for a in "${command[@]:1}"; do
     if [ "$a" = %f ]; then [ -n "$file" ] && args+=("$file"); else args+=("$a"); fi
   done
-  out=$("$exe" --check "${args[@]}" 2>&1) || fail "Exec with '$file': $out"
+  if [ -n "$file" ]; then
+    out=$("$exe" --check "${args[@]}" 2>&1) || fail "Exec with '$file': $out"
+  else
+    [ ${#args[@]} -eq 0 ] || fail "Exec without a file passes ${args[*]}"
+    out=$(XDG_CONFIG_HOME="$prefix/config" XDG_CACHE_HOME="$prefix/cache" "$exe" --library list 2>&1) ||
+      fail "the library: $out"
+    grep -q '"installed":true' <<<"$out" || fail "the library lacks the installed demo: $out"
+  fi
 done
 
 if [ -e "$build/liblumora_sdlaudio.so" ]; then

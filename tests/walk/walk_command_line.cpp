@@ -3,6 +3,8 @@
 // status of each; the player's own texts in the locale's language.
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -53,6 +55,53 @@ TEST(WalkCommandLine, EachAnswerHasItsStreamAndItsExitStatus) {
     else EXPECT_TRUE(err.contains(c.err)) << err.toStdString();
   }
   EXPECT_EQ(QDir(empty.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList{"aventura"});
+}
+
+// The library's test mode, on a settings folder of its own: a player's state
+// folder is refused, a game is added, played as the window plays it (a process
+// of its own, its last play noted), listed with its thumbnail, and removed
+// again, its files left alone.
+TEST(WalkCommandLine, TheLibrarysTestModeAddsPlaysListsAndRemoves) {
+  QTemporaryDir home, state;
+  const QString game = PlayWalk("spine", "close\n").folder;
+  ASSERT_TRUE(QFile::copy(game + "/spine.ini", state.filePath("spine.ini")));
+  QFile walk(home.filePath("play.walk"));
+  ASSERT_TRUE(walk.open(QIODevice::WriteOnly) && walk.write("start\nquit\n") > 0);
+  walk.close();
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"}) env.insert(name, home.path());
+  const struct {
+    QStringList args;
+    int exitCode;
+    const char* err;         // contained in standard error; "" for none
+    int listed;              // games listed
+    bool played, thumbnail;  // of the game listed
+  } steps[] = {
+      {{"add", state.path()}, 2, "holds no game's scripts", 0, false, false},
+      {{"add", game}, 0, "", 1, false, false},
+      {{"play", game, "--play", walk.fileName(), "--headless"}, 0, "", 1, true, false},
+      {{"list"}, 0, "", 1, true, true},
+      {{"remove", game}, 0, "", 0, false, false},
+      {{"remove", game}, 2, "not among the games you added", 0, false, false},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.args.join(' ').toStdString());
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(LUMORA_BIN), QStringList{"--library"} + s.args);
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), s.exitCode);
+    EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(s.err));
+    std::vector<QJsonObject> listed;
+    for (const QByteArray& line : p.readAllStandardOutput().split('\n'))
+      if (line.startsWith("{\"folder\"")) listed.push_back(QJsonDocument::fromJson(line).object());
+    ASSERT_EQ(static_cast<int>(listed.size()), s.listed);
+    if (listed.empty()) continue;
+    EXPECT_EQ(listed[0]["folder"].toString(), QDir(game).canonicalPath());
+    EXPECT_EQ(listed[0]["lastPlayed"].toInteger() > 0, s.played);
+    EXPECT_EQ(listed[0]["thumbnail"].toBool(), s.thumbnail);
+  }
+  EXPECT_TRUE(QFile::exists(game + "/start.scp"));
 }
 
 // The player's own texts follow the locale (the tests run under LANGUAGE=C):
