@@ -208,6 +208,13 @@ TEST(RealInput, ClicksKeysAndTypingReachTheRightScript) {
          "the letters reach the input line"},
         {{"key", "Return"}, LeftPlace("entrada"), "Enter runs the typed command"}},
        "jardim", "LESTE"},
+      // Ctrl+Z takes the click back without running a script; Ctrl+Shift+Z
+      // (the shifted z) does it again.
+      {"undo and redo of a click",
+       {{OnPanel("click", kEast), Place("jardim"), "the click goes east to the garden"},
+        {{"key", "ctrl+z"}, Place("entrada"), "Ctrl+Z brings the entrance back"},
+        {{"key", "ctrl+Z"}, Place("jardim"), "Ctrl+Shift+Z goes to the garden again"}},
+       "jardim", ""},
   };
   for (const auto& c : cases) {
     Session s(x);

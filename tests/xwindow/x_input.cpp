@@ -7,7 +7,8 @@
 //                    when it is elsewhere (a still pointer sends no motion at all)
 //   tap X Y          press and release back to back in one flush, as a touchpad tap
 //                    (moving first, as click does, only when the pointer is elsewhere)
-//   key NAME         a key by its keysym name (Return, Tab, a...), press and release back to back
+//   key NAME         a key by its keysym name (Return, Tab, a...), press and release back to back;
+//                    "ctrl+NAME" with Control held
 //   type TEXT        letters, digits and blanks, each pressed and released back to back
 //   sleep MS
 //   grab X Y W H FILE  the window's pixels there, as a binary PPM
@@ -137,10 +138,16 @@ int Perform(const Target& t, int argc, char** argv, int& i) {
     return 0;
   }
   if (verb == "key" && words(1)) {
-    const KeySym sym = XStringToKeysym(argv[i++]);
-    if (sym == NoSymbol || !PressKey(t, sym)) return 3;
+    std::string name = argv[i++];
+    const bool ctrl = name.rfind("ctrl+", 0) == 0;
+    if (ctrl) name.erase(0, 5);
+    const KeySym sym = XStringToKeysym(name.c_str());
+    const KeyCode control = XKeysymToKeycode(t.d, XK_Control_L);
+    if (ctrl) XTestFakeKeyEvent(t.d, control, True, CurrentTime);
+    const bool pressed = sym != NoSymbol && PressKey(t, sym);
+    if (ctrl) XTestFakeKeyEvent(t.d, control, False, CurrentTime);
     XFlush(t.d);
-    return 0;
+    return pressed ? 0 : 3;
   }
   if (verb == "type" && words(1)) return Type(t, argv[i++]) ? 0 : 3;
   if (verb == "sleep" && numbers(1)) {
