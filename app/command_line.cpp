@@ -44,6 +44,7 @@ const std::vector<OptionSpec>& Specs() {
       {{"zoom"}, "N", {}, QT_TRANSLATE_NOOP("CommandLine", "draw the window N times larger (1-3; Ctrl+plus/minus/0)")},
       {{"speak"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "read the messages aloud from the start (F6 toggles)")},
       {{"demo"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "without GAME: play the demo installed with lumora")},
+      {{"restore"}, "SLOT", {}, QT_TRANSLATE_NOOP("CommandLine", "open the game resumed from a saved slot (F9)")},
       {{"library"},
        "WHAT",
        {},
@@ -121,6 +122,7 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
   o.speak = parser.isSet("speak");
   o.demo = parser.isSet("demo");
   o.library = parser.value("library").toStdString();
+  o.restore = parser.value("restore").toStdString();
   if (!o.library.empty() && o.library != "list" && o.library != "add" && o.library != "remove" && o.library != "play")
     o.error = translate("CommandLine", "--library takes list, add, remove or play, not %1")
                   .arg(QString::fromStdString(o.library))

@@ -25,6 +25,7 @@ struct Options {
   std::string game;       // a game's .ini or its folder; empty: the executable's own
   bool demo = false;      // without a game: the demo installed with the program
   std::string library;    // the library's test mode: "list", "add", "remove" or "play"; empty: none
+  std::string restore;    // a save slot (id or name) the game opens resumed from; empty: none
   std::string error;      // what was wrong with the command line
 };
 

@@ -21,6 +21,7 @@
 #include "form/config.h"
 #include "qt/installed_files.h"
 #include "shell/locate_game.h"
+#include "shell/state_folder.h"
 
 namespace lumora {
 namespace {
@@ -54,8 +55,10 @@ bool Locate(const QString& path, LibraryGame& game, QString* error) {
 }
 
 QJsonObject Json(const LibraryGame& g) {
-  return {{"folder", g.folder},         {"name", g.name},           {"picture", !g.picture.isEmpty()},
-          {"lastPlayed", g.lastPlayed}, {"installed", g.installed}, {"thumbnail", QFileInfo::exists(Library::ThumbnailFile(g))}};
+  return {{"folder", g.folder},         {"name", g.name},
+          {"picture", !g.picture.isEmpty()}, {"lastPlayed", g.lastPlayed},
+          {"installed", g.installed},   {"thumbnail", QFileInfo::exists(Library::ThumbnailFile(g))},
+          {"slots", static_cast<int>(Library::Slots(g).size())}};
 }
 
 }  // namespace
@@ -99,6 +102,14 @@ void Library::Played(const QString& folder) {
   QVariantMap played = settings_.value(kPlayedKey).toMap();
   played[folder] = QDateTime::currentSecsSinceEpoch();
   settings_.setValue(kPlayedKey, played);
+}
+
+std::vector<SlotInfo> Library::Slots(const LibraryGame& game) {
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  if (data.isEmpty()) return {};
+  const std::string name = Cp1252FromUtf8(game.name.toStdString());
+  const std::string own = data.toStdString() + "/lumora/" + PlayerGameKey(name, game.folder.toStdString()) + "/";
+  return ListSlotsIn(SlotsFolderOf(own), nullptr);
 }
 
 QString Library::ThumbnailFile(const LibraryGame& game) {
@@ -147,8 +158,10 @@ int RunLibraryCommand(const Options& o, const char* argv0) {
     }
     library.Played(g.folder);
     QStringList args{g.folder};
+    if (!o.restore.empty()) args << "--restore" << QString::fromStdString(o.restore);
     if (!o.play.empty()) args << "--play" << QString::fromStdString(o.play);
     if (o.headless) args << "--headless";
+    if (o.json) args << "--json";
     status = QProcess::execute(QString::fromLocal8Bit(argv0), args);
   }
   for (const LibraryGame& g : library.Games()) {

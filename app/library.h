@@ -7,6 +7,8 @@
 #include <QString>
 #include <vector>
 
+#include "shell/save_slots.h"
+
 namespace lumora {
 
 struct Options;
@@ -31,6 +33,8 @@ class Library {
   // Takes a game the player added off the list; its files stay.
   bool Remove(const QString& folder);
   void Played(const QString& folder);
+  // The game's save slots, newest first, as the game lists them.
+  static std::vector<SlotInfo> Slots(const LibraryGame& game);
   // Where a game's thumbnail is kept among the player's cached files.
   static QString ThumbnailFile(const LibraryGame& game);
   // The game's opening picture at thumbnail size, from the cache when it is

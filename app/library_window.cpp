@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -19,6 +20,7 @@
 #include <QWidget>
 
 #include "app/library.h"
+#include "core/text1252.h"
 
 namespace lumora {
 namespace {
@@ -42,15 +44,17 @@ class LibraryWindow : public QWidget {
     layout->addWidget(list_);
     auto* buttons = new QDialogButtonBox(this);
     play_ = buttons->addButton(T(QT_TRANSLATE_NOOP("Library", "&Play")), QDialogButtonBox::AcceptRole);
+    restore_ = buttons->addButton(T(QT_TRANSLATE_NOOP("Library", "R&estore...")), QDialogButtonBox::ActionRole);
     auto* add = buttons->addButton(T(QT_TRANSLATE_NOOP("Library", "&Add a game...")), QDialogButtonBox::ActionRole);
     remove_ = buttons->addButton(T(QT_TRANSLATE_NOOP("Library", "&Remove from the list")),
                                  QDialogButtonBox::DestructiveRole);
     play_->setDefault(true);
     layout->addWidget(buttons);
-    connect(play_, &QPushButton::clicked, this, [this] { Play(); });
     connect(add, &QPushButton::clicked, this, [this] { Add(); });
+    connect(restore_, &QPushButton::clicked, this, [this] { Restore(); });
     connect(remove_, &QPushButton::clicked, this, [this] { Remove(); });
     connect(list_, &QListWidget::itemActivated, this, [this] { Play(); });
+    connect(play_, &QPushButton::clicked, this, [this] { Play(); });
     connect(list_, &QListWidget::currentRowChanged, this, [this] { Chosen(); });
     resize(720, 480);
     Fill();
@@ -98,10 +102,30 @@ class LibraryWindow : public QWidget {
   void Chosen() {
     const LibraryGame* g = Current();
     play_->setEnabled(g != nullptr && !child_);
+    restore_->setEnabled(g != nullptr && !child_ && !Library::Slots(*g).empty());
     remove_->setEnabled(g != nullptr && !g->installed);
   }
 
-  void Play() {
+  // A game opened from one of its slots starts resumed, not on its opening screen.
+  void Restore() {
+    const LibraryGame* g = Current();
+    if (!g || child_) return;
+    const std::vector<SlotInfo> known = Library::Slots(*g);
+    QStringList shown;
+    for (const SlotInfo& s : known) {
+      const QString name = s.name.empty() ? T(QT_TRANSLATE_NOOP("Library", "Before restoring"))
+                                          : QString::fromStdString(Utf8FromCp1252(s.name));
+      shown << name + " \u2014 " + QString::fromStdString(Utf8FromCp1252(s.place)) + " \u2014 " +
+                   QLocale().toString(QDateTime::fromSecsSinceEpoch(s.time), QLocale::ShortFormat);
+    }
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(this, windowTitle(), T(QT_TRANSLATE_NOOP("Library", "Saved game:")),
+                                                 shown, 0, false, &ok);
+    if (!ok) return;
+    Play({"--restore", QString::fromStdString(known[static_cast<size_t>(shown.indexOf(chosen))].id)});
+  }
+
+  void Play(const QStringList& extra = {}) {
     const LibraryGame* g = Current();
     if (!g || child_) return;
     library_.Played(g->folder);
@@ -110,7 +134,7 @@ class LibraryWindow : public QWidget {
     connect(child_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError e) {
       if (e == QProcess::FailedToStart) Ended();
     });
-    child_->start(QCoreApplication::applicationFilePath(), {g->folder});
+    child_->start(QCoreApplication::applicationFilePath(), QStringList{g->folder} + extra);
     hide();
   }
 
@@ -144,7 +168,7 @@ class LibraryWindow : public QWidget {
   Library library_;
   std::vector<LibraryGame> games_;
   QListWidget* list_ = nullptr;
-  QPushButton *play_ = nullptr, *remove_ = nullptr;
+  QPushButton *play_ = nullptr, *remove_ = nullptr, *restore_ = nullptr;
   QProcess* child_ = nullptr;
   int generation_ = 0;
 };

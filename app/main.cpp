@@ -16,6 +16,7 @@
 #include "app/command_line.h"
 #include "app/library.h"
 #include "app/library_window.h"
+#include "shell/save_slots.h"
 #include "app/monkey.h"
 #include "app/walkthrough.h"
 #include "core/stop_request.h"
@@ -180,6 +181,13 @@ WindowEnd RunWindow(QApplication& app, const Options& options, const GameLocatio
     else app.quit();
   };
   window.show();
+  // Opened from a slot (the library's restore): resumed from it before
+  // anything else, not on the opening screen; a walkthrough starts after it.
+  auto restoreFirst = [&] {
+    if (!options.restore.empty() && from == 0)
+      window.Enter([&] { RestoreSlot(form, Cp1252FromUtf8(options.restore)); });
+  };
+  if (!playing) QTimer::singleShot(0, restoreFirst);
   // Ctrl+C and SIGTERM close the window as its close button does. A running
   // script notices the request itself; this timer serves the idle program.
   QTimer stopWatch;
@@ -199,6 +207,7 @@ WindowEnd RunWindow(QApplication& app, const Options& options, const GameLocatio
       more = [&](std::vector<Action>& list, bool exited) { return monkey->More(form, window, exited, list); };
     }
     QTimer::singleShot(0, [&] {
+      restoreFirst();
       if (from == 0) {
         if (!createError.empty()) platform->onError(createError);
         walk->PrintCreate();

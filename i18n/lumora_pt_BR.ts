@@ -268,6 +268,10 @@ Status de saída: 0 terminou; 1 a configuração do jogo não pôde ser lida
 Exemplos:
 </translation>
     </message>
+    <message>
+        <source>open the game resumed from a saved slot (F9)</source>
+        <translation>abre o jogo retomado de uma posição salva (F9)</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -1000,6 +1004,18 @@ valor do registrador n.
     <message>
         <source>Add a game</source>
         <translation>Adicionar um jogo</translation>
+    </message>
+    <message>
+        <source>R&amp;estore...</source>
+        <translation>R&amp;estaurar...</translation>
+    </message>
+    <message>
+        <source>Before restoring</source>
+        <translation>Antes de restaurar</translation>
+    </message>
+    <message>
+        <source>Saved game:</source>
+        <translation>Jogo salvo:</translation>
     </message>
 </context>
 <context>

@@ -32,10 +32,7 @@ constexpr const char* kPictureFile = "picture.png";
 constexpr const char* kMapsFolder = "maps/";
 constexpr size_t kAutomaticKept = 3;
 
-std::string SlotsFolder(TForm1& f) {
-  const std::string own = PlayerGameFolder(f.platform, f.gameName, f.programFolder);
-  return own.empty() ? own : own + "slots/";
-}
+std::string SlotsFolder(TForm1& f) { return SlotsFolderOf(PlayerGameFolder(f.platform, f.gameName, f.programFolder)); }
 
 std::string SlotFolder(TForm1& f, const std::string& id) { return SlotsFolder(f) + id + "/"; }
 
@@ -155,9 +152,14 @@ bool PutBack(TForm1& f, const std::string& folder, const StringList& maps) {
 
 }  // namespace
 
-std::vector<SlotInfo> ListSlots(TForm1& f) {
+std::vector<SlotInfo> ListSlots(TForm1& f) { return ListSlotsIn(SlotsFolder(f), &f.writer); }
+
+std::string SlotsFolderOf(const std::string& playerGameFolder) {
+  return playerGameFolder.empty() ? playerGameFolder : playerGameFolder + "slots/";
+}
+
+std::vector<SlotInfo> ListSlotsIn(const std::string& base, StateWriter* writer) {
   std::vector<SlotInfo> known;
-  const std::string base = SlotsFolder(f);
   if (base.empty()) return known;
   const QStringList ids = QDir(QString::fromStdString(base)).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
   for (const QString& id : ids) {
@@ -166,7 +168,7 @@ std::vector<SlotInfo> ListSlots(TForm1& f) {
     const std::string folder = base + s.id + "/";
     std::string text;
     bool removed = false;
-    if (f.writer.Pending(folder + kInfoFile, text, removed)) {
+    if (writer && writer->Pending(folder + kInfoFile, text, removed)) {
       if (removed) continue;
     } else if (!ReadBytes(folder + kInfoFile, text)) {
       continue;

@@ -9,6 +9,7 @@
 
 namespace lumora {
 
+class StateWriter;
 struct TForm1;
 
 struct SlotInfo {
@@ -23,6 +24,12 @@ struct SlotInfo {
 // The slots of the game, newest first. Slots still on their way to the disk
 // count; an unfinished one (a kill while it was written) does not.
 std::vector<SlotInfo> ListSlots(TForm1& f);
+
+// The same for the slots folder of a game that is not loaded (the library's),
+// with the writer's pending files when there is one.
+std::vector<SlotInfo> ListSlotsIn(const std::string& slotsFolder, StateWriter* writer);
+// A game's slots folder in its player's data folder ("" for "").
+std::string SlotsFolderOf(const std::string& playerGameFolder);
 
 // The slot with that id, or else the newest with that name; nullptr when none.
 const SlotInfo* FindSlot(const std::vector<SlotInfo>& known, const std::string& idOrName);

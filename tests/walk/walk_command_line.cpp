@@ -59,15 +59,19 @@ TEST(WalkCommandLine, EachAnswerHasItsStreamAndItsExitStatus) {
 
 // The library's test mode, on a settings folder of its own: a player's state
 // folder is refused, a game is added, played as the window plays it (a process
-// of its own, its last play noted), listed with its thumbnail, and removed
-// again, its files left alone.
+// of its own, its last play noted, a slot saved), opened resumed from that
+// slot, listed with its thumbnail and slot, and removed again, its files left
+// alone.
 TEST(WalkCommandLine, TheLibrarysTestModeAddsPlaysListsAndRemoves) {
   QTemporaryDir home, state;
   const QString game = PlayWalk("spine", "close\n").folder;
   ASSERT_TRUE(QFile::copy(game + "/spine.ini", state.filePath("spine.ini")));
   QFile walk(home.filePath("play.walk"));
-  ASSERT_TRUE(walk.open(QIODevice::WriteOnly) && walk.write("start\nquit\n") > 0);
+  ASSERT_TRUE(walk.open(QIODevice::WriteOnly) && walk.write("start\nlink sala&Prm=porta\nsave um\nquit\n") > 0);
   walk.close();
+  QFile quit(home.filePath("quit.walk"));
+  ASSERT_TRUE(quit.open(QIODevice::WriteOnly) && quit.write("quit\n") > 0);
+  quit.close();
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"}) env.insert(name, home.path());
   const struct {
@@ -76,13 +80,18 @@ TEST(WalkCommandLine, TheLibrarysTestModeAddsPlaysListsAndRemoves) {
     const char* err;         // contained in standard error; "" for none
     int listed;              // games listed
     bool played, thumbnail;  // of the game listed
+    int saved;  // its save slots
+    const char* opensIn = "";  // the script the game's first step shows; "" when not played with --json
   } steps[] = {
-      {{"add", state.path()}, 2, "holds no game's scripts", 0, false, false},
-      {{"add", game}, 0, "", 1, false, false},
-      {{"play", game, "--play", walk.fileName(), "--headless"}, 0, "", 1, true, false},
-      {{"list"}, 0, "", 1, true, true},
-      {{"remove", game}, 0, "", 0, false, false},
-      {{"remove", game}, 2, "not among the games you added", 0, false, false},
+      {{"add", state.path()}, 2, "holds no game's scripts", 0, false, false, 0},
+      {{"add", game}, 0, "", 1, false, false, 0},
+      {{"play", game, "--play", walk.fileName(), "--headless", "--json"}, 0, "", 1, true, false, 1, "start"},
+      // Opened from the slot, the opening screen had nothing to keep: no slot is added.
+      {{"play", game, "--restore", "um", "--play", quit.fileName(), "--headless", "--json"}, 0, "", 1, true, false, 1,
+       "sala"},
+      {{"list"}, 0, "", 1, true, true, 1},
+      {{"remove", game}, 0, "", 0, false, false, 0},
+      {{"remove", game}, 2, "not among the games you added", 0, false, false, 0},
   };
   for (const auto& s : steps) {
     SCOPED_TRACE(s.args.join(' ').toStdString());
@@ -92,14 +101,21 @@ TEST(WalkCommandLine, TheLibrarysTestModeAddsPlaysListsAndRemoves) {
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitCode(), s.exitCode);
     EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).contains(s.err));
-    std::vector<QJsonObject> listed;
-    for (const QByteArray& line : p.readAllStandardOutput().split('\n'))
+    std::vector<QJsonObject> listed, played;
+    for (const QByteArray& line : p.readAllStandardOutput().split('\n')) {
       if (line.startsWith("{\"folder\"")) listed.push_back(QJsonDocument::fromJson(line).object());
+      if (line.startsWith("{\"action\"")) played.push_back(QJsonDocument::fromJson(line).object());
+    }
+    if (*s.opensIn) {
+      ASSERT_FALSE(played.empty());
+      EXPECT_EQ(played[0]["state"].toObject()["script"].toString(), s.opensIn);
+    }
     ASSERT_EQ(static_cast<int>(listed.size()), s.listed);
     if (listed.empty()) continue;
     EXPECT_EQ(listed[0]["folder"].toString(), QDir(game).canonicalPath());
     EXPECT_EQ(listed[0]["lastPlayed"].toInteger() > 0, s.played);
     EXPECT_EQ(listed[0]["thumbnail"].toBool(), s.thumbnail);
+    EXPECT_EQ(listed[0]["slots"].toInt(), s.saved);
   }
   EXPECT_TRUE(QFile::exists(game + "/start.scp"));
 }
