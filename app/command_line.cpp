@@ -48,7 +48,7 @@ const std::vector<OptionSpec>& Specs() {
       {{"library"},
        "WHAT",
        {},
-       QT_TRANSLATE_NOOP("CommandLine", "the library, no window: list, add/remove/play GAME")},
+       QT_TRANSLATE_NOOP("CommandLine", "the library: list, add/remove/play GAME; show (until shown)")},
   };
   return specs;
 }
@@ -123,8 +123,9 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
   o.demo = parser.isSet("demo");
   o.library = parser.value("library").toStdString();
   o.restore = parser.value("restore").toStdString();
-  if (!o.library.empty() && o.library != "list" && o.library != "add" && o.library != "remove" && o.library != "play")
-    o.error = translate("CommandLine", "--library takes list, add, remove or play, not %1")
+  if (!o.library.empty() && o.library != "list" && o.library != "add" && o.library != "remove" &&
+      o.library != "play" && o.library != "show")
+    o.error = translate("CommandLine", "--library takes list, add, remove, play or show, not %1")
                   .arg(QString::fromStdString(o.library))
                   .toStdString();
   o.keywords = parser.isSet("keywords");

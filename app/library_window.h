@@ -5,6 +5,7 @@
 namespace lumora {
 
 // Shows the library until the player closes it; returns the exit status.
-int RunLibraryWindow(QApplication& app);
+// quitWhenShown: until every game shows with its picture (--library show).
+int RunLibraryWindow(QApplication& app, bool quitWhenShown = false);
 
 }  // namespace lumora

@@ -259,6 +259,12 @@ int main(int argc, char** argv) {
   }
   if (options.demo && options.game.empty()) options.game = InstalledDemoFolder().toStdString();
   if (options.check) return RunCheck(options.game, argv[0]);
+  if (options.library == "show") {
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("lumora"));
+    InstallTranslation();
+    return RunLibraryWindow(app, true);
+  }
   if (!options.library.empty()) {
     // Without a window, but the built-in opening picture is drawn with fonts.
     qputenv("QT_QPA_PLATFORM", "offscreen");

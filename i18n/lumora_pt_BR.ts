@@ -215,14 +215,6 @@ Opções:
         <translation>--library %1 precisa do JOGO</translation>
     </message>
     <message>
-        <source>--library takes list, add, remove or play, not %1</source>
-        <translation>--library aceita list, add, remove ou play, não %1</translation>
-    </message>
-    <message>
-        <source>the library, no window: list, add/remove/play GAME</source>
-        <translation>a biblioteca, sem janela: list, add/remove/play JOGO</translation>
-    </message>
-    <message>
         <source>
 GAME is one of:
   path/to/game.ini       a game&apos;s configuration file
@@ -271,6 +263,14 @@ Exemplos:
     <message>
         <source>open the game resumed from a saved slot (F9)</source>
         <translation>abre o jogo retomado de uma posição salva (F9)</translation>
+    </message>
+    <message>
+        <source>the library: list, add/remove/play GAME; show (until shown)</source>
+        <translation>a biblioteca: list, add/remove/play JOGO; show (até mostrar)</translation>
+    </message>
+    <message>
+        <source>--library takes list, add, remove, play or show, not %1</source>
+        <translation>--library aceita list, add, remove, play ou show, não %1</translation>
     </message>
 </context>
 <context>
