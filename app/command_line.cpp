@@ -48,7 +48,7 @@ const std::vector<OptionSpec>& Specs() {
       {{"library"},
        "WHAT",
        {},
-       QT_TRANSLATE_NOOP("CommandLine", "the library: list, add/remove/play GAME; show (until shown)")},
+       QT_TRANSLATE_NOOP("CommandLine", "the library: list, show, add/remove/play GAME")},
   };
   return specs;
 }

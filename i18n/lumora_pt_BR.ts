@@ -265,12 +265,12 @@ Exemplos:
         <translation>abre o jogo retomado de uma posição salva (F9)</translation>
     </message>
     <message>
-        <source>the library: list, add/remove/play GAME; show (until shown)</source>
-        <translation>a biblioteca: list, add/remove/play JOGO; show (até mostrar)</translation>
-    </message>
-    <message>
         <source>--library takes list, add, remove, play or show, not %1</source>
         <translation>--library aceita list, add, remove, play ou show, não %1</translation>
+    </message>
+    <message>
+        <source>the library: list, show, add/remove/play GAME</source>
+        <translation>a biblioteca: list, show, add/remove/play JOGO</translation>
     </message>
 </context>
 <context>
