@@ -163,6 +163,7 @@ WindowEnd RunWindow(QApplication& app, const Options& options, const GameLocatio
   if (options.headless && !options.web) web = std::make_unique<RecordingWeb>();
   else web = std::make_unique<EngineWeb>();
   MainWindow window(form, std::move(web));
+  window.slotPanels = !playing;
   platform->Attach(&form, &window);
   if (options.speak) SetReadAloud(form, true);
   // The zoom asked for, as large as the screen has room for.

@@ -200,7 +200,9 @@ void MainWindow::DoAsked() {
   const BetweenRuns what = std::exchange(asked_, BetweenRuns::None);
   switch (what) {
     case BetweenRuns::Save:
-    case BetweenRuns::Restore: RunSlotPanel(*this, f_, what == BetweenRuns::Restore); break;
+    case BetweenRuns::Restore:
+      if (slotPanels) RunSlotPanel(*this, f_, what == BetweenRuns::Restore);
+      break;
     case BetweenRuns::Undo: Enter([this] { UndoStep(f_); }); break;
     case BetweenRuns::Redo: Enter([this] { RedoStep(f_); }); break;
     case BetweenRuns::None: break;

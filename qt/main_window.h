@@ -58,6 +58,9 @@ class MainWindow : public QWidget {
   // script runs, else once the running script has ended.
   enum class BetweenRuns { None, Save, Restore, Undo, Redo };
   void AskBetweenRuns(BetweenRuns what);
+  // The save and restore panels wait for the player: a walkthrough or the
+  // monkey, which cannot answer them, saves and restores with its own verbs.
+  bool slotPanels = true;
 
   std::function<void()> onExit;  // called when the program is to end
 

@@ -63,6 +63,11 @@ TEST(WalkSlots, ARestoreBringsBackTheSavedMomentAndRunsOnlyThePlacesScriptEvenIn
   EXPECT_EQ(Reg(r, 1, 5), "2");
   EXPECT_EQ(Reg(r, 1, 7), "1");
   EXPECT_EQ(Slots(r, 1).size(), 2);  // the opening screen had nothing to keep
+
+  // The panels wait for a player; a walkthrough's F5 and F9 open none.
+  r = PlayAgain(game, "start\nkey F5\nkey F9\nquit\n");
+  EXPECT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  EXPECT_TRUE(State(r, 4)["exited"].toBool());
 }
 
 TEST(WalkSlots, SameNamedGamesKeepApartAndAnOlderSlotRestores) {
