@@ -124,7 +124,7 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
   o.library = parser.value("library").toStdString();
   o.restore = parser.value("restore").toStdString();
   if (!o.library.empty() && o.library != "list" && o.library != "add" && o.library != "remove" &&
-      o.library != "play" && o.library != "show")
+      o.library != "play" && o.library != "show" && o.library != "show-all")
     o.error = translate("CommandLine", "--library takes list, add, remove, play or show, not %1")
                   .arg(QString::fromStdString(o.library))
                   .toStdString();

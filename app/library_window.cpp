@@ -29,7 +29,7 @@ QString T(const char* text) { return QCoreApplication::translate("Library", text
 
 class LibraryWindow : public QWidget {
  public:
-  explicit LibraryWindow(bool quitWhenShown) : quitWhenShown_(quitWhenShown) {
+  explicit LibraryWindow(LibraryShown quitWhen) : quitWhen_(quitWhen) {
     setWindowTitle(T(QT_TRANSLATE_NOOP("Library", "Lumora: your games")));
     setAccessibleName(windowTitle());
     auto* layout = new QVBoxLayout(this);
@@ -94,7 +94,7 @@ class LibraryWindow : public QWidget {
     if (generation != generation_) return;
     if (row >= static_cast<int>(games_.size())) {
       // Shown whole (the benchmark's and the real-window test's end).
-      if (quitWhenShown_) {
+      if (quitWhen_ == LibraryShown::WithPictures) {
         repaint();
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
       }
@@ -179,13 +179,27 @@ class LibraryWindow : public QWidget {
   QPushButton *play_ = nullptr, *remove_ = nullptr, *restore_ = nullptr;
   QProcess* child_ = nullptr;
   int generation_ = 0;
-  bool quitWhenShown_ = false;
+  LibraryShown quitWhen_;
+
+ protected:
+  // The names are on the screen once the list has painted.
+  void paintEvent(QPaintEvent* e) override {
+    QWidget::paintEvent(e);
+    if (quitWhen_ == LibraryShown::Names && !quitting_) {
+      quitting_ = true;
+      list_->repaint();
+      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
+  }
+
+ private:
+  bool quitting_ = false;
 };
 
 }  // namespace
 
-int RunLibraryWindow(QApplication& app, bool quitWhenShown) {
-  LibraryWindow window(quitWhenShown);
+int RunLibraryWindow(QApplication& app, LibraryShown quitWhen) {
+  LibraryWindow window(quitWhen);
   window.show();
   return app.exec();
 }

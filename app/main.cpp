@@ -260,11 +260,11 @@ int main(int argc, char** argv) {
   }
   if (options.demo && options.game.empty()) options.game = InstalledDemoFolder().toStdString();
   if (options.check) return RunCheck(options.game, argv[0]);
-  if (options.library == "show") {
+  if (options.library == "show" || options.library == "show-all") {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumora"));
     InstallTranslation();
-    return RunLibraryWindow(app, true);
+    return RunLibraryWindow(app, options.library == "show" ? LibraryShown::Names : LibraryShown::WithPictures);
   }
   if (!options.library.empty()) {
     // Without a window, but the built-in opening picture is drawn with fonts.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The library's window with 50 games (copies of the demo), from the process
-# start until every game shows with its picture, beside the bare Qt program of
-# the start-up benchmark (one window, one picture, painted once): alternated
-# runs under a real X server (Xvfb), thumbnails cached (warm) and not (cold).
+# start until the names show (--library show) and until every game shows with
+# its picture (show-all), beside the bare Qt program of the start-up benchmark
+# (one window, one picture, painted once): alternated runs under a real X
+# server (Xvfb), thumbnails cached (warm) and not (cold).
 #   bench/library.sh BUILD_FOLDER [RUNS]
 set -euo pipefail
 build=$(realpath "${1:?usage: bench/library.sh BUILD_FOLDER [RUNS]}")
@@ -23,15 +24,16 @@ export DISPLAY=:93
 ns() { date +%s%N; }
 once() { local t0; t0=$(ns); "$@" >/dev/null 2>&1; echo $(( ($(ns) - t0) / 1000 )); }
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-bare=() warm=() cold=()
-"$build/lumora" --library show >/dev/null 2>&1  # the cache filled once
+bare=() names=() warm=() cold=()
+"$build/lumora" --library show-all >/dev/null 2>&1  # the cache filled once
 for ((i = 0; i < runs; i++)); do
   bare+=($(once "$build/bench/lumora_startup_bare" "$src/games/demo/abertura.jpg"))
-  warm+=($(once "$build/lumora" --library show))
+  names+=($(once "$build/lumora" --library show))
+  warm+=($(once "$build/lumora" --library show-all))
   rm -rf "$work/cache"
-  cold+=($(once "$build/lumora" --library show))
+  cold+=($(once "$build/lumora" --library show-all))
 done
-b=$(median "${bare[@]}") w=$(median "${warm[@]}") c=$(median "${cold[@]}")
-awk -v b="$b" -v w="$w" -v c="$c" -v n="$runs" 'BEGIN {
-  printf "bare window %.1f ms; library of 50, thumbnails cached %.1f ms (%.2fx), not cached %.1f ms (%.2fx); medians of %d alternated runs\n",
-         b / 1000, w / 1000, w / b, c / 1000, c / b, n }'
+b=$(median "${bare[@]}") s=$(median "${names[@]}") w=$(median "${warm[@]}") c=$(median "${cold[@]}")
+awk -v b="$b" -v s="$s" -v w="$w" -v c="$c" -v n="$runs" 'BEGIN {
+  printf "bare window %.1f ms; library of 50: names shown %.1f ms (%.2fx); with pictures, cached %.1f ms (%.2fx), not cached %.1f ms (%.2fx); medians of %d alternated runs\n",
+         b / 1000, s / 1000, s / b, w / 1000, w / b, c / 1000, c / b, n }'
