@@ -124,4 +124,51 @@ TEST(RealWindow, APageKeepsItsMarginsInsideItsFrame) {
   }
 }
 
+// The library in a real window: two games show with their pictures (cached
+// as thumbnails), and a double click on the first plays it, as a process of
+// its own, its last play noted in the list.
+TEST(RealWindow, TheLibraryShowsItsGamesWithPicturesAndPlaysOne) {
+  Xvfb x;
+  ASSERT_FALSE(x.display().isEmpty()) << "Xvfb did not start";
+  QTemporaryDir home;
+  QProcessEnvironment env = x.Environment();
+  for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"}) env.insert(name, home.path());
+  auto lumora = [&](const QStringList& args, int ms = 30000) {
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(LUMORA_BIN), args);
+    EXPECT_TRUE(p.waitForFinished(ms)) << args.join(' ').toStdString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+  };
+  for (const char* game : {"jogo1", "jogo2"}) {
+    QDir().mkpath(home.filePath(game));
+    QDir source(QStringLiteral(LUMORA_DEMO));
+    for (const QString& name : source.entryList(QDir::Files))
+      QFile::copy(source.filePath(name), home.filePath(QString(game) + "/" + name));
+    lumora({"--library", "add", home.filePath(game)});
+  }
+  lumora({"--library", "show-all"});
+  EXPECT_EQ(QDir(home.filePath("lumora/thumbnails")).entryList(QDir::Files).size(), 2);
+
+  QProcess library;
+  library.setProcessEnvironment(env);
+  library.start(QStringLiteral(LUMORA_BIN), QStringList{});
+  // The first game's picture in the list, clicked twice as a hand does.
+  QProcess driver;
+  driver.setProcessEnvironment(env);
+  driver.start(QStringLiteral(LUMORA_X_INPUT), {"sleep", "1500", "click", "100", "60", "sleep", "80", "click", "100", "60"});
+  ASSERT_TRUE(driver.waitForFinished(40000));
+  EXPECT_EQ(driver.exitCode(), 0);
+  QElapsedTimer waited;
+  waited.start();
+  bool played = false;
+  while (!played && waited.elapsed() < 20000) {
+    QThread::msleep(300);
+    played = lumora({"--library", "list"}).contains("\"lastPlayed\":1");
+  }
+  EXPECT_TRUE(played) << "the double click played no game";
+  library.terminate();
+  library.waitForFinished(5000);
+}
+
 }  // namespace
