@@ -4,6 +4,7 @@
 #include "form/moment.h"
 
 #include <set>
+#include <type_traits>
 
 #include "form/form1.h"
 
