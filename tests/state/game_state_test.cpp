@@ -1,6 +1,8 @@
 // The saved game's files: loading, padding, writing back only what was loaded.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/script_error.h"
 #include "core/strings.h"
 #include "platform/null_platform.h"
@@ -158,6 +160,17 @@ TEST(StateWriter, WritesInOrderWhatWasHandedOverAndTellsAFailureOnce) {
   writer.WriteBytes(map, "BM3");
   writer.Flush();
   EXPECT_EQ(game.Read("mapa.bmp"), "BM3");
+
+  // A file's removal never takes a folder with it (a map named "x/" by a
+  // script); a folder's removal (a save slot) takes all it holds.
+  std::filesystem::create_directories(game.folder() + "slot");
+  game.WriteLines("slot/um.rgs", {"r0"});
+  writer.Remove(game.folder() + "slot/");
+  writer.Flush();
+  EXPECT_TRUE(game.Exists("slot/um.rgs"));
+  writer.RemoveFolder(game.folder() + "slot/");
+  writer.Flush();
+  EXPECT_FALSE(game.Exists("slot"));
 }
 
 }  // namespace
