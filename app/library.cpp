@@ -29,6 +29,10 @@ namespace {
 constexpr int kThumbnailWidth = 160, kThumbnailHeight = 120;
 const QString kAddedKey = QStringLiteral("library/games");
 const QString kPlayedKey = QStringLiteral("library/lastPlayed");
+// What was found in each added folder (its name, its opening picture and when
+// its ".ini" last changed), so the list shows at once: only the ".ini" is
+// looked at again at each start, and the folder read again when it changed.
+const QString kFoundKey = QStringLiteral("library/found");
 
 // The game in a folder (or named by its ".ini"): its folder and name, or false
 // when none is there. A folder of ".ini" and saved files without scripts is a
@@ -54,6 +58,12 @@ bool Locate(const QString& path, LibraryGame& game, QString* error) {
   return true;
 }
 
+// When the game's ".ini" last changed; "" when it is gone.
+QString IniStamp(const QString& folder, const QString& name) {
+  const QFileInfo ini(folder + "/" + name + ".ini");
+  return ini.exists() ? QString::number(ini.lastModified().toMSecsSinceEpoch()) : QString();
+}
+
 QJsonObject Json(const LibraryGame& g) {
   return {{"folder", g.folder},         {"name", g.name},
           {"picture", !g.picture.isEmpty()}, {"lastPlayed", g.lastPlayed},
@@ -68,9 +78,20 @@ Library::Library() : settings_(QStringLiteral("lumora"), QStringLiteral("lumora"
 std::vector<LibraryGame> Library::Games() const {
   std::vector<LibraryGame> games;
   const QVariantMap played = settings_.value(kPlayedKey).toMap();
+  QVariantMap found = settings_.value(kFoundKey).toMap();
+  const qsizetype foundBefore = found.size();
   auto take = [&](const QString& path, bool installed) {
     LibraryGame g;
-    if (!Locate(path, g, nullptr)) return;
+    const QStringList known = found.value(path).toStringList();
+    if (known.size() == 3 && IniStamp(path, known[0]) == known[2]) {
+      g.folder = path;
+      g.name = known[0];
+      g.picture = known[1];
+    } else if (!Locate(path, g, nullptr)) {
+      return;
+    } else if (!installed) {
+      found[path] = QStringList{g.name, g.picture, IniStamp(g.folder, g.name)};
+    }
     for (const LibraryGame& known : games)
       if (known.folder == g.folder) return;
     g.installed = installed;
@@ -79,6 +100,7 @@ std::vector<LibraryGame> Library::Games() const {
   };
   take(InstalledDemoFolder(), true);
   for (const QString& folder : settings_.value(kAddedKey).toStringList()) take(folder, false);
+  if (found.size() != foundBefore) settings_.setValue(kFoundKey, found);
   return games;
 }
 
@@ -88,6 +110,9 @@ bool Library::Add(const QString& path, QString& error) {
   QStringList added = settings_.value(kAddedKey).toStringList();
   if (!added.contains(g.folder)) added.append(g.folder);
   settings_.setValue(kAddedKey, added);
+  QVariantMap found = settings_.value(kFoundKey).toMap();
+  found[g.folder] = QStringList{g.name, g.picture, IniStamp(g.folder, g.name)};
+  settings_.setValue(kFoundKey, found);
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include "walk/walk_support.h"
@@ -118,6 +119,25 @@ TEST(WalkCommandLine, TheLibrarysTestModeAddsPlaysListsAndRemoves) {
     EXPECT_EQ(listed[0]["slots"].toInt(), s.saved);
   }
   EXPECT_TRUE(QFile::exists(game + "/start.scp"));
+
+  // What the library found in a folder is read again once its .ini changes:
+  // an opening picture named later is listed.
+  QProcess again;
+  again.setProcessEnvironment(env);
+  again.start(QStringLiteral(LUMORA_BIN), {"--library", "add", game});
+  ASSERT_TRUE(again.waitForFinished(60000));
+  EXPECT_TRUE(again.readAllStandardOutput().contains("\"picture\":false"));
+  QFile ini(game + "/spine.ini");
+  ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+  QList<QByteArray> lines = ini.readAll().split('\n');
+  ini.close();
+  lines[13] = "abertura.png\r";
+  QThread::msleep(20);  // a new modification time
+  ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate) && ini.write(lines.join('\n')) > 0);
+  ini.close();
+  again.start(QStringLiteral(LUMORA_BIN), {"--library", "list"});
+  ASSERT_TRUE(again.waitForFinished(60000));
+  EXPECT_TRUE(again.readAllStandardOutput().contains("\"picture\":true"));
 }
 
 // The player's own texts follow the locale (the tests run under LANGUAGE=C):
