@@ -95,6 +95,14 @@
         <source>text never closed by an apostrophe: it takes the rest of the script</source>
         <translation>texto nunca fechado por um apóstrofo: ele toma o resto do script</translation>
     </message>
+    <message>
+        <source>the quit button&apos;s %1</source>
+        <translation>botão de encerrar: %1</translation>
+    </message>
+    <message>
+        <source>%1 has no register number after &apos;#&apos;: it reads register 0</source>
+        <translation>%1 não tem número de registrador depois de &apos;#&apos;: lê o registrador 0</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

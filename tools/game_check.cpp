@@ -50,6 +50,13 @@ void CheckConfigLine(const std::string& file, int n, const std::string& line, Ch
     std::string message = CheckPicture(line, c.folder);
     if (!message.empty()) report(std::move(message));
   }
+  // The quit button shows "U-" and "D-" before the name, up and pressed.
+  if (n == kQuitButtonPicture && !line.empty()) {
+    for (const char* state : {"U-", "D-"}) {
+      std::string message = CheckPicture(state + line, c.folder);
+      if (!message.empty()) report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "the quit button's %1"), {message}));
+    }
+  }
 }
 
 void CheckConfig(const std::string& file, const StringList& lines, CheckContext& c, Findings& out) {

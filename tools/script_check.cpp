@@ -87,7 +87,12 @@ class ScriptWalk {
       if (StartsWith(item, "#")) {
         // The value is known only when the game runs. A message reads its
         // "#n" by a rule of its own (any register; past the last, empty).
-        if (row.arguments != Arguments::WholeText) RegisterReference(item);
+        // Without a number after it, "#" reads register 0 either way.
+        if (!ReadInt(item.substr(1)))
+          Report(TranslatedUtf8(QT_TRANSLATE_NOOP("Check", "%1 has no register number after '#': it reads register 0"),
+                                {Quoted(item)}));
+        else if (row.arguments != Arguments::WholeText)
+          RegisterReference(item);
         continue;
       }
       if (kinds[k] == 'c') {
