@@ -44,6 +44,7 @@ const std::vector<OptionSpec>& Specs() {
       {{"zoom"}, "N", {}, QT_TRANSLATE_NOOP("CommandLine", "draw the window N times larger (1-3; Ctrl+plus/minus/0)")},
       {{"speak"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "read the messages aloud from the start (F6 toggles)")},
       {{"demo"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "without GAME: play the demo installed with lumora")},
+      {{"new"}, "FOLDER", {}, QT_TRANSLATE_NOOP("CommandLine", "make a small playable game in FOLDER to start from")},
       {{"restore"}, "SLOT", {}, QT_TRANSLATE_NOOP("CommandLine", "open the game resumed from a saved slot (F9)")},
       {{"library"},
        "WHAT",
@@ -123,6 +124,7 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
   o.demo = parser.isSet("demo");
   o.library = parser.value("library").toStdString();
   o.restore = parser.value("restore").toStdString();
+  o.newGame = parser.value("new").toStdString();
   if (!o.library.empty() && o.library != "list" && o.library != "add" && o.library != "remove" &&
       o.library != "play" && o.library != "show" && o.library != "show-all")
     o.error = translate("CommandLine", "--library takes list, add, remove, play or show, not %1")

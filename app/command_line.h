@@ -26,6 +26,7 @@ struct Options {
   bool demo = false;      // without a game: the demo installed with the program
   std::string library;    // the library's test mode: "list", "add", "remove" or "play"; empty: none
   std::string restore;    // a save slot (id or name) the game opens resumed from; empty: none
+  std::string newGame;    // --new: the folder to make a game in; empty: none
   std::string error;      // what was wrong with the command line
 };
 

@@ -16,6 +16,7 @@
 #include "app/command_line.h"
 #include "app/library.h"
 #include "app/library_window.h"
+#include "app/new_game.h"
 #include "shell/save_slots.h"
 #include "app/monkey.h"
 #include "app/walkthrough.h"
@@ -260,6 +261,11 @@ int main(int argc, char** argv) {
   }
   if (options.demo && options.game.empty()) options.game = InstalledDemoFolder().toStdString();
   if (options.check) return RunCheck(options.game, argv[0]);
+  if (!options.newGame.empty()) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");  // no window, but the pictures' captions are drawn with fonts
+    QGuiApplication app(argc, argv);
+    return RunNewGame(options.newGame);
+  }
   if (options.library == "show" || options.library == "show-all") {
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lumora"));

@@ -280,6 +280,10 @@ Exemplos:
         <source>the library: list, show, add/remove/play GAME</source>
         <translation>a biblioteca: list, show, add/remove/play JOGO</translation>
     </message>
+    <message>
+        <source>make a small playable game in FOLDER to start from</source>
+        <translation>cria em FOLDER um jogo pequeno e jogável, para começar</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -1024,6 +1028,25 @@ valor do registrador n.
     <message>
         <source>Saved game:</source>
         <translation>Jogo salvo:</translation>
+    </message>
+</context>
+<context>
+    <name>NewGame</name>
+    <message>
+        <source>%1 holds files already: a new game needs a folder of its own</source>
+        <translation>%1 já tem arquivos: um jogo novo precisa de uma pasta só sua</translation>
+    </message>
+    <message>
+        <source>cannot make a game in %1</source>
+        <translation>não é possível criar um jogo em %1</translation>
+    </message>
+    <message>
+        <source>cannot write the new game&apos;s files in %1</source>
+        <translation>não é possível gravar os arquivos do jogo novo em %1</translation>
+    </message>
+    <message>
+        <source>A new game in %1: play it with lumora %1, check it with lumora --check %1</source>
+        <translation>Um jogo novo em %1: jogue com lumora %1, confira com lumora --check %1</translation>
     </message>
 </context>
 <context>

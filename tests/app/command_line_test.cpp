@@ -95,7 +95,8 @@ TEST(CommandLine, TheHelpShowsEveryOptionTheGameFormsAndWhereStateGoes) {
       {"--json", "--play", "w"}, {"--headless", "--play", "w"}, {"--web", "--play", "w"}, {"--check"},
       {"--zoom N", "--zoom", "1"}, {"--speak"}, {"--demo"}, {"--keywords[=man]", "--keywords=man"},
       {"--monkey SEED:N", "--monkey", "1:1"},
-      {"--monkey-out FILE", "--monkey", "1:1", "--monkey-out", "f"}, {"--library WHAT", "--library", "list"}};
+      {"--monkey-out FILE", "--monkey", "1:1", "--monkey-out", "f"}, {"--library WHAT", "--library", "list"},
+      {"--new FOLDER", "--new", "f"}, {"--restore SLOT", "--restore", "um", "g"}};
   for (const auto& o : options) {
     SCOPED_TRACE(o[0]);
     EXPECT_TRUE(help.contains(QRegularExpression("^  (\\S+, )?" + QRegularExpression::escape(QString::fromStdString(o[0])) + "[ ,]",

@@ -46,7 +46,14 @@ TEST(Check, FindsExactlyTheMistakesOfEachGame) {
   findings.write("demo.obz: is missing while the other state files are there: the game stops at its start; ship "
                  "all three, or none for a new game\n");
   findings.close();
+  // A game made with --new.
+  QTemporaryDir made;
+  QProcess maker;
+  maker.start(QStringLiteral(LUMORA_BIN), {"--new", made.filePath("aventura")});
+  ASSERT_TRUE(maker.waitForFinished(60000));
+  ASSERT_EQ(maker.exitCode(), 0) << maker.readAllStandardError().toStdString();
   const CheckCase cases[] = {
+      {"a game made with --new is clean", made.filePath("aventura"), 0, {}},
       {"one state file missing", oneMissing.path(), 1, findings.fileName()},
       {"no state file: a new game", newGame.path(), 0, {}},
       {"every kind of mistake once", games + "/mistakes", 1, games + "/mistakes.check"},
@@ -72,6 +79,18 @@ TEST(Check, FindsExactlyTheMistakesOfEachGame) {
     EXPECT_EQ(p.readAllStandardOutput().toStdString(), want.toStdString());
     if (!c.game.isEmpty()) EXPECT_EQ(Digests(c.game), before);
   }
+  // It plays: typed and clicked ways between its two places, and --new
+  // refuses a folder that holds files.
+  const WalkResult r = PlayWalk(made.filePath("aventura"), "start\ntype norte\ntype sul\nlink jardim\nquit\n");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  const char* places[] = {"sala", "sala", "jardim", "sala", "jardim"};
+  for (int step = 0; step < 5; ++step) {
+    EXPECT_EQ(r.Step(step)["state"].toObject()["posic"].toString(), places[step]) << step;
+    EXPECT_TRUE(r.Step(step)["error"].isNull()) << step;
+  }
+  maker.start(QStringLiteral(LUMORA_BIN), {"--new", made.filePath("aventura")});
+  ASSERT_TRUE(maker.waitForFinished(60000));
+  EXPECT_EQ(maker.exitCode(), 2);
 }
 
 }  // namespace
