@@ -29,6 +29,7 @@ void LoadConfigFile(TForm1& f, const std::string& folder, const std::string& gam
   if (lines.size() < static_cast<size_t>(kConfigLineCount))
     throw ScriptError(name + ": the configuration has " + IntToStr(static_cast<int64_t>(lines.size())) +
                       " lines; it needs at least " + IntToStr(kConfigLineCount));
+  f.configAsRead = {ResolvePath(folder, name), lines};
   f.config = std::move(lines);
   f.configName = name;
 }

@@ -73,6 +73,12 @@ struct TForm1 {
 
   StringList config;       // the configuration lines
   std::string configName;  // the file they came from, for error messages
+  // The configuration file as it was read (its path and lines): shutdown
+  // never writes over a file the author changed on disk since.
+  struct ConfigAsRead {
+    std::string path;
+    StringList lines;
+  } configAsRead;
   bool configLoaded = false;   // FormCreate read the whole file
   bool loaderFinished = false; // the game loader applied every line
 

@@ -371,6 +371,10 @@ ou ponha na pasta do jogo um link simbólico para o lumora com o nome do jogo (a
         <source>Nothing to redo.</source>
         <translation>Nada a refazer.</translation>
     </message>
+    <message>
+        <source>The configuration %1 was changed on disk while the game played; it is kept as it is, without this session&apos;s window place and names.</source>
+        <translation>A configuração %1 mudou no disco enquanto o jogo rodava; ela fica como está, sem o lugar da janela e os nomes desta sessão.</translation>
+    </message>
 </context>
 <context>
     <name>Keyword</name>

@@ -4,6 +4,9 @@
 #include <vector>
 
 #include "core/paths.h"
+#include "core/string_list.h"
+#include "core/text1252.h"
+#include "core/translation.h"
 #include "core/strings.h"
 #include "form/config.h"
 #include "shell/lifecycle.h"
@@ -33,9 +36,21 @@ StringList ConfigAsSaved(const TForm1& f) {
 
 namespace {
 
+// The author may edit the configuration while the game plays: the file is
+// then kept as the author left it, and the player is told once.
 void SaveConfig(TForm1& f, const std::string& folder) {
+  const std::string path = ResolvePath(folder, f.gameName + ".ini");
+  StringList now;
+  f.writer.Flush();  // a restore's own configuration must be on disk to be compared
+  if (path == f.configAsRead.path && LoadLines(path, now) && now != f.configAsRead.lines) {
+    f.platform.ShowError(Translated1252(
+        QT_TRANSLATE_NOOP("Game", "The configuration %1 was changed on disk while the game played; it is kept as it "
+                                  "is, without this session's window place and names."),
+        {Cp1252FromUtf8(path)}));
+    return;
+  }
   std::vector<StateWriter::File> files;
-  files.push_back({ResolvePath(folder, f.gameName + ".ini"), f.config, {}, false, false});
+  files.push_back({path, f.config, {}, false, false});
   f.writer.Write("", std::move(files));
 }
 

@@ -190,6 +190,25 @@ TEST(FormDestroy, WritesNothingWhenTheGameWasNeverLoaded) {
   EXPECT_EQ(game.Read("aventura.obz"), "lamp\r\n");
 }
 
+// The author edits the configuration while the game plays: shutdown keeps the
+// author's file and says so once; the saved game is written as always.
+TEST(FormDestroy, KeepsAConfigurationTheAuthorChangedWhileTheGamePlayed) {
+  testing::TempGame game;
+  {
+    testing::Session s{game};
+    game.SetConfig(kMessageFontName, "Autor");
+    s.f.Script = "outro";
+    s.f.state.registers[3] = "salvo";
+    FormDestroy(s.f);
+    ASSERT_EQ(s.platform.errors.size(), 1u);
+    EXPECT_NE(s.platform.errors[0].find("changed on disk"), std::string::npos) << s.platform.errors[0];
+  }
+  const StringList ini = game.StateLines(".ini");
+  EXPECT_EQ(ini[kMessageFontName], "Autor");
+  EXPECT_NE(ini[kScriptLine], "outro");
+  EXPECT_EQ(game.StateLines(".rgs")[3], "salvo");
+}
+
 TEST(FormDestroy, AFailedLoaderLeavesTheConfigurationUntouched) {
   testing::TempGame game;
   game.SetConfig(kMessageFontSize, "grande");  // the loader stops at the message font size
