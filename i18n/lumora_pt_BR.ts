@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>write every trace line to standard error (or FILE)</source>
-        <translation>escreve cada linha de rastro na saída de erros (ou em FILE)</translation>
+        <translation>cada linha de rastro na saída de erros (ou em FILE)</translation>
     </message>
     <message>
         <source>play a walkthrough, printing every step, then quit</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>with --play: print the state as JSON after every step</source>
-        <translation>com --play: mostra o estado em JSON depois de cada passo</translation>
+        <translation>com --play: o estado em JSON depois de cada passo</translation>
     </message>
     <message>
         <source>with --play: no window, a virtual clock</source>
@@ -140,7 +140,7 @@
     </message>
     <message>
         <source>play N random actions chosen by SEED, checking each</source>
-        <translation>joga N ações ao acaso escolhidas por SEED, conferindo cada uma</translation>
+        <translation>N ações ao acaso escolhidas por SEED, conferindo cada</translation>
     </message>
     <message>
         <source>with --monkey: write its actions as a walkthrough</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>read the messages aloud from the start (F6 toggles)</source>
-        <translation>lê as mensagens em voz alta desde o início (F6 liga e desliga)</translation>
+        <translation>lê as mensagens em voz alta desde o início (F6 alterna)</translation>
     </message>
     <message>
         <source>without GAME: play the demo installed with lumora</source>

@@ -182,7 +182,10 @@ TEST(WalkCommandLine, ThePlayersOwnTextsAreInTheLocalesLanguage) {
     QProcess help;
     help.start(QStringLiteral(LUMORA_BIN), {"--help"});
     ASSERT_TRUE(help.waitForFinished(60000));
-    EXPECT_TRUE(help.readAllStandardOutput().startsWith(c.help));
+    const QString helpText = QString::fromUtf8(help.readAllStandardOutput());
+    EXPECT_TRUE(helpText.startsWith(QString::fromUtf8(c.help)));
+    // A terminal's 80 columns, in every language.
+    for (const QString& line : helpText.split('\n')) EXPECT_LE(line.size(), 80) << line.toStdString();
     QProcess keywords;
     keywords.start(QStringLiteral(LUMORA_BIN), {"--keywords"});
     ASSERT_TRUE(keywords.waitForFinished(60000));
