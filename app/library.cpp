@@ -19,6 +19,7 @@
 #include "core/translation.h"
 #include "form/builtin_pictures.h"
 #include "form/config.h"
+#include "platform/qt_platform.h"
 #include "qt/installed_files.h"
 #include "shell/locate_game.h"
 #include "shell/state_folder.h"
@@ -130,11 +131,10 @@ void Library::Played(const QString& folder) {
 }
 
 std::vector<SlotInfo> Library::Slots(const LibraryGame& game) {
-  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-  if (data.isEmpty()) return {};
+  const std::string data = PlayerDataFolder();
+  if (data.empty()) return {};
   const std::string name = Cp1252FromUtf8(game.name.toStdString());
-  const std::string own = data.toStdString() + "/lumora/" + PlayerGameKey(name, game.folder.toStdString()) + "/";
-  return ListSlotsIn(SlotsFolderOf(own), nullptr);
+  return ListSlotsIn(SlotsFolderOf(data + PlayerGameKey(name, game.folder.toStdString()) + "/"), nullptr);
 }
 
 QString Library::ThumbnailFile(const LibraryGame& game) {

@@ -20,7 +20,7 @@
 #include <QWidget>
 
 #include "app/library.h"
-#include "core/text1252.h"
+#include "qt/slot_panel.h"
 
 namespace lumora {
 namespace {
@@ -120,12 +120,7 @@ class LibraryWindow : public QWidget {
     if (!g || child_) return;
     const std::vector<SlotInfo> known = Library::Slots(*g);
     QStringList shown;
-    for (const SlotInfo& s : known) {
-      const QString name = s.name.empty() ? T(QT_TRANSLATE_NOOP("Library", "Before restoring"))
-                                          : QString::fromStdString(Utf8FromCp1252(s.name));
-      shown << name + " \u2014 " + QString::fromStdString(Utf8FromCp1252(s.place)) + " \u2014 " +
-                   QLocale().toString(QDateTime::fromSecsSinceEpoch(s.time), QLocale::ShortFormat);
-    }
+    for (const SlotInfo& s : known) shown << SlotCaption(s).replace('\n', " \u2014 ");
     bool ok = false;
     const QString chosen = QInputDialog::getItem(this, windowTitle(), T(QT_TRANSLATE_NOOP("Library", "Saved game:")),
                                                  shown, 0, false, &ok);

@@ -1026,10 +1026,6 @@ valor do registrador n.
         <translation>R&amp;estaurar...</translation>
     </message>
     <message>
-        <source>Before restoring</source>
-        <translation>Antes de restaurar</translation>
-    </message>
-    <message>
         <source>Saved game:</source>
         <translation>Jogo salvo:</translation>
     </message>

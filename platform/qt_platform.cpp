@@ -150,11 +150,13 @@ void QtPlatform::BringToFront() {
 // The generic data folder (XDG_DATA_HOME) plus the program's own name, not the
 // application's: started through a link named after a game, the application is
 // named after the game, and every game's state belongs under one "lumora".
-std::string QtPlatform::UserDataFolder() {
+std::string PlayerDataFolder() {
   const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   if (base.isEmpty()) return {};
   return (base + QStringLiteral("/lumora/")).toStdString();
 }
+
+std::string QtPlatform::UserDataFolder() { return PlayerDataFolder(); }
 
 std::string QtPlatform::WindowPicturePng() {
   if (!window_) return {};

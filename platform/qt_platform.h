@@ -18,6 +18,11 @@ namespace lumora {
 class MainWindow;
 struct TForm1;
 
+// The player's own folder for the program's files (XDG_DATA_HOME/lumora/,
+// ending with "/"), "" when the system names none; the library finds a game's
+// slots there without a platform of its own.
+std::string PlayerDataFolder();
+
 class QtPlatform : public Platform {
  public:
   void Attach(TForm1* form, MainWindow* window) {

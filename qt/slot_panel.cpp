@@ -69,18 +69,12 @@ class SlotPanel : public QDialog {
     return row >= 0 && row < static_cast<int>(slots_.size()) ? &slots_[static_cast<size_t>(row)] : nullptr;
   }
 
-  static QString Shown(const SlotInfo& s) {
-    const QString name = s.name.empty() ? T(QT_TRANSLATE_NOOP("Slots", "Before restoring")) : QStringFromCp1252(s.name);
-    const QString when = QLocale().toString(QDateTime::fromSecsSinceEpoch(s.time), QLocale::ShortFormat);
-    return name + "\n" + QStringFromCp1252(s.place) + " \u2014 " + when;
-  }
-
   void Fill() {
     slots_ = ListSlots(f_);
     list_->clear();
     if (!restore_) list_->addItem(T(QT_TRANSLATE_NOOP("Slots", "New saved game")));
     for (const SlotInfo& s : slots_) {
-      auto* item = new QListWidgetItem(Shown(s), list_);
+      auto* item = new QListWidgetItem(SlotCaption(s), list_);
       if (!s.picture.empty()) item->setIcon(QIcon(QString::fromStdString(s.picture)));
     }
     list_->setCurrentRow(0);
@@ -111,7 +105,7 @@ class SlotPanel : public QDialog {
     std::string name = Cp1252FromUtf8(name_->text().trimmed().toStdString());
     std::string replacing;
     if (s) {
-      if (!Ask(T(QT_TRANSLATE_NOOP("Slots", "Replace the saved game \"%1\"?")).arg(Shown(*s).section('\n', 0, 0)))) return;
+      if (!Ask(T(QT_TRANSLATE_NOOP("Slots", "Replace the saved game \"%1\"?")).arg(SlotCaption(*s).section('\n', 0, 0)))) return;
       replacing = s->id;
       if (name.empty()) name = s->name;
     }
@@ -135,7 +129,7 @@ class SlotPanel : public QDialog {
 
   void Delete() {
     const SlotInfo* s = Current();
-    if (!s || !Ask(T(QT_TRANSLATE_NOOP("Slots", "Delete the saved game \"%1\"?")).arg(Shown(*s).section('\n', 0, 0)))) return;
+    if (!s || !Ask(T(QT_TRANSLATE_NOOP("Slots", "Delete the saved game \"%1\"?")).arg(SlotCaption(*s).section('\n', 0, 0)))) return;
     const std::string id = s->id;
     window_.Enter([this, id] { DeleteSlot(f_, id); });
     Fill();
@@ -151,6 +145,12 @@ class SlotPanel : public QDialog {
 };
 
 }  // namespace
+
+QString SlotCaption(const SlotInfo& s) {
+  const QString name = s.name.empty() ? T(QT_TRANSLATE_NOOP("Slots", "Before restoring")) : QStringFromCp1252(s.name);
+  const QString when = QLocale().toString(QDateTime::fromSecsSinceEpoch(s.time), QLocale::ShortFormat);
+  return name + "\n" + QStringFromCp1252(s.place) + " \u2014 " + when;
+}
 
 void RunSlotPanel(MainWindow& window, TForm1& f, bool restore) {
   SlotPanel panel(window, f, restore);

@@ -36,19 +36,12 @@ std::string SlotsFolder(TForm1& f) { return SlotsFolderOf(PlayerGameFolder(f.pla
 
 std::string SlotFolder(TForm1& f, const std::string& id) { return SlotsFolder(f) + id + "/"; }
 
-bool ReadBytes(const std::string& path, std::string& bytes) {
-  QFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::ReadOnly)) return false;
-  bytes = file.readAll().toStdString();
-  return true;
-}
-
 // A saved map as the game has it now: on its way to the disk, or there.
 bool CurrentMap(TForm1& f, const std::string& name, std::string& bytes) {
   bool removed = false;
   if (f.writer.Pending(ResolvePath(f.stateFolder, name), bytes, removed)) return !removed;
   const std::string& folder = StateReadFolder(f.gameFolder, f.stateFolder, name);
-  return FileExists(folder, name) && ReadBytes(ResolvePath(folder, name), bytes);
+  return FileExists(folder, name) && ReadFileBytes(ResolvePath(folder, name), bytes);
 }
 
 // The info file: the mark, name, place, time, kind, then one line per saved
@@ -139,7 +132,7 @@ bool PutBack(TForm1& f, const std::string& folder, const StringList& maps) {
     if (!ReallyInsideFolder(f.stateFolder, name)) continue;
     const std::string target = ResolvePath(f.stateFolder, name);
     std::string bytes;
-    if (held && ReadBytes(ResolvePath(folder + kMapsFolder, name), bytes)) {
+    if (held && ReadFileBytes(ResolvePath(folder + kMapsFolder, name), bytes)) {
       QDir().mkpath(QString::fromStdString(FolderOf(target)));
       f.writer.WriteBytes(target, std::move(bytes));
     } else if (!held) {
@@ -170,7 +163,7 @@ std::vector<SlotInfo> ListSlotsIn(const std::string& base, StateWriter* writer) 
     bool removed = false;
     if (writer && writer->Pending(folder + kInfoFile, text, removed)) {
       if (removed) continue;
-    } else if (!ReadBytes(folder + kInfoFile, text)) {
+    } else if (!ReadFileBytes(folder + kInfoFile, text)) {
       continue;
     }
     if (!ReadInfo(text, s, nullptr)) continue;
@@ -234,7 +227,7 @@ bool RestoreSlot(TForm1& f, const std::string& id) {
   std::string text;
   SlotInfo info;
   StringList maps;
-  if (!ReadBytes(folder + kInfoFile, text) || !ReadInfo(text, info, &maps) || !PutBack(f, folder, maps)) {
+  if (!ReadFileBytes(folder + kInfoFile, text) || !ReadInfo(text, info, &maps) || !PutBack(f, folder, maps)) {
     Tell(f, QT_TRANSLATE_NOOP("Game", "The saved game \"%1\" cannot be read."), {shown});
     return false;
   }
@@ -261,7 +254,7 @@ bool RenameSlot(TForm1& f, const std::string& id, const std::string& name) {
   const std::string folder = SlotFolder(f, slot->id);
   std::string text;
   bool removed = false;
-  if (!f.writer.Pending(folder + kInfoFile, text, removed) && !ReadBytes(folder + kInfoFile, text)) return false;
+  if (!f.writer.Pending(folder + kInfoFile, text, removed) && !ReadFileBytes(folder + kInfoFile, text)) return false;
   SlotInfo info;
   StringList maps;
   if (!ReadInfo(text, info, &maps)) return false;
