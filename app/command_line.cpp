@@ -26,6 +26,14 @@ const std::vector<OptionSpec>& Specs() {
        {},
        QT_TRANSLATE_NOOP("CommandLine", "play a walkthrough, printing every step, then quit")},
       {{"json"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "with --play: print the state as JSON after every step")},
+      {{"play-all"},
+       "FOLDER",
+       {},
+       QT_TRANSLATE_NOOP("CommandLine", "replay every FOLDER/*.walk from the shipped state")},
+      {{"record"}, "FILE", {}, QT_TRANSLATE_NOOP("CommandLine", "write what you do as a walkthrough (implies --fresh)")},
+      {{"fresh"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "play from the shipped state on a copy thrown away")},
+      {{"state"}, "FOLDER", {}, QT_TRANSLATE_NOOP("CommandLine", "keep the saved game in FOLDER, not the game's")},
+      {{"watch"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "run the place's script again when a game file changes")},
       {{"headless"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "with --play: no window, a virtual clock")},
       {{"web"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "with --play: the real web view, also headless")},
       {{"check"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "check the game instead of playing; changes nothing")},
@@ -94,6 +102,12 @@ std::string CombinationError(const Options& o) {
   if ((o.headless || o.web) && o.play.empty() && o.monkey.empty())
     return translate("CommandLine", "--headless and --web go with --play or --monkey").toStdString();
   if (o.json && o.play.empty()) return translate("CommandLine", "--json goes with --play").toStdString();
+  if (!o.playAll.empty() && (!o.play.empty() || !o.monkey.empty() || !o.record.empty() || o.json))
+    return translate("CommandLine", "--play-all goes without --play, --monkey, --record and --json").toStdString();
+  if (o.fresh && !o.stateFolder.empty())
+    return translate("CommandLine", "--fresh and --state do not go together").toStdString();
+  if (!o.monkey.empty() && (!o.record.empty() || !o.stateFolder.empty() || o.fresh))
+    return translate("CommandLine", "--monkey goes without --record, --state and --fresh").toStdString();
   if (o.check && (o.trace || !o.play.empty()))
     return translate("CommandLine", "--check goes alone, with the game to check").toStdString();
   return "";
@@ -125,6 +139,11 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
   o.library = parser.value("library").toStdString();
   o.restore = parser.value("restore").toStdString();
   o.newGame = parser.value("new").toStdString();
+  o.playAll = parser.value("play-all").toStdString();
+  o.record = parser.value("record").toStdString();
+  o.stateFolder = parser.value("state").toStdString();
+  o.fresh = parser.isSet("fresh") || (!o.record.empty() && o.stateFolder.empty());
+  o.watch = parser.isSet("watch");
   if (!o.library.empty() && o.library != "list" && o.library != "add" && o.library != "remove" &&
       o.library != "play" && o.library != "show" && o.library != "show-all")
     o.error = translate("CommandLine", "--library takes list, add, remove, play or show, not %1")
@@ -194,7 +213,7 @@ std::string HelpText() {
                     "Started without a game, lumora shows the library of your games.\n"
                     "\n"
                     "Exit status: 0 done; 1 the game's configuration could not be read (--check:\n"
-                    "findings); 2 a usage error or no game found.\n"
+                    "findings; --play: an expect line failed); 2 a usage error or no game found.\n"
                     "\n"
                     "Examples:\n");
   text +=

@@ -27,12 +27,21 @@ struct Options {
   std::string library;    // the library's test mode: "list", "add", "remove" or "play"; empty: none
   std::string restore;    // a save slot (id or name) the game opens resumed from; empty: none
   std::string newGame;    // --new: the folder to make a game in; empty: none
+  // Where the saved game is kept instead of the game's own folder (--state);
+  // with fresh, a temporary copy thrown away at the end. Either way the play
+  // starts from the files the game folder holds, which are only read.
+  std::string stateFolder;
+  bool fresh = false;
+  std::string record;     // --record: the walkthrough file the session is written to
+  std::string playAll;    // --play-all: the folder whose walkthroughs are replayed
+  bool watch = false;     // --watch: a changed game file runs the place's script again
   std::string error;      // what was wrong with the command line
 };
 
 // The program's exit statuses.
 constexpr int kExitDone = 0;
 constexpr int kExitGameUnreadable = 1;  // the configuration could not be read at creation
+constexpr int kExitExpectFailed = 1;    // a walkthrough's expect line did not hold
 constexpr int kExitUsage = 2;           // a usage error, or no game found
 constexpr int kExitMonkeyFound = 3;     // --monkey: a run broke an invariant, crashed or hung
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTimer>
 #include <cstdio>
@@ -17,6 +18,8 @@
 #include "app/library.h"
 #include "app/library_window.h"
 #include "app/new_game.h"
+#include "app/play_all.h"
+#include "app/recorder.h"
 #include "shell/save_slots.h"
 #include "app/monkey.h"
 #include "app/walkthrough.h"
@@ -27,6 +30,7 @@
 #include "core/trace.h"
 #include "platform/headless_platform.h"
 #include "platform/qt_platform.h"
+#include "qt/game_watch.h"
 #include "qt/installed_files.h"
 #include "qt/main_window.h"
 #include "script/interp.h"
@@ -124,6 +128,23 @@ int Fail(const std::string& text) {
   return kExitUsage;
 }
 
+// A play that keeps its saved game apart from the game's folder, which it then
+// only reads: in the folder asked for (made when missing), or, fresh, in a
+// temporary one removed at the end. Empty when all is well, else what failed.
+std::string PrepareStateFolder(Options& o, std::unique_ptr<QTemporaryDir>& fresh) {
+  if (o.fresh) {
+    fresh = std::make_unique<QTemporaryDir>(QDir::tempPath() + "/lumora-fresh-XXXXXX");
+    if (!fresh->isValid()) return "cannot make a temporary folder: " + fresh->errorString().toStdString();
+    o.stateFolder = fresh->path().toStdString();
+  } else if (o.stateFolder.empty()) {
+    return "";
+  }
+  o.stateFolder = Absolute(o.stateFolder);
+  if (!QDir().mkpath(QString::fromStdString(o.stateFolder))) return "cannot make the folder " + o.stateFolder;
+  if (o.stateFolder.back() != '/') o.stateFolder += '/';
+  return "";
+}
+
 // Centred on the screen's free area, and on it where the window is the larger.
 void CentreOnScreen(MainWindow& window) {
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -147,7 +168,7 @@ struct WindowEnd {
 // restarted window prints no step 0: its creation's errors go with the next
 // step). Shutdown runs once.
 WindowEnd RunWindow(QApplication& app, const Options& options, const GameLocation& game, const QString& startFolder,
-                    std::vector<Action>& actions, size_t from, Monkey* monkey) {
+                    std::vector<Action>& actions, size_t from, Monkey* monkey, Recorder* recorder) {
   std::unique_ptr<QtPlatform> platform =
       options.headless ? std::make_unique<HeadlessPlatform>() : std::make_unique<QtPlatform>();
   const bool playing = !options.play.empty() || monkey;
@@ -157,6 +178,7 @@ WindowEnd RunWindow(QApplication& app, const Options& options, const GameLocatio
     platform->onError = [&](const std::string& text) { createError += (createError.empty() ? "" : "\n") + text; };
 
   TForm1 form(*platform);
+  form.stateFolderGiven = options.stateFolder;
   FormCreate(form, game.folder, Cp1252FromUtf8(game.name));
   TForm3 interp(form);
   form.interp = &interp;
@@ -165,6 +187,9 @@ WindowEnd RunWindow(QApplication& app, const Options& options, const GameLocatio
   else web = std::make_unique<EngineWeb>();
   MainWindow window(form, std::move(web));
   window.slotPanels = !playing;
+  if (recorder) recorder->Attach(window, form);
+  std::unique_ptr<GameWatch> watch;
+  if (options.watch) watch = std::make_unique<GameWatch>(window, form);
   platform->Attach(&form, &window);
   if (options.speak) SetReadAloud(form, true);
   // The zoom asked for, as large as the screen has room for.
@@ -204,6 +229,7 @@ WindowEnd RunWindow(QApplication& app, const Options& options, const GameLocatio
     platform->onError = nullptr;
     walk = std::make_unique<Walkthrough>(form, window, *platform, options.json, options.headless);
     walk->baseFolder = startFolder;
+    walk->fileName = options.play;
     if (monkey) {
       walk->afterStep = [&](const Action& a) { monkey->Check(form, window, walk->Exited(), a); };
       more = [&](std::vector<Action>& list, bool exited) { return monkey->More(form, window, exited, list); };
@@ -224,6 +250,8 @@ WindowEnd RunWindow(QApplication& app, const Options& options, const GameLocatio
   }
   end.code = app.exec();
   destroy();
+  if (walk && walk->ExpectFailures() > 0) end.code = kExitExpectFailed;
+  if (recorder) recorder->Detach();
   // The game went on as far as it could; the status still tells a script or a
   // desktop that its configuration was not read.
   if (!form.configLoaded) end.code = kExitGameUnreadable;
@@ -233,12 +261,14 @@ WindowEnd RunWindow(QApplication& app, const Options& options, const GameLocatio
 // The windows of one run: a walkthrough's "restart" ends one and starts the
 // next from the saved game, in the same program.
 int RunGame(QApplication& app, const Options& options, const GameLocation& game, const QString& startFolder,
-            std::vector<Action>& actions, Monkey* monkey) {
+            std::vector<Action>& actions, Monkey* monkey, Recorder* recorder) {
   WindowEnd end;
   size_t from = 0;
+  int code = kExitDone;  // a window's failure is not forgotten by the next one's success
   for (;;) {
-    end = RunWindow(app, options, game, startFolder, actions, from, monkey);
-    if (end.restartAt == Walkthrough::kNoRestart || StopRequested()) return end.code;
+    end = RunWindow(app, options, game, startFolder, actions, from, monkey, recorder);
+    if (end.code != kExitDone) code = end.code;
+    if (end.restartAt == Walkthrough::kNoRestart || StopRequested()) return code;
     from = end.restartAt;
   }
 }
@@ -261,6 +291,11 @@ int main(int argc, char** argv) {
   }
   if (options.demo && options.game.empty()) options.game = InstalledDemoFolder().toStdString();
   if (options.check) return RunCheck(options.game, argv[0]);
+  if (!options.playAll.empty()) {
+    QCoreApplication app(argc, argv);
+    InstallTranslation();
+    return RunPlayAll(options, argv[0]);
+  }
   if (!options.newGame.empty()) {
     qputenv("QT_QPA_PLATFORM", "offscreen");  // no window, but the pictures' captions are drawn with fonts
     QGuiApplication app(argc, argv);
@@ -308,6 +343,7 @@ int main(int argc, char** argv) {
   // Files named on the command line are relative to where the program started.
   options.play = Absolute(options.play);
   options.traceFile = Absolute(options.traceFile);
+  options.record = Absolute(options.record);
   const QString startFolder = QDir::currentPath();
   std::vector<Action> actions;
   std::string playError;
@@ -318,9 +354,17 @@ int main(int argc, char** argv) {
     monkey = std::make_unique<Monkey>(options, MonkeyChildChannel());
     if (!monkey->Open(playError)) return Fail(playError);
   }
+  std::unique_ptr<QTemporaryDir> freshState;
+  if (const std::string error = PrepareStateFolder(options, freshState); !error.empty()) return Fail(error);
   std::unique_ptr<std::ofstream> traceFile;
   InstallTrace(options, traceFile);
   // The game's files are found relative to the program folder, as from its icon.
   QDir::setCurrent(QString::fromStdString(game.folder));
-  return RunGame(app, options, game, startFolder, actions, monkey.get());
+  // The session written as a walkthrough, from its first action.
+  std::unique_ptr<Recorder> recorder;
+  if (!options.record.empty()) {
+    recorder = std::make_unique<Recorder>(options.record);
+    if (!recorder->Good()) return Fail("cannot write " + options.record);
+  }
+  return RunGame(app, options, game, startFolder, actions, monkey.get(), recorder.get());
 }

@@ -30,7 +30,7 @@ const Script kScripts[] = {
      "/ O primeiro clique na abertura roda este script: o jogo vai para a sala.\n"
      "script sala\n"},
     {"sala",
-     "/ A sala: uma figura, uma sa\xEDda ao norte e uma \xE1rea que leva at\xE9 l\xE1\n"
+     "/ A sala: uma figura, uma sa\xED""da ao norte e uma \xE1rea que leva at\xE9 l\xE1\n"
      "setmode= 1\n"
      "setpos= sala\n"
      "cleardir\n"
@@ -39,7 +39,7 @@ const Script kScripts[] = {
      "lnktel= Ir ao jardim,jardim,40,40\n"
      "msg= Voc\xEA est\xE1 na sala. Ao norte fica o jardim: digite NORTE ou clique em Ir ao jardim.\n"},
     {"jardim",
-     "/ O jardim: a sa\xEDda ao sul volta \xE0 sala\n"
+     "/ O jardim: a sa\xED""da ao sul volta \xE0 sala\n"
      "setmode= 1\n"
      "setpos= jardim\n"
      "cleardir\n"

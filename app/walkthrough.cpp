@@ -17,6 +17,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/expect.h"
 #include "app/json_state.h"
 #include "core/strings.h"
 #include "core/text1252.h"
@@ -57,11 +58,13 @@ bool ParseWalkthrough(const std::string& path, std::vector<Action>& actions, std
     return false;
   }
   std::string line;
-  int step = 0;
+  int step = 0, lineNumber = 0;
   while (std::getline(in, line)) {
+    ++lineNumber;
     Action a;
     if (!ParseActionLine(line, step + 1, a)) continue;
     ++step;
+    a.line = lineNumber;
     actions.push_back(std::move(a));
   }
   return true;
@@ -247,6 +250,8 @@ void Walkthrough::Deliver(const Action& a) {
     bool done = false;
     window_.Enter([&] { done = v == "undo" ? UndoStep(f_) : RedoStep(f_); });
     if (!done) error_ = "walkthrough: nothing to " + v;
+  } else if (v == "expect") {
+    Expect(a);
   } else if (v == "close") {
     window_.close();
   } else if (v == "shot" && a.words.size() == 1) {
@@ -257,6 +262,18 @@ void Walkthrough::Deliver(const Action& a) {
     error_ = "walkthrough: not available: " + a.text;
   }
   QCoreApplication::processEvents();
+}
+
+// An expect line that does not hold is told as a compiler tells an error, so
+// an editor jumps to it; the play-through goes on, and its status will be 1.
+void Walkthrough::Expect(const Action& a) {
+  window_.Sync();
+  const std::string failed = CheckExpectation(f_, a);
+  if (failed.empty()) return;
+  ++expectFailures_;
+  const std::string told = fileName + ":" + IntToStr(a.line) + ": " + failed;
+  AddError(Cp1252FromUtf8(told));
+  std::fprintf(stderr, "%s\n", told.c_str());
 }
 
 QImage Walkthrough::Screenshot() {
@@ -276,22 +293,22 @@ QImage Walkthrough::Screenshot() {
   return shot;
 }
 
-void Walkthrough::Key(const std::string& name, bool together) {
-  static const struct {
-    const char* word;
-    int key;
-    Qt::KeyboardModifiers modifiers;
-  } kKeys[] = {
+const std::vector<WalkKey>& WalkKeys() {
+  static const std::vector<WalkKey> keys = {
       {"Enter", Qt::Key_Return, Qt::NoModifier}, {"F1", Qt::Key_F1, Qt::NoModifier},
       {"F2", Qt::Key_F2, Qt::NoModifier},        {"F3", Qt::Key_F3, Qt::NoModifier},
       {"F4", Qt::Key_F4, Qt::NoModifier},        {"F5", Qt::Key_F5, Qt::NoModifier},
-      {"Up", Qt::Key_Up, Qt::NoModifier},
+      {"F9", Qt::Key_F9, Qt::NoModifier},        {"Up", Qt::Key_Up, Qt::NoModifier},
       {"Down", Qt::Key_Down, Qt::NoModifier},    {"Left", Qt::Key_Left, Qt::NoModifier},
       {"Right", Qt::Key_Right, Qt::NoModifier},  {"Tab", Qt::Key_Tab, Qt::NoModifier},
       {"Shift+Tab", Qt::Key_Backtab, Qt::ShiftModifier}, {"Space", Qt::Key_Space, Qt::NoModifier},
       {"F6", Qt::Key_F6, Qt::NoModifier},        {"Ctrl+plus", Qt::Key_Plus, Qt::ControlModifier},
       {"Ctrl+minus", Qt::Key_Minus, Qt::ControlModifier}, {"Ctrl+0", Qt::Key_0, Qt::ControlModifier}};
-  for (const auto& k : kKeys) {
+  return keys;
+}
+
+void Walkthrough::Key(const std::string& name, bool together) {
+  for (const WalkKey& k : WalkKeys()) {
     if (name != k.word) continue;
     const QString text = k.key == Qt::Key_Space ? QStringLiteral(" ") : QString();
     if (together) {

@@ -18,12 +18,21 @@ class QtPlatform;
 
 struct Action {
   int step = 0;         // its number: its place among the file's actions
+  int line = 0;         // its line in the file (from 1), for the author's messages
   bool during = false;  // written "> ": delivered while a script processes messages
   std::string verb;
   std::vector<std::string> words;  // the arguments, split at blanks
   std::string rest;                // everything after the verb, as written
   std::string text;                // the whole line as written
 };
+
+// The keys a walkthrough names ("key F1", "key Shift+Tab").
+struct WalkKey {
+  const char* word;
+  int key;
+  Qt::KeyboardModifiers modifiers;
+};
+const std::vector<WalkKey>& WalkKeys();
 
 // Reads a walkthrough (UTF-8, "#" comments and blank lines skipped).
 bool ParseWalkthrough(const std::string& path, std::vector<Action>& actions, std::string& error);
@@ -62,9 +71,14 @@ class Walkthrough {
   void MarkExited() { exited_ = true; }
   // Where files named by the walkthrough are relative to.
   QString baseFolder;
+  // The walkthrough's file as the author named it, for the expect lines' messages.
+  std::string fileName;
+  // The expect lines that did not hold.
+  int ExpectFailures() const { return expectFailures_; }
 
  private:
   void Deliver(const Action& a);
+  void Expect(const Action& a);
   void DeliverDuring();
   void PrintStep(int step, const std::string& action);
   bool Mouse(const Action& a);
@@ -92,6 +106,7 @@ class Walkthrough {
   static constexpr size_t kMaxStepTrace = 10000;
   std::string error_;
   int traceId_ = 0;
+  int expectFailures_ = 0;
 };
 
 }  // namespace lumora

@@ -70,6 +70,9 @@ struct TForm1 {
   // session's state goes to a temporary folder removed at shutdown.
   std::string stateFolder;
   bool stateFolderTemporary = false;
+  // A state folder given from outside (native, ending with "/"): a replay's
+  // own copy, so the game's folder is only read. The save slots live in it too.
+  std::string stateFolderGiven;
 
   StringList config;       // the configuration lines
   std::string configName;  // the file they came from, for error messages

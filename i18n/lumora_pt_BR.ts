@@ -223,6 +223,54 @@ Opções:
         <translation>--library %1 precisa do JOGO</translation>
     </message>
     <message>
+        <source>open the game resumed from a saved slot (F9)</source>
+        <translation>abre o jogo retomado de uma posição salva (F9)</translation>
+    </message>
+    <message>
+        <source>--library takes list, add, remove, play or show, not %1</source>
+        <translation>--library aceita list, add, remove, play ou show, não %1</translation>
+    </message>
+    <message>
+        <source>the library: list, show, add/remove/play GAME</source>
+        <translation>a biblioteca: list, show, add/remove/play JOGO</translation>
+    </message>
+    <message>
+        <source>make a small playable game in FOLDER to start from</source>
+        <translation>cria em FOLDER um jogo pequeno e jogável, para começar</translation>
+    </message>
+    <message>
+        <source>replay every FOLDER/*.walk from the shipped state</source>
+        <translation>rejoga cada FOLDER/*.walk a partir do estado original</translation>
+    </message>
+    <message>
+        <source>write what you do as a walkthrough (implies --fresh)</source>
+        <translation>grava o que você faz como roteiro (implica --fresh)</translation>
+    </message>
+    <message>
+        <source>play from the shipped state on a copy thrown away</source>
+        <translation>joga do estado original numa cópia descartada</translation>
+    </message>
+    <message>
+        <source>keep the saved game in FOLDER, not the game&apos;s</source>
+        <translation>guarda o jogo salvo em FOLDER, não na pasta do jogo</translation>
+    </message>
+    <message>
+        <source>run the place&apos;s script again when a game file changes</source>
+        <translation>roda de novo o script do lugar se um arquivo mudar</translation>
+    </message>
+    <message>
+        <source>--play-all goes without --play, --monkey, --record and --json</source>
+        <translation>--play-all vai sem --play, --monkey, --record e --json</translation>
+    </message>
+    <message>
+        <source>--fresh and --state do not go together</source>
+        <translation>--fresh e --state não vão juntos</translation>
+    </message>
+    <message>
+        <source>--monkey goes without --record, --state and --fresh</source>
+        <translation>--monkey vai sem --record, --state e --fresh</translation>
+    </message>
+    <message>
         <source>
 GAME is one of:
   path/to/game.ini       a game&apos;s configuration file
@@ -241,7 +289,7 @@ F9 restores one, Ctrl+Z takes back the last action (Ctrl+Shift+Z redoes).
 Started without a game, lumora shows the library of your games.
 
 Exit status: 0 done; 1 the game&apos;s configuration could not be read (--check:
-findings); 2 a usage error or no game found.
+findings; --play: an expect line failed); 2 a usage error or no game found.
 
 Examples:
 </source>
@@ -263,26 +311,11 @@ F9 restaura uma, Ctrl+Z desfaz a última ação (Ctrl+Shift+Z a refaz).
 Iniciado sem um jogo, o lumora mostra a biblioteca dos seus jogos.
 
 Status de saída: 0 terminou; 1 a configuração do jogo não pôde ser lida
-(--check: achados); 2 um erro de uso ou nenhum jogo encontrado.
+(--check: achados; --play: uma linha expect falhou); 2 um erro de uso ou
+nenhum jogo encontrado.
 
 Exemplos:
 </translation>
-    </message>
-    <message>
-        <source>open the game resumed from a saved slot (F9)</source>
-        <translation>abre o jogo retomado de uma posição salva (F9)</translation>
-    </message>
-    <message>
-        <source>--library takes list, add, remove, play or show, not %1</source>
-        <translation>--library aceita list, add, remove, play ou show, não %1</translation>
-    </message>
-    <message>
-        <source>the library: list, show, add/remove/play GAME</source>
-        <translation>a biblioteca: list, show, add/remove/play JOGO</translation>
-    </message>
-    <message>
-        <source>make a small playable game in FOLDER to start from</source>
-        <translation>cria em FOLDER um jogo pequeno e jogável, para começar</translation>
     </message>
 </context>
 <context>
@@ -374,6 +407,10 @@ ou ponha na pasta do jogo um link simbólico para o lumora com o nome do jogo (a
     <message>
         <source>The configuration %1 was changed on disk while the game played; it is kept as it is, without this session&apos;s window place and names.</source>
         <translation>A configuração %1 mudou no disco enquanto o jogo rodava; ela fica como está, sem o lugar da janela e os nomes desta sessão.</translation>
+    </message>
+    <message>
+        <source>After the change to %1: %2</source>
+        <translation>Depois da mudança em %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1084,25 @@ valor do registrador n.
     <message>
         <source>A new game in %1: play it with lumora %1, check it with lumora --check %1</source>
         <translation>Um jogo novo em %1: jogue com lumora %1, confira com lumora --check %1</translation>
+    </message>
+</context>
+<context>
+    <name>PlayAll</name>
+    <message>
+        <source>no walkthroughs (*.walk) in %1</source>
+        <translation>nenhum roteiro (*.walk) em %1</translation>
+    </message>
+    <message>
+        <source>passed: %1</source>
+        <translation>passou: %1</translation>
+    </message>
+    <message>
+        <source>FAILED: %1 (status %2)</source>
+        <translation>FALHOU: %1 (status %2)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 play-throughs passed</source>
+        <translation>%1 de %2 roteiros passaram</translation>
     </message>
 </context>
 <context>

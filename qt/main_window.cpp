@@ -203,8 +203,14 @@ void MainWindow::DoAsked() {
     case BetweenRuns::Restore:
       if (slotPanels) RunSlotPanel(*this, f_, what == BetweenRuns::Restore);
       break;
-    case BetweenRuns::Undo: Enter([this] { UndoStep(f_); }); break;
-    case BetweenRuns::Redo: Enter([this] { RedoStep(f_); }); break;
+    case BetweenRuns::Undo:
+      TellPlayerAction("undo");
+      Enter([this] { UndoStep(f_); });
+      break;
+    case BetweenRuns::Redo:
+      TellPlayerAction("redo");
+      Enter([this] { RedoStep(f_); });
+      break;
     case BetweenRuns::None: break;
   }
 }
@@ -222,16 +228,19 @@ void MainWindow::OpeningClick() {
 
 void MainWindow::OpeningClickInterval() {
   openingClickTimer_.stop();
+  TellPlayerAction("start");
   Enter([this] { OpeningClickIntervalPassed(f_); });
 }
 
 void MainWindow::OpeningDoubleClick() {
   openingClickTimer_.stop();
+  TellPlayerAction("resume");
   Enter([this] { OpeningDoubleClickArrived(f_); });
 }
 
 void MainWindow::FollowLink(const std::string& reported) {
   const std::string address = AddressFromBrowser(reported);
+  TellPlayerAction("follow " + reported);
   RunOrHold([this, address] { Enter([this, address] { WebBNavigateComplete2(f_, address); }); });
 }
 

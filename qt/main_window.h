@@ -63,6 +63,13 @@ class MainWindow : public QWidget {
   bool slotPanels = true;
 
   std::function<void()> onExit;  // called when the program is to end
+  // What the player did that the window itself makes sense of (the game
+  // started, a link followed, a slot saved, an undo), as a walkthrough line
+  // (UTF-8): a session's recorder listens. Widgets' own events it reads itself.
+  std::function<void(const std::string& line)> onPlayerAction;
+  void TellPlayerAction(const std::string& line) {
+    if (onPlayerAction) onPlayerAction(line);
+  }
 
   // The window drawn zoom times larger (1 to kMaxZoom, and no larger than the
   // free area of the screen it is on, which it is moved onto): geometry, fonts

@@ -99,6 +99,7 @@ class SlotPanel : public QDialog {
       if (!s) return;
       const std::string id = s->id;
       accept();
+      window_.TellPlayerAction("restore " + Utf8FromCp1252(s->name));
       window_.Enter([this, id] { RestoreSlot(f_, id); });
       return;
     }
@@ -112,6 +113,7 @@ class SlotPanel : public QDialog {
     // A slot the player saves is named: the time stands in for a name not given.
     if (name.empty()) name = Cp1252FromUtf8(QLocale().toString(QDateTime::currentDateTime()).toStdString());
     accept();
+    window_.TellPlayerAction("save " + Utf8FromCp1252(name));
     window_.Enter([this, name, replacing] { SaveSlot(f_, name, replacing); });
   }
 

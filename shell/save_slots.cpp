@@ -32,7 +32,11 @@ constexpr const char* kPictureFile = "picture.png";
 constexpr const char* kMapsFolder = "maps/";
 constexpr size_t kAutomaticKept = 3;
 
-std::string SlotsFolder(TForm1& f) { return SlotsFolderOf(PlayerGameFolder(f.platform, f.gameName, f.programFolder)); }
+std::string SlotsFolder(TForm1& f) {
+  // A replay on a copy of the state keeps its slots with the copy.
+  if (!f.stateFolderGiven.empty()) return SlotsFolderOf(f.stateFolder);
+  return SlotsFolderOf(PlayerGameFolder(f.platform, f.gameName, f.programFolder));
+}
 
 std::string SlotFolder(TForm1& f, const std::string& id) { return SlotsFolder(f) + id + "/"; }
 

@@ -63,8 +63,12 @@ std::string PlayerGameFolder(Platform& platform, const std::string& gameName, co
 }
 
 void ChooseStateFolder(TForm1& f) {
-  f.stateFolder = f.programFolder;
   f.stateFolderTemporary = false;
+  if (!f.stateFolderGiven.empty()) {
+    f.stateFolder = f.stateFolderGiven;
+    return;
+  }
+  f.stateFolder = f.programFolder;
   if (f.platform.CanWriteFolder(f.programFolder)) return;
   std::string tried;
   const std::string own = PlayerStateFolder(f, tried);

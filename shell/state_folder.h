@@ -19,8 +19,8 @@ std::string PlayerGameKey(const std::string& gameName, const std::string& progra
 // moved there the first time, so no player loses a saved game.)
 std::string PlayerGameFolder(Platform& platform, const std::string& gameName, const std::string& programFolder);
 
-// Sets f.stateFolder for the game f.gameName in f.programFolder: that folder
-// when it can be written; else the player's data folder for the game, made
+// Sets f.stateFolder for the game f.gameName in f.programFolder: the folder
+// given from outside when there is one; else the game's folder when it can be written; else the player's data folder for the game, made
 // when missing; else a folder for this session alone, and the player is told
 // once that nothing of the session will be kept.
 void ChooseStateFolder(TForm1& f);

@@ -36,6 +36,8 @@ TEST(WalkCommandLine, EachAnswerHasItsStreamAndItsExitStatus) {
       {"the keywords in an unknown format", {"--keywords=html"}, {}, 2, {}, "--keywords takes man or nothing"},
       {"an unknown option", {"--bogus"}, {}, 2, {}, "lumora --help"},
       {"a bad zoom", {"--zoom", "9"}, {}, 2, {}, "--zoom takes 1, 2 or 3"},
+      {"a copy thrown away kept in a folder", {"--fresh", "--state", empty.path()}, {}, 2, {}, "do not go together"},
+      {"replays beside a walkthrough", {"--play-all", empty.path(), "--play", "x.walk"}, {}, 2, {}, "--play-all goes"},
       {"a missing path", {empty.path() + "/nada.ini"}, {}, 2, {}, "no such game: "},
       {"a folder without a game", {empty.path()}, {}, 2, {}, "no game (.ini) in "},
       {"no configuration beside the program", {"--headless", "--play", "nada.walk"}, link, 2, {},
