@@ -79,21 +79,26 @@ std::string Recorder::SurfaceWord(QWidget* widget) const {
 }
 
 bool Recorder::eventFilter(QObject* watched, QEvent* e) {
-  // An event a widget leaves unused goes on to its parents: it is read once,
-  // where it first arrived.
-  const bool again = e == seen_ && static_cast<int>(e->type()) == seenType_;
-  seen_ = e;
-  seenType_ = static_cast<int>(e->type());
+  const QEvent::Type type = e->type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+      type != QEvent::MouseButtonRelease && type != QEvent::KeyPress && type != QEvent::Wheel)
+    return false;
+  // Read where the event first reaches a widget of the game's window (one a
+  // widget leaves unused goes on to its parents): keys at the widget with the
+  // keyboard, clicks at a surface, the wheel at the widget under the pointer.
   auto* widget = qobject_cast<QWidget*>(watched);
-  if (again || !window_ || !widget || widget->window() != window_) return false;
-  switch (e->type()) {
+  if (!window_ || !widget || widget->window() != window_) return false;
+  switch (type) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease: Mouse(widget, e); break;
     case QEvent::KeyPress: Key(widget, e); break;
     case QEvent::Wheel: {
       const auto* w = static_cast<QWheelEvent*>(e);
-      const QPoint at = window_->mapFromGlobal(w->globalPosition()).toPoint() / window_->Zoom();
+      const QPoint inWindow = window_->mapFromGlobal(w->globalPosition()).toPoint();
+      QWidget* under = window_->childAt(inWindow);
+      if (widget != (under ? under : window_)) break;
+      const QPoint at = inWindow / window_->Zoom();
       Write("wheel " + IntToStr(w->angleDelta().y()) + " " + IntToStr(at.x()) + " " + IntToStr(at.y()));
       break;
     }

@@ -42,9 +42,6 @@ class Recorder : public QObject {
   // A button press waiting for its release: where, on which surface.
   std::string pressedOn_;
   QPoint pressedAt_;
-  // The event last read, so one passed on to the parents is read once.
-  const QEvent* seen_ = nullptr;
-  int seenType_ = 0;
 };
 
 }  // namespace lumora

@@ -1,6 +1,7 @@
 // The demo game in a real window on an X server of its own, played with real
 // pointer and key events (XTest): a click with the pointer still, a touchpad's
-// quick tap, Enter on the focus ring and typing after the map page.
+// quick tap, Enter on the focus ring and typing after the map page, and a
+// recording of such a session replayed.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -48,21 +49,26 @@ QPoint PanelOrigin(const State& s) {
 // and real events reach it, and prints the state after each wait.
 class Session {
  public:
-  explicit Session(const Xvfb& x) : env_(x.Environment()) {
+  explicit Session(const Xvfb& x, const QStringList& extra = {}) : env_(x.Environment()) {
     QDir source(QStringLiteral(LUMORA_DEMO));
     for (const QString& name : source.entryList(QDir::Files)) QFile::copy(source.filePath(name), dir_.filePath(name));
     Write(dir_.filePath("w.walk"), "resume\n" + QByteArray("wait 200\n").repeated(300));
     player_.setProcessEnvironment(env_);
     player_.start(QStringLiteral(LUMORA_BIN),
-                  {"--zoom", "1", "--json", "--play", dir_.filePath("w.walk"), dir_.path()});
+                  QStringList{"--zoom", "1", "--json", "--play", dir_.filePath("w.walk")} + extra << dir_.path());
   }
-  ~Session() {
+  ~Session() { End(); }
+  // Ends the player as the system's stop request does (its saved game written);
+  // whether it ended of itself.
+  bool End() {
     player_.terminate();
-    if (!player_.waitForFinished(10000)) {
-      player_.kill();
-      player_.waitForFinished();
-    }
+    if (player_.waitForFinished(10000)) return true;
+    player_.kill();
+    player_.waitForFinished();
+    return false;
   }
+  // The copy of the demo the player plays, and writes its saved game in.
+  QString Folder() const { return dir_.path(); }
 
   // Reads the steps printed so far until one satisfies the condition; false
   // when none did within the time or the player ended.
@@ -281,6 +287,43 @@ TEST(RealInput, AQuickTapLeavesTheClickedAreaAsASlowClickDoes) {
   EXPECT_EQ(differ, 0) << "of " << shown[0].width() * shown[0].height()
                        << " pixels of the arrow east differ after a tap; the window: "
                        << s.KeepShot("tapped").toStdString();
+}
+
+// What a hand did in the window, recorded, replays headless to the same saved game.
+TEST(RealInput, ARecordedSessionReplaysToTheSameSavedGame) {
+  Xvfb x;
+  ASSERT_FALSE(x.display().isEmpty()) << "Xvfb did not start";
+  QTemporaryDir work;
+  const QString recorded = work.filePath("recorded.walk");
+  Session s(x, {"--record", recorded, "--state", work.filePath("played")});
+  ASSERT_TRUE(s.Started()) << "the game did not start";
+  const std::vector<Move> moves = {
+      {OnPanel("click", kEast), Place("jardim"), "a click goes east to the garden"},
+      {{"type", "oeste"}, [](const State& st) { return st["input"].toString().toUpper() == "OESTE"; }, "letters"},
+      {{"key", "Return"}, Place("entrada"), "the typed command goes back west"},
+      {{"key", "ctrl+z"}, Place("jardim"), "Ctrl+Z takes it back"},
+  };
+  for (const Move& m : moves) {
+    ASSERT_EQ(s.Input(m.input), "") << m.what;
+    ASSERT_TRUE(s.Await(m.until, kStepMs)) << m.what << ": " << s.Scripts().toStdString();
+  }
+  ASSERT_TRUE(s.Settle());
+  ASSERT_TRUE(s.End()) << "the player did not end on the stop request";
+  QFile file(recorded);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray text = file.readAll();
+  for (const char* line : {"\nresume\n", "\nclick fnc ", "\ntype OESTE\n", "\nundo\n"})
+    EXPECT_TRUE(text.contains(line)) << line << " in\n" << text.toStdString();
+  QProcess replay;
+  replay.start(QStringLiteral(LUMORA_BIN),
+               {"--headless", "--state", work.filePath("replayed"), "--play", recorded, s.Folder()});
+  ASSERT_TRUE(replay.waitForFinished(60000));
+  ASSERT_EQ(replay.exitCode(), 0) << replay.readAllStandardError().toStdString();
+  for (const char* state : {"demo.rgs", "demo.obx", "demo.obz"}) {
+    QFile played(work.filePath("played/") + state), replayed(work.filePath("replayed/") + state);
+    ASSERT_TRUE(played.open(QIODevice::ReadOnly) && replayed.open(QIODevice::ReadOnly)) << state;
+    EXPECT_EQ(played.readAll(), replayed.readAll()) << state << "; recorded:\n" << text.toStdString();
+  }
 }
 
 }  // namespace
