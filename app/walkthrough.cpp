@@ -247,6 +247,8 @@ void Walkthrough::Deliver(const Action& a) {
     bool done = false;
     window_.Enter([&] { done = v == "undo" ? UndoStep(f_) : RedoStep(f_); });
     if (!done) error_ = "walkthrough: nothing to " + v;
+  } else if (v == "inspect") {
+    if (!Inspect(a)) error_ = "walkthrough: cannot " + a.text;
   } else if (v == "close") {
     window_.close();
   } else if (v == "shot" && a.words.size() == 1) {
