@@ -165,14 +165,15 @@ void Inspector::GoTo(const QString& place) {
 
 void Inspector::Refresh() {
   ShowOutlines(true);
-  // The tables show the model between runs: a running script's half-done
-  // changes would only flicker past.
-  if (f_.runDepth != 0) return;
-  filling_ = true;
+  // Where a script waits (a pause, typing) is shown as it waits.
   running_->setText(T(QT_TRANSLATE_NOOP("Inspector", "Script %1, line %2; display model %3; place %4"))
                         .arg(Q(f_.Script))
                         .arg(f_.run.lineIndex + 1)
                         .arg(Q(f_.Modelo), Q(f_.Posic)));
+  // The tables show the model between runs: a running script's half-done
+  // changes would only flicker past.
+  if (f_.runDepth != 0) return;
+  filling_ = true;
   FillRegisters();
   FillObjects();
   FillExits();

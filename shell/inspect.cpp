@@ -70,7 +70,8 @@ std::vector<PlacedObject> ObjectsByPlace(const GameState& state) {
   return objects;
 }
 
-RunWatch::RunWatch(TForm1& f) : f_(f) {
+// Opened while a script runs, it tells that run's changes since then.
+RunWatch::RunWatch(TForm1& f) : f_(f), before_(f.state.registers) {
   f_.onOutermostRun = [this](bool started) { Told(started); };
 }
 

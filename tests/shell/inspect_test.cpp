@@ -56,6 +56,16 @@ TEST(Inspect, RunWatchMarksWhatTheLastRunChangedNotTheEditsBetween) {
   EXPECT_EQ(watch.Runs(), 2u);
 }
 
+TEST(Inspect, RunWatchOpenedDuringARunTellsItsChangesSinceThen) {
+  testing::TempGame game;
+  testing::Session s{game};
+  s.Reg(1) = "antes";
+  const RunWatch watch(s.f);
+  s.Reg(4) = "durante";
+  s.f.onOutermostRun(false);  // the run it was opened in ends
+  EXPECT_EQ(watch.Changed(), (std::vector<int>{4}));
+}
+
 TEST(Inspect, TheWatchesGoWithTheInspector) {
   testing::TempGame game;
   testing::Session s{game};
