@@ -51,6 +51,7 @@ const std::vector<OptionSpec>& Specs() {
        QT_TRANSLATE_NOOP("CommandLine", "with --monkey: write its actions as a walkthrough")},
       {{"zoom"}, "N", {}, QT_TRANSLATE_NOOP("CommandLine", "draw the window N times larger (1-3; Ctrl+plus/minus/0)")},
       {{"speak"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "read the messages aloud from the start (F6 toggles)")},
+      {{"inspect"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "open the author's inspector beside the game (F12)")},
       {{"demo"}, {}, {}, QT_TRANSLATE_NOOP("CommandLine", "without GAME: play the demo installed with lumora")},
       {{"new"}, "FOLDER", {}, QT_TRANSLATE_NOOP("CommandLine", "make a small playable game in FOLDER to start from")},
       {{"restore"}, "SLOT", {}, QT_TRANSLATE_NOOP("CommandLine", "open the game resumed from a saved slot (F9)")},
@@ -135,6 +136,7 @@ Options ParseCommandLine(const std::vector<std::string>& args) {
   o.web = parser.isSet("web");
   o.check = parser.isSet("check");
   o.speak = parser.isSet("speak");
+  o.inspect = parser.isSet("inspect");
   o.demo = parser.isSet("demo");
   o.library = parser.value("library").toStdString();
   o.restore = parser.value("restore").toStdString();

@@ -16,6 +16,7 @@ struct Options {
   bool keywords = false;  // print the keyword reference and end
   std::string keywordsFormat;  // "man": as the manual page's roff; empty: for a terminal
   bool speak = false;     // read the messages aloud from the start
+  bool inspect = false;   // open the author's inspector from the start
   int zoom = 0;           // 1 to 3; 0: chosen from the screen
   // --monkey SEED:N: N random actions, the seed choosing them (see app/monkey.h).
   std::string monkey;     // as written; empty: no monkey

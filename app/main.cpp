@@ -208,6 +208,7 @@ WindowEnd RunWindow(QApplication& app, const Options& options, const GameLocatio
     else app.quit();
   };
   window.show();
+  if (options.inspect) window.ToggleInspector();
   // Opened from a slot (the library's restore): resumed from it before
   // anything else, not on the opening screen; a walkthrough starts after it.
   auto restoreFirst = [&] {

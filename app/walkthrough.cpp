@@ -252,6 +252,8 @@ void Walkthrough::Deliver(const Action& a) {
     if (!done) error_ = "walkthrough: nothing to " + v;
   } else if (v == "expect") {
     Expect(a);
+  } else if (v == "inspect") {
+    if (!Inspect(a)) error_ = "walkthrough: cannot " + a.text;
   } else if (v == "close") {
     window_.close();
   } else if (v == "shot" && a.words.size() == 1) {

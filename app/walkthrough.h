@@ -92,6 +92,9 @@ class Walkthrough {
   // The widget showing a surface word of the automation ("tel", "fnc", ...).
   QWidget* Surface(const std::string& word);
   void Wait(int ms);
+  // inspect reg N TEXT, inspect obj KEY PLACE, inspect go PLACE: the
+  // inspector's edits, held while a script runs as the inspector's are.
+  bool Inspect(const Action& a);
   void Wheel(const Action& a);
   QImage Screenshot();
 

@@ -3,6 +3,7 @@
 #pragma once
 #include <QImage>
 #include <QRegion>
+#include <functional>
 #include <string>
 
 #include "core/platform.h"
@@ -198,6 +199,9 @@ struct TForm1 {
   // saved game as the last finished run wrote it.
   bool runStopped = false;
   int runDepth = 0;  // RunScript calls in progress (nested runs count too)
+  // Told when an outermost run starts (true) and when it has ended (false),
+  // however it ended. Empty unless the author's inspector watches the runs.
+  std::function<void(bool started)> onOutermostRun;
   // Entries from the window system in progress (nested ones count too): the
   // program ends only when the outermost one has unwound.
   int entryDepth = 0;

@@ -317,6 +317,10 @@ nenhum jogo encontrado.
 Exemplos:
 </translation>
     </message>
+    <message>
+        <source>open the author&apos;s inspector beside the game (F12)</source>
+        <translation>abre o inspetor do autor ao lado do jogo (F12)</translation>
+    </message>
 </context>
 <context>
     <name>Game</name>
@@ -411,6 +415,113 @@ ou ponha na pasta do jogo um link simbólico para o lumora com o nome do jogo (a
     <message>
         <source>After the change to %1: %2</source>
         <translation>Depois da mudança em %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Inspector</name>
+    <message>
+        <source>Inspector: %1</source>
+        <translation>Inspetor: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Registers</source>
+        <translation>&amp;Registradores</translation>
+    </message>
+    <message>
+        <source>&amp;Objects</source>
+        <translation>&amp;Objetos</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Saída</translation>
+    </message>
+    <message>
+        <source>Script</source>
+        <translation>Script</translation>
+    </message>
+    <message>
+        <source>Double-click an exit to go there</source>
+        <translation>Clique duas vezes numa saída para ir até lá</translation>
+    </message>
+    <message>
+        <source>&amp;Exits</source>
+        <translation>&amp;Saídas</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Área</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Esquerda</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Topo</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largura</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Altura</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Figura</translation>
+    </message>
+    <message>
+        <source>&amp;Areas</source>
+        <translation>Á&amp;reas</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>Rastro</translation>
+    </message>
+    <message>
+        <source>&amp;Trace</source>
+        <translation>Ras&amp;tro</translation>
+    </message>
+    <message>
+        <source>&amp;Place:</source>
+        <translation>&amp;Lugar:</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Lugar</translation>
+    </message>
+    <message>
+        <source>&amp;Go there</source>
+        <translation>&amp;Ir até lá</translation>
+    </message>
+    <message>
+        <source>Register</source>
+        <translation>Registrador</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Double-click a value to change it; the last run&apos;s changes are marked</source>
+        <translation>Clique duas vezes num valor para mudá-lo; as mudanças da última execução estão marcadas</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Chave</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Double-click a place to move the object there</source>
+        <translation>Clique duas vezes num lugar para mover o objeto para lá</translation>
+    </message>
+    <message>
+        <source>Script %1, line %2; display model %3; place %4</source>
+        <translation>Script %1, linha %2; modelo de tela %3; lugar %4</translation>
     </message>
 </context>
 <context>

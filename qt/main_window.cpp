@@ -1,6 +1,7 @@
 // The main window's entries: every event of the window system that the engine
 // hears of goes through here, as an engine entry of its own.
 #include "qt/main_window.h"
+#include "qt/inspector.h"
 #include "qt/slot_panel.h"
 #include "shell/undo.h"
 
@@ -165,7 +166,11 @@ void MainWindow::WatchFocus() {
   });
 }
 
-MainWindow::~MainWindow() { disconnect(qApp, nullptr, this, nullptr); }
+MainWindow::~MainWindow() {
+  disconnect(qApp, nullptr, this, nullptr);
+  // Before the widgets it outlines on go.
+  delete inspector_;
+}
 
 void MainWindow::Sync() {
   if (WebViewWanted(f_)) {
@@ -176,6 +181,7 @@ void MainWindow::Sync() {
   const std::string notice = TakeNotice(f_);
   view_.Sync();
   if (!notice.empty()) view_.ShowNotice(notice);
+  if (inspector_) inspector_->Refresh();
 }
 
 bool MainWindow::Enter(const std::function<void()>& handler) {
@@ -185,7 +191,7 @@ bool MainWindow::Enter(const std::function<void()>& handler) {
   Sync();
   if (endNow) ExitNow();
   // What was asked for during the run is done once the window is idle again.
-  else if (f_.entryDepth == 0 && asked_ != BetweenRuns::None)
+  else if (f_.entryDepth == 0 && (asked_ != BetweenRuns::None || !edits_.empty()))
     QTimer::singleShot(0, this, [this] { DoAsked(); });
   return true;
 }
@@ -195,8 +201,20 @@ void MainWindow::AskBetweenRuns(BetweenRuns what) {
   if (f_.entryDepth == 0 && f_.runDepth == 0 && !queue_.Holding()) DoAsked();
 }
 
+void MainWindow::EditBetweenRuns(std::function<void()> edit) {
+  edits_.push_back(std::move(edit));
+  if (f_.entryDepth == 0 && f_.runDepth == 0 && !queue_.Holding()) DoAsked();
+}
+
 void MainWindow::DoAsked() {
-  if (asked_ == BetweenRuns::None || closing_ || f_.entryDepth != 0 || f_.runDepth != 0) return;
+  if (closing_ || f_.entryDepth != 0 || f_.runDepth != 0) return;
+  // One at a time, each an entry of its own.
+  while (!edits_.empty() && !closing_) {
+    const std::function<void()> edit = std::move(edits_.front());
+    edits_.erase(edits_.begin());
+    Enter(edit);
+  }
+  if (asked_ == BetweenRuns::None || closing_) return;
   const BetweenRuns what = std::exchange(asked_, BetweenRuns::None);
   switch (what) {
     case BetweenRuns::Save:

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "form/form1.h"
 #include "form/surfaces.h"
@@ -58,6 +59,13 @@ class MainWindow : public QWidget {
   // script runs, else once the running script has ended.
   enum class BetweenRuns { None, Save, Restore, Undo, Redo };
   void AskBetweenRuns(BetweenRuns what);
+  // The author's inspector (F12): a window of its own beside this one, made
+  // when it opens and gone when it closes.
+  void ToggleInspector();
+  bool InspectorOpen() const { return inspector_ != nullptr; }
+  // An edit of the inspector's: done now when no script runs, else held, like
+  // the player's input, until the running script has ended.
+  void EditBetweenRuns(std::function<void()> edit);
   // The save and restore panels wait for the player: a walkthrough or the
   // monkey, which cannot answer them, saves and restores with its own verbs.
   bool slotPanels = true;
@@ -116,7 +124,9 @@ class MainWindow : public QWidget {
   InputQueue queue_;
   bool closing_ = false;
   BetweenRuns asked_ = BetweenRuns::None;
+  std::vector<std::function<void()>> edits_;  // the inspector's, held until the run ends
   void DoAsked();
+  class Inspector* inspector_ = nullptr;  // a child window: Qt deletes it with this one
   QTimer openingClickTimer_;
 };
 

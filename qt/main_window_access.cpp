@@ -63,6 +63,7 @@ class WindowKeys : public QObject {
   WindowKeys(MainWindow* window, std::vector<QObject*> tabbed, std::function<void(bool)> tab)
       : QObject(window), window_(window), tabbed_(std::move(tabbed)), tab_(std::move(tab)) {}
   std::function<void(MainWindow::BetweenRuns)> onBetweenRuns;  // F5, F9, Ctrl+Z or Ctrl+Shift+Z in the window
+  std::function<void()> onInspector;  // F12 in the window or in the inspector beside it
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override {
@@ -74,6 +75,11 @@ class WindowKeys : public QObject {
     if (asked != MainWindow::BetweenRuns::None && QApplication::activeModalWidget() == nullptr &&
         QApplication::activeWindow() == window_) {
       onBetweenRuns(asked);
+      return true;
+    }
+    if (key->key() == Qt::Key_F12 && !key->isAutoRepeat() && !(key->modifiers() & ~Qt::KeypadModifier) &&
+        QApplication::activeModalWidget() == nullptr && OursOrBeside(QApplication::activeWindow())) {
+      onInspector();
       return true;
     }
     if (const std::optional<int> step = ZoomStep(*key)) {
@@ -88,6 +94,10 @@ class WindowKeys : public QObject {
   }
 
  private:
+  // The game's window, or a window of its own beside it (the inspector).
+  bool OursOrBeside(const QWidget* active) const {
+    return active && (active == window_ || active->parentWidget() == window_);
+  }
   MainWindow* window_;
   std::vector<QObject*> tabbed_;
   std::function<void(bool)> tab_;
@@ -99,6 +109,7 @@ void MainWindow::WatchKeys() {
   std::vector<QObject*> tabbed{this, w_.input, w_.msg, w_.msgMd0, w_.sbox2};
   auto* keys = new WindowKeys(this, std::move(tabbed), [this](bool forward) { TabPressed(forward); });
   keys->onBetweenRuns = [this](BetweenRuns what) { AskBetweenRuns(what); };
+  keys->onInspector = [this] { ToggleInspector(); };
   qApp->installEventFilter(keys);
 }
 

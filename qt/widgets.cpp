@@ -104,6 +104,10 @@ void ImageWidget::paintEvent(QPaintEvent* e) {
     }
   }
   p.scale(zoom, zoom);
+  if (!outlines.empty()) {
+    p.setPen(QPen(QColor(255, 0, 255), 1, Qt::DashLine));
+    for (const QRect& r : outlines) p.drawRect(r.adjusted(0, 0, -1, -1));
+  }
   if (focusRing.isEmpty()) return;
   // Black and white dashes: seen on any picture, dark or light.
   const QRect ring = focusRing.adjusted(0, 0, -1, -1);

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/zoom.h"
 #include "form/components.h"
@@ -49,6 +50,9 @@ class ImageWidget : public QWidget {
   qint64 shownKey = -1;  // the picture's cache key when last painted
   // The keyboard's focus ring over a clickable area, in the box's pixels; empty for none.
   QRect focusRing;
+  // The author's inspector outlines the active clickable areas, in the box's
+  // pixels; empty while it is closed.
+  std::vector<QRect> outlines;
   int zoom = 1;
 
  protected:

@@ -175,10 +175,14 @@ void Finish(TForm1& f) {
 
 void RunScript(TForm1& f, const std::string& reference) {
   struct Depth {
-    int& n;
-    explicit Depth(int& d) : n(++d) {}
-    ~Depth() { --n; }
-  } depth(f.runDepth);
+    TForm1& f;
+    explicit Depth(TForm1& form) : f(form) {
+      if (++f.runDepth == 1 && f.onOutermostRun) f.onOutermostRun(true);
+    }
+    ~Depth() {
+      if (--f.runDepth == 0 && f.onOutermostRun) f.onOutermostRun(false);
+    }
+  } depth(f);
   // A run nested in a pause or in typing hands the trace back to the script
   // that waited: its line goes out when the nested run is over.
   struct TraceScriptKept {

@@ -77,8 +77,6 @@ std::string NewId(const std::vector<SlotInfo>& known) {
   }
 }
 
-bool Idle(const TForm1& f) { return f.runDepth == 0 && f.loaderFinished && f.configLoaded && !f.runStopped; }
-
 void Tell(TForm1& f, const char* text, std::initializer_list<std::string> args) {
   f.notice = Translated1252(text, args);
 }
@@ -148,6 +146,8 @@ bool PutBack(TForm1& f, const std::string& folder, const StringList& maps) {
 }
 
 }  // namespace
+
+bool Idle(const TForm1& f) { return f.runDepth == 0 && f.loaderFinished && f.configLoaded && !f.runStopped; }
 
 std::vector<SlotInfo> ListSlots(TForm1& f) { return ListSlotsIn(SlotsFolder(f), &f.writer); }
 

@@ -21,6 +21,10 @@ struct SlotInfo {
   std::string picture;     // native path of its PNG, "" when it has none
 };
 
+// The game is loaded and no script runs (nor was one cut short by the
+// program's end): what may happen only between runs can happen now.
+bool Idle(const TForm1& f);
+
 // The slots of the game, newest first. Slots still on their way to the disk
 // count; an unfinished one (a kill while it was written) does not.
 std::vector<SlotInfo> ListSlots(TForm1& f);

@@ -27,7 +27,8 @@ Options With(void (*set)(Options&)) {
 // Everything the command line asks for, to compare at once.
 auto Fields(const Options& o) {
   return std::tie(o.help, o.version, o.trace, o.traceFile, o.play, o.json, o.headless, o.web, o.check, o.speak, o.zoom,
-                  o.demo, o.game, o.monkey, o.monkeySeed, o.monkeyActions, o.monkeyOut, o.keywords, o.keywordsFormat);
+                  o.demo, o.game, o.monkey, o.monkeySeed, o.monkeyActions, o.monkeyOut, o.keywords, o.keywordsFormat,
+                  o.inspect);
 }
 
 TEST(CommandLine, ReadsEveryFormAndRejectsUsageErrors) {
@@ -47,6 +48,7 @@ TEST(CommandLine, ReadsEveryFormAndRejectsUsageErrors) {
       {"a single dash reads as two", {"-zoom", "2", "-speak"}, With([](Options& o) { o.zoom = 2, o.speak = true; })},
       {"check a folder", {"--check", "jogos/aventura"}, With([](Options& o) { o.check = true, o.game = "jogos/aventura"; })},
       {"the demo", {"--demo"}, With([](Options& o) { o.demo = true; })},
+      {"the inspector from the start", {"--inspect", "jogo"}, With([](Options& o) { o.inspect = true, o.game = "jogo"; })},
       {"the keywords", {"--keywords"}, With([](Options& o) { o.keywords = true; })},
       {"the keywords as roff", {"--keywords=man"}, With([](Options& o) { o.keywords = true, o.keywordsFormat = "man"; })},
       {"the keywords beside a lone --json", {"--json", "--keywords"}, With([](Options& o) { o.json = o.keywords = true; })},
@@ -93,7 +95,7 @@ TEST(CommandLine, TheHelpShowsEveryOptionTheGameFormsAndWhereStateGoes) {
   const std::vector<std::vector<std::string>> options = {
       {"-h"}, {"--help"}, {"-v"}, {"--version"}, {"--trace[=FILE]", "--trace"}, {"--play WALKTHROUGH", "--play", "w"},
       {"--json", "--play", "w"}, {"--headless", "--play", "w"}, {"--web", "--play", "w"}, {"--check"},
-      {"--zoom N", "--zoom", "1"}, {"--speak"}, {"--demo"}, {"--keywords[=man]", "--keywords=man"},
+      {"--zoom N", "--zoom", "1"}, {"--speak"}, {"--inspect"}, {"--demo"}, {"--keywords[=man]", "--keywords=man"},
       {"--monkey SEED:N", "--monkey", "1:1"},
       {"--monkey-out FILE", "--monkey", "1:1", "--monkey-out", "f"}, {"--library WHAT", "--library", "list"},
       {"--new FOLDER", "--new", "f"}, {"--restore SLOT", "--restore", "um", "g"}};

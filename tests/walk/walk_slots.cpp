@@ -1,6 +1,7 @@
 // Save slots and undo through the walkthrough: save, move on, restore; across
 // program runs; kept apart for two games of one name; in a read-only game;
-// from an older slot. Undo and redo of a typed command and of a link.
+// from an older slot. Undo and redo of a typed command and of a link. The
+// inspector's edits: between runs, and no undo steps.
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -12,10 +13,14 @@
 namespace lumora::testing {
 namespace {
 
-void WriteScript(const QString& folder, const QString& name, const QByteArray& lines) {
-  QFile file(folder + "/" + name + ".scp");
+void WriteFile(const QString& folder, const QString& name, const QByteArray& lines) {
+  QFile file(folder + "/" + name);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(QByteArray(lines).replace("\n", "\r\n"));
+}
+
+void WriteScript(const QString& folder, const QString& name, const QByteArray& lines) {
+  WriteFile(folder, name + ".scp", lines);
 }
 
 // The spine game with places that count their visits: register 7 counts the
@@ -139,6 +144,52 @@ TEST(WalkSlots, UndoTakesBackATypedCommandAndALinkWithoutARunAndRedoDoesThemAgai
     EXPECT_EQ(!r.Step(s.step)["error"].isNull(), s.refused);
   }
   EXPECT_EQ(Reg(r, 12, 7), "1");  // "start" ran once
+}
+
+TEST(WalkSlots, TheInspectorsEditsWaitForTheRunAndAreNoUndoSteps) {
+  QTemporaryDir data;
+  DataHome home(data.path());
+  const QString game = CountingGame();
+  WriteFile(game, "spine.obx", "lampada\nlampada\numa lampada\nsala\n\n\n\n\n");
+  WriteFile(game, "spine.obz", "lampada\n");
+  WriteScript(game, "espera", "reg= 4,antes\npausa= 5\nreg= 4,depois\n");
+  const WalkResult r = PlayAgain(game, "start\nlink conta\ninspect reg 3 ol\xC3\xA1 mundo\ninspect obj lampada jog\n"
+                                       "inspect go longe\nundo\ninspect reg 11 x\ninspect obj vela jog\n"
+                                       "inspect go nada\nlink espera\n> inspect reg 2 durante\nquit\n");
+  ASSERT_EQ(r.exitCode, 0) << r.stderrText.toStdString();
+  const struct {
+    int step;
+    const char* posic;
+    const char* reg2;
+    const char* reg3;
+    const char* reg6;     // the mark "longe" leaves
+    const char* lampada;  // where the object is
+    bool refused;
+  } steps[] = {
+      {3, "conta", "", "ol\u00E1 mundo", "", "sala", false},
+      {4, "conta", "", "ol\u00E1 mundo", "", "jog", false},
+      {5, "longe", "", "ol\u00E1 mundo", "longe", "jog", false},
+      // Undo takes back the player's last action, the link before the edits.
+      {6, "sala", "", "", "", "sala", false},
+      {7, "sala", "", "", "", "sala", true},  // past the register count
+      {8, "sala", "", "", "", "sala", true},  // no such object
+      {9, "sala", "", "", "", "sala", true},  // a place without a script
+      // Given during the pause, the edit waits for the run's end.
+      {11, "sala", "", "", "", "sala", false},
+      {10, "sala", "durante", "", "", "sala", false},
+  };
+  for (const auto& s : steps) {
+    SCOPED_TRACE(s.step);
+    EXPECT_EQ(State(r, s.step)["posic"], s.posic);
+    EXPECT_EQ(Reg(r, s.step, 2), s.reg2);
+    EXPECT_EQ(Reg(r, s.step, 3), QString::fromUtf8(s.reg3));
+    EXPECT_EQ(Reg(r, s.step, 6), s.reg6);
+    EXPECT_EQ(State(r, s.step)["objects"].toArray()[3], s.lampada);
+    EXPECT_EQ(!r.Step(s.step)["error"].isNull(), s.refused);
+  }
+  EXPECT_TRUE(r.Step(5)["trace"].toArray().contains("Executando script: longe.scp"));
+  EXPECT_EQ(Reg(r, 11, 4), "antes");
+  EXPECT_EQ(Reg(r, 10, 4), "depois");
 }
 
 }  // namespace

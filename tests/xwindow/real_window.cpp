@@ -2,7 +2,8 @@
 // close button, pressed as a window manager does, ends a script that never
 // waits and one that loops on pauses, and the unfinished run saves nothing;
 // the window's class is the desktop entry's; a
-// web page keeps its margins inside its frame.
+// web page keeps its margins inside its frame; F12 and --inspect open the
+// inspector beside the game.
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -169,6 +170,40 @@ TEST(RealWindow, TheLibraryShowsItsGamesWithPicturesAndPlaysOne) {
   EXPECT_TRUE(played) << "the double click played no game";
   library.terminate();
   library.waitForFinished(5000);
+}
+
+// The author's inspector is a window of its own: F12 in the game's window
+// opens it, and so does --inspect at start.
+TEST(RealWindow, F12AndInspectOpenTheInspectorBesideTheGame) {
+  if (QStringLiteral(LUMORA_X_INPUT).isEmpty()) GTEST_SKIP() << "no XTest client";
+  const struct {
+    const char* what;
+    QStringList options, keys;
+  } cases[] = {
+      // The click that gives the window the keyboard starts the game too.
+      {"F12", {}, {"click", "20", "20", "sleep", "1000", "key", "F12"}},
+      {"--inspect", {"--inspect"}, {}},
+  };
+  for (const auto& c : cases) {
+    Xvfb x;
+    ASSERT_FALSE(x.display().isEmpty()) << "Xvfb did not start";
+    QTemporaryDir dir;
+    QDir source(QStringLiteral(LUMORA_DEMO));
+    for (const QString& name : source.entryList(QDir::Files)) QFile::copy(source.filePath(name), dir.filePath(name));
+    QProcess player;
+    player.setProcessEnvironment(x.Environment());
+    player.start(QStringLiteral(LUMORA_BIN), QStringList{"--zoom", "1"} + c.options + QStringList{dir.path()});
+    QProcess driver;
+    driver.setProcessEnvironment(x.Environment());
+    driver.start(QStringLiteral(LUMORA_X_INPUT), QStringList{"sleep", "500"} + c.keys + QStringList{"window", "Inspector"});
+    ASSERT_TRUE(driver.waitForFinished(60000)) << c.what;
+    EXPECT_EQ(driver.exitCode(), 0) << c.what << ": no inspector window; " << driver.readAllStandardError().toStdString();
+    player.terminate();
+    if (!player.waitForFinished(10000)) {
+      player.kill();
+      player.waitForFinished();
+    }
+  }
 }
 
 }  // namespace

@@ -12,9 +12,10 @@
 //   type TEXT        letters, digits and blanks, each pressed and released back to back
 //   sleep MS
 //   grab X Y W H FILE  the window's pixels there, as a binary PPM
+//   window TITLE     waits for a window whose title starts with TITLE (one word) to show
 //
-// Exit status 0 when done, 1 when the window did not show within 30 seconds or a
-// grab failed, 2 without a display or the XTest extension, 3 for an action it cannot read.
+// Exit status 0 when done, 1 when the window (or the one waited for) did not show within 30
+// seconds or a grab failed, 2 without a display or the XTest extension, 3 for an action it cannot read.
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -155,6 +156,7 @@ int Perform(const Target& t, int argc, char** argv, int& i) {
     return 0;
   }
   if (verb == "grab" && numbers(4) && words(1)) return Grab(t, n[0], n[1], n[2], n[3], argv[i++]) ? 0 : 1;
+  if (verb == "window" && words(1)) return lumora_x::WaitForWindow(t.d, argv[i++]) ? 0 : 1;
   std::fprintf(stderr, "x_input: cannot read the action '%s'\n", verb.c_str());
   return 3;
 }
