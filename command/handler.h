@@ -20,6 +20,10 @@ struct TForm3 {
   std::string commandLine;  // trimmed on entry; after splitting, the unconsumed text
   std::string keyword;
   std::array<std::string, 9> arg;
+  // The arguments from this index on are empty, but for the first
+  // kArgsCommandsSet, which a command may set itself (the label of a jump, an
+  // exit's script): a line clears only what the lines before it may have left.
+  size_t argsInUse = 0;
   std::string traceLine;
   std::string soundName;
   // Set by a command that moved run.lineIndex to the next line to run ("goto"):
@@ -31,6 +35,8 @@ struct TForm3 {
   LabelIndex labels;  // the label lines of f.run.lines
   LineSplits splits;  // the command lines' splits, by line index
 };
+
+constexpr size_t kArgsCommandsSet = 2;
 
 // A command: a free function of its family, reading its arguments from TForm3.
 using CommandHandler = void (*)(TForm3&);

@@ -23,14 +23,27 @@ int LabelIndex::Find(const StringList& lines, uint64_t generation, std::string_v
   return StartsWith(labelLine, ":") ? FindName(lines, generation, labelLine.substr(1)) : -1;
 }
 
+namespace {
+
+// Whether the texts are the same, byte for byte: labels are a few bytes, which
+// a loop compares on every turn, cheaper here than through a call.
+bool Same(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
+}  // namespace
+
 int LabelIndex::FindName(const StringList& lines, uint64_t generation, std::string_view name) {
   if (!built_ || generation != generation_ || lines.data() != data_ || lines.size() != size_)
     Rebuild(lines, generation);
   auto holds = [&](int at) {
     const std::string_view line = TrimView(lines[static_cast<size_t>(at)]);
-    return StartsWith(line, ":") && line.substr(1) == name;
+    return !line.empty() && line[0] == ':' && Same(line.substr(1), name);
   };
-  if (lastLine_ >= 0 && name == lastName_ && holds(lastLine_)) return lastLine_;
+  if (lastLine_ >= 0 && Same(name, lastName_) && holds(lastLine_)) return lastLine_;
   auto it = first_.find(name);
   if (it != first_.end() && holds(it->second)) {
     lastName_.assign(name);

@@ -75,8 +75,13 @@ void AppendInt(std::string& out, int64_t n) {
 }
 
 void AssignInt(std::string& out, int64_t n) {
-  out.clear();
-  AppendInt(out, n);
+  // A loop's counter is written on every turn: over the old digits in place,
+  // and in 32 bits when it fits, as a register's number does.
+  char digits[24];
+  const auto end = n >= INT32_MIN && n <= INT32_MAX
+                       ? std::to_chars(digits, digits + sizeof digits, static_cast<int32_t>(n)).ptr
+                       : std::to_chars(digits, digits + sizeof digits, n).ptr;
+  AssignText(out, std::string_view(digits, static_cast<size_t>(end - digits)));
 }
 
 bool Contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }

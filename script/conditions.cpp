@@ -29,16 +29,16 @@ std::string Joined(const TForm3& t, size_t from) {
 // They were split and had their "#n" replaced with the conditional line, and
 // are used as they are.
 void RunCarried(TForm3& t, size_t at) {
-  // Past the last argument given every one is empty already: only the given
-  // ones move (a loop's condition carries "goto" and one label). Each moves
-  // down to a lower position, read before it is written over.
-  size_t given = t.arg.size();
-  while (given > 0 && t.arg[given - 1].empty()) --given;
+  // Past the arguments in use every one is empty already: only those move (a
+  // loop's condition carries "goto" and one label). Each moves down to a lower
+  // position, read before it is written over.
+  const size_t given = std::min(t.arg.size(), std::max(t.argsInUse, kArgsCommandsSet));
   AssignText(t.keyword, t.arg[at - 1]);
   for (size_t i = 0; i < given; ++i) {
     if (i + at < given) AssignText(t.arg[i], t.arg[i + at]);
     else t.arg[i].clear();
   }
+  t.argsInUse = given > at ? given - at : 0;
   if (TraceListened()) t.traceLine.assign("Exec: ").append(t.keyword).append(" ");
   Dispatch(t);
 }

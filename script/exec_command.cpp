@@ -1,5 +1,6 @@
 // ExecCommand: one script line classified, split into keyword and arguments,
 // and dispatched through the keyword table.
+#include <algorithm>
 #include <charconv>
 #include <vector>
 
@@ -64,7 +65,9 @@ void TakeArguments(TForm3& t, const LineSplit& split) {
   // Set over the last line's arguments in place, not cleared first: most are
   // as long already.
   for (size_t i = 0; i < split.count; ++i) ResolveArgument(t, whole, split.Item(i), t.arg[i]);
-  for (size_t i = split.count; i < t.arg.size(); ++i) t.arg[i].clear();
+  const size_t left = std::max(t.argsInUse, kArgsCommandsSet);
+  for (size_t i = split.count; i < left; ++i) t.arg[i].clear();
+  t.argsInUse = split.count;
   AssignText(t.commandLine, split.Rest());
 }
 

@@ -33,6 +33,21 @@ Operands ReadOperands(TForm3& t, int32_t fallback) {
   return o;
 }
 
+// A loop's counter goes up by one on every turn. When the register holds the
+// number's own digits (no blank, sign or leading zero, at most nine, so the
+// sum cannot wrap), the last ones are carried in place: the text the sum
+// written out would give, without writing it out.
+bool AddOneInPlace(std::string& digits) {
+  if (digits.empty() || digits.size() > 9 || (digits[0] == '0' && digits.size() > 1)) return false;
+  for (const char c : digits)
+    if (c < '0' || c > '9') return false;
+  size_t i = digits.size();
+  while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+  if (i == 0) digits.insert(digits.begin(), '1');
+  else ++digits[i - 1];
+  return true;
+}
+
 void Store(TForm3& t, int n, int64_t value) { AssignInt(t.f.state.registers[static_cast<size_t>(n)], Wrap(value)); }
 
 // An explicit 0 would end the whole run with a division error; the register
@@ -55,7 +70,11 @@ void Arithmetic(TForm3& t, int32_t fallback, Op op) {
 }  // namespace
 
 void CmdRegAdd(TForm3& t) {
-  Arithmetic(t, 0, [](int64_t v, int64_t d) { return v + d; });
+  const Operands o = ReadOperands(t, 0);
+  if (o.n < 0) return;
+  if (TraceListened()) AppendInt(t.traceLine += ',', o.d);
+  if (o.d == 1 && AddOneInPlace(t.f.state.registers[static_cast<size_t>(o.n)])) return;
+  Store(t, o.n, int64_t{o.v} + o.d);
 }
 
 void CmdRegSub(TForm3& t) {

@@ -220,6 +220,11 @@ TEST(LabelIndex, FirstExactTrimmedMatchEvenWhenTheLinesChangeUnannounced) {
   EXPECT_EQ(index.Find(lines, 1, ":b"), 0);
   lines[1] = "/ y";
   EXPECT_EQ(index.Find(lines, 1, ":a"), 2);
+  // The label a loop jumps to on every turn, written over with a text of its length.
+  EXPECT_EQ(index.Find(lines, 1, ":a"), 2);
+  lines[2] = ":z";
+  EXPECT_EQ(index.Find(lines, 1, ":a"), -1);
+  EXPECT_EQ(index.Find(lines, 1, ":z"), 2);
 }
 
 TEST_F(FlowTest, GosubToAScriptAndBack) {

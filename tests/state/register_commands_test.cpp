@@ -62,6 +62,16 @@ TEST_F(RegisterCommandsTest, ArithmeticReadsTextAsZeroAndWrapsAt32Bits) {
       {"65536", "reg* 7,65536", "0", nullptr},
       {"65537", "reg* 7,65537", "131073", nullptr},
       {"2147483648", "reg+ 7,1", "1", nullptr},  // beyond 32 bits: not a number
+      // Counting up by one, the carries of the counter's own digits.
+      {"", "reg+ 7,1", "1", nullptr},
+      {"0", "reg+ 7,1", "1", nullptr},
+      {"9", "reg+ 7,1", "10", nullptr},
+      {"1299", "reg+ 7,1", "1300", nullptr},
+      {"999999999", "reg+ 7,1", "1000000000", nullptr},
+      {"007", "reg+ 7,1", "8", nullptr},
+      {"+7", "reg+ 7,1", "8", nullptr},
+      {"-1", "reg+ 7,1", "0", nullptr},
+      {"2147483646", "reg+ 7,1", "2147483647", nullptr},
       {"7", "reg: 7,0", "7", "   0: reg: 7,0 <--- divis\xE3o por zero"},
       {"7", "reg/ 7,0", "7", "   0: reg/ 7,0 <--- divis\xE3o por zero"},
   };
