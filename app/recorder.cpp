@@ -30,7 +30,10 @@ std::string LinkLine(const std::string& reported, const TForm1& f) {
 }  // namespace
 
 Recorder::Recorder(const std::string& path) : out_(path, std::ios::binary) {
-  out_ << "# recorded by lumora --record: replay with lumora --play\n";
+  // Replayed as recorded from the state the game ships with, the game's own
+  // files untouched: --fresh, or kept with others for --play-all.
+  out_ << "# recorded by lumora --record; replay it with lumora --fresh --play FILE GAME,\n"
+          "# or keep it as FOLDER/NAME.walk for lumora --play-all FOLDER GAME\n";
   out_.flush();
   qApp->installEventFilter(this);
 }

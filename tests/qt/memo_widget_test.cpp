@@ -36,7 +36,9 @@ TEST(MemoWidget, ShowsAnOrdinaryTextWholeAndOnlyTheVisiblePartOfAHugeOne) {
     w.SyncText();
     const QString shown = Shown(w);
     EXPECT_LE(static_cast<size_t>(shown.size()), kBound) << c.followEnd;
-    if (c.text.size() < kBound) EXPECT_EQ(shown.size(), static_cast<qsizetype>(c.text.size()) - 1);  // one CR LF
+    if (c.text.size() < kBound) {
+      EXPECT_EQ(shown.size(), static_cast<qsizetype>(c.text.size()) - 1);  // one CR LF
+    }
     EXPECT_TRUE(shown.startsWith(c.starts)) << c.followEnd << ": " << shown.left(40).toStdString();
     EXPECT_TRUE(shown.endsWith(c.ends)) << c.followEnd << ": " << shown.right(40).toStdString();
     EXPECT_EQ(memo.text, c.text);  // the model keeps the whole text
