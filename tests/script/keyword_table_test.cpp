@@ -66,10 +66,14 @@ TEST(KeywordTable, ArgumentKindsAreKnownAndAlikeForSynonyms) {
     }
     // What follows a carried command belongs to that command.
     const size_t carried = kinds.find('c');
-    if (carried != std::string_view::npos) EXPECT_EQ(carried, kinds.size() - 1) << row.keyword;
+    if (carried != std::string_view::npos) {
+      EXPECT_EQ(carried, kinds.size() - 1) << row.keyword;
+    }
     // Synonyms run the same handler, so their arguments name the same things.
     const auto [it, first] = kindsOf.emplace(row.handler, kinds);
-    if (!first) EXPECT_EQ(it->second, kinds) << row.keyword;
+    if (!first) {
+      EXPECT_EQ(it->second, kinds) << row.keyword;
+    }
   }
 }
 
