@@ -118,15 +118,20 @@ Inspector::Inspector(MainWindow& window, TForm1& f) : QWidget(&window, Qt::Windo
   PlaceBeside(window);
 }
 
-// Beside the game's window, on the side the screen has room on; over its edge
-// when neither side has, but always on the screen.
+// Beside the game's window, on the side the screen has more room on, as
+// narrow as that side when it must be (down to a usable width); over the
+// game's edge only when neither side has that much, but always on the screen.
 void Inspector::PlaceBeside(const QWidget& game) {
+  constexpr int kWidth = 520, kNarrowest = 320, kGap = 8;
   const QRect at = game.frameGeometry();
   const QScreen* on = game.screen() ? game.screen() : QGuiApplication::primaryScreen();
   const QRect area = on ? on->availableGeometry() : QRect(0, 0, 1024, 768);
-  resize(std::min(520, area.width()), std::min(std::max(at.height(), 560), area.height()));
-  int x = at.right() + 8;
-  if (x + width() > area.right()) x = at.left() - 8 - width() >= area.left() ? at.left() - 8 - width() : area.right() - width();
+  const int right = area.right() - at.right() - kGap, left = at.left() - area.left() - kGap;
+  const int room = std::max(left, right);
+  const int width = std::min(std::min(kWidth, area.width()), std::max(room, kNarrowest));
+  resize(width, std::min(std::max(at.height(), 560), area.height()));
+  int x = right >= left ? at.right() + kGap : at.left() - kGap - width;
+  x = std::clamp(x, area.left(), area.right() + 1 - width);
   move(x, std::clamp(at.top(), area.top(), area.bottom() - height()));
 }
 
@@ -293,6 +298,7 @@ void MainWindow::ToggleInspector() {
     inspector_ = nullptr;
   };
   inspector_->show();
+  inspector_->raise();
   inspector_->Refresh();
 }
 
