@@ -70,11 +70,14 @@ void Arithmetic(TForm3& t, int32_t fallback, Op op) {
 }  // namespace
 
 void CmdRegAdd(TForm3& t) {
-  const Operands o = ReadOperands(t, 0);
-  if (o.n < 0) return;
-  if (TraceListened()) AppendInt(t.traceLine += ',', o.d);
-  if (o.d == 1 && AddOneInPlace(t.f.state.registers[static_cast<size_t>(o.n)])) return;
-  Store(t, o.n, int64_t{o.v} + o.d);
+  const int n = RegisterArgument(t, t.arg[0]);
+  if (n < 0) return;
+  const int32_t d = IntOr(t.arg[1], 0);
+  if (TraceListened()) AppendInt(t.traceLine += ',', d);
+  std::string& value = t.f.state.registers[static_cast<size_t>(n)];
+  // Counting by one needs no reading of the value: its digits are carried.
+  if (d == 1 && AddOneInPlace(value)) return;
+  Store(t, n, int64_t{IntOr(value, 0)} + d);
 }
 
 void CmdRegSub(TForm3& t) {
