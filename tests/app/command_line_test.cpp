@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
@@ -98,7 +101,16 @@ TEST(CommandLine, TheHelpShowsEveryOptionTheGameFormsAndWhereStateGoes) {
       {"--zoom N", "--zoom", "1"}, {"--speak"}, {"--inspect"}, {"--demo"}, {"--keywords[=man]", "--keywords=man"},
       {"--monkey SEED:N", "--monkey", "1:1"},
       {"--monkey-out FILE", "--monkey", "1:1", "--monkey-out", "f"}, {"--library WHAT", "--library", "list"},
-      {"--new FOLDER", "--new", "f"}, {"--restore SLOT", "--restore", "um", "g"}};
+      {"--new FOLDER", "--new", "f"}, {"--restore SLOT", "--restore", "um", "g"},
+      {"--play-all FOLDER", "--play-all", "f"}, {"--record FILE", "--record", "f"}, {"--fresh"},
+      {"--state FOLDER", "--state", "f"}, {"--watch"}};
+  // And in both manual pages, as roff writes it.
+  std::string pages[2];
+  for (int i = 0; i < 2; ++i) {
+    std::ifstream in(std::string(LUMORA_DATA) + (i == 0 ? "/lumora.6.in" : "/lumora.pt_BR.6.in"), std::ios::binary);
+    pages[i].assign(std::istreambuf_iterator<char>(in), {});
+    ASSERT_FALSE(pages[i].empty()) << i;
+  }
   for (const auto& o : options) {
     SCOPED_TRACE(o[0]);
     EXPECT_TRUE(help.contains(QRegularExpression("^  (\\S+, )?" + QRegularExpression::escape(QString::fromStdString(o[0])) + "[ ,]",
@@ -106,6 +118,10 @@ TEST(CommandLine, TheHelpShowsEveryOptionTheGameFormsAndWhereStateGoes) {
     std::vector<std::string> args = {"lumora"};
     args.insert(args.end(), o.size() > 1 ? o.begin() + 1 : o.begin(), o.end());
     EXPECT_EQ(ParseCommandLine(args).error, "");
+    const std::string name = o[0].substr(0, o[0].find_first_of(" ["));
+    std::string roff;
+    for (const char c : name) roff += c == '-' ? std::string("\\-") : std::string(1, c);
+    for (const std::string& page : pages) EXPECT_NE(page.find(roff), std::string::npos) << roff;
   }
   for (const char* text : {"GAME", "game.ini", "folder", "symbolic link", "~/.local/share/lumora/GAME", "Exit status",
                            "Examples:\n  lumora "})
