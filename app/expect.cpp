@@ -11,17 +11,6 @@
 namespace lumora {
 namespace {
 
-// The rest of the line after its first n words, as written (a value may hold blanks).
-std::string AfterWords(const std::string& rest, size_t n) {
-  size_t at = 0;
-  for (size_t i = 0; i < n; ++i) {
-    at = rest.find_first_not_of(' ', at);
-    at = at == std::string::npos ? rest.size() : rest.find(' ', at);
-    if (at == std::string::npos) return {};
-  }
-  return Trim(std::string_view(rest).substr(at));
-}
-
 // What the display model shown gives the player to read.
 std::string MessagesShown(const TForm1& f) {
   if (f.Modelo == "0") return f.MsgMd0.text;
@@ -37,7 +26,7 @@ std::string Quoted(const std::string& text1252) { return "\"" + Utf8FromCp1252(t
 std::string CheckExpectation(const TForm1& f, const Action& a) {
   const std::vector<std::string>& w = a.words;
   const std::string what = w.empty() ? "" : w[0];
-  const std::string wanted = Cp1252FromUtf8(AfterWords(a.rest, what == "reg" || what == "obj" ? 2 : 1));
+  const std::string wanted = Cp1252FromUtf8(a.After(what == "reg" || what == "obj" ? 2 : 1));
   std::string got;
   bool holds = false;
   if ((what == "script" || what == "place" || what == "model") && w.size() == 2) {
@@ -63,7 +52,7 @@ std::string CheckExpectation(const TForm1& f, const Action& a) {
     }
   } else if (what == "msg" && w.size() >= 3 && w[1] == "contains") {
     const std::string shown = MessagesShown(f);
-    holds = Contains(shown, Cp1252FromUtf8(AfterWords(a.rest, 2)));
+    holds = Contains(shown, Cp1252FromUtf8(a.After(2)));
     got = Quoted(shown);
   } else {
     return "cannot read " + a.text;

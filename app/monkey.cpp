@@ -363,7 +363,7 @@ std::vector<std::string> Monkey::Draw(const TForm1& f, MainWindow& window, bool 
   if (exited) return {"restart"};
   const int zoom = std::max(1, window.Zoom());
   const int width = std::max(1, window.width() / zoom), height = std::max(1, window.height() / zoom);
-  if (f.Abok0.pageIndex == 2) return OpeningAction(f, window, width, height);
+  if (f.Abok0.pageIndex == kOpeningPage) return OpeningAction(f, window, width, height);
   std::vector<std::string> lines;
   const int roll = static_cast<int>(Below(1000));
   bool startsRun = false;

@@ -19,7 +19,7 @@ bool Walkthrough::Inspect(const Action& a) {
   std::function<bool()> edit;
   if (w[0] == "reg") {
     // The text is the rest of the line after the number, blanks inside it kept.
-    const std::string text = Cp1252FromUtf8(Trim(a.rest.substr(a.rest.find(w[1], 3) + w[1].size())));
+    const std::string text = Cp1252FromUtf8(a.After(2));
     const int n = IntOr(w[1], -1);
     edit = [&f, n, text] { return InspectSetRegister(f, n, text); };
   } else if (w[0] == "obj" && w.size() == 3) {

@@ -51,6 +51,15 @@ bool ParseActionLine(const std::string& line, int step, Action& a) {
   return true;
 }
 
+std::string Action::After(size_t n) const {
+  size_t at = 0;
+  for (size_t i = 0; i < n && at != std::string::npos; ++i) {
+    at = rest.find_first_not_of(' ', at);
+    if (at != std::string::npos) at = rest.find(' ', at);
+  }
+  return at == std::string::npos ? std::string() : Trim(std::string_view(rest).substr(at));
+}
+
 bool ParseWalkthrough(const std::string& path, std::vector<Action>& actions, std::string& error) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {

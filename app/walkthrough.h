@@ -24,6 +24,9 @@ struct Action {
   std::vector<std::string> words;  // the arguments, split at blanks
   std::string rest;                // everything after the verb, as written
   std::string text;                // the whole line as written
+  // The rest after its first n words, trimmed, blanks inside kept: a value
+  // that holds blanks ("expect reg 3 a porta", "inspect reg 3 a porta").
+  std::string After(size_t n) const;
 };
 
 // The keys a walkthrough names ("key F1", "key Shift+Tab").

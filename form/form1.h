@@ -56,6 +56,9 @@ struct Page {
   bool written = false;
 };
 
+// Abok0's pages: the game's, and the opening screen's until the game starts.
+constexpr int kGamePage = 0, kOpeningPage = 2;
+
 struct TForm1 {
   explicit TForm1(Platform& platform);
 

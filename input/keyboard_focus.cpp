@@ -8,8 +8,6 @@
 namespace lumora {
 namespace {
 
-constexpr int kGamePage = 0, kOpeningPage = 2;
-
 bool PageShown(const TForm1& f, const char* caption) {
   return f.Abok0.pageIndex == kGamePage && f.Abok1.visible && f.Abok1.ActivePage() == caption;
 }

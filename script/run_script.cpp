@@ -23,7 +23,7 @@ namespace lumora {
 namespace {
 
 void ResetRunState(TForm1& f, const std::string& reference) {
-  f.Abok0.pageIndex = 0;
+  f.Abok0.pageIndex = kGamePage;
   f.platform.BringToFront();
   f.Script = reference;
   f.run.gosubScript.clear();

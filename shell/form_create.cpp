@@ -51,7 +51,7 @@ void FormCreate(TForm1& f, const std::string& programFolder, const std::string& 
   if (f.configLoaded) Guarded(f, [&] { LoadPicture(f, "U-" + f.btFim.hint, f.btFim); });
   // No opening picture configured, or one that did not load: the built-in one.
   if (f.TelAber.picture.isNull()) f.TelAber.picture = BuiltinOpening();
-  f.Abok0.pageIndex = 2;
+  f.Abok0.pageIndex = kOpeningPage;
   f.hudX = f.hudY = 0;
   f.rainPicture.clear();
   f.rainMask.clear();

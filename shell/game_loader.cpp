@@ -48,7 +48,7 @@ void ApplyGameArea(TForm1& f) {
 }
 
 void ApplyNamesAndSizes(TForm1& f) {
-  f.Abok0.pageIndex = 0;
+  f.Abok0.pageIndex = kGamePage;
   f.state.registerCount = ConfigRegisterCount(f);
   PadRegisters(f.state);
   f.IniScp = ConfigLine(f, kIniScpLine);

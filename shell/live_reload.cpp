@@ -15,8 +15,6 @@
 namespace lumora {
 namespace {
 
-constexpr int kOpeningPage = 2;
-
 bool IsPictureOrScript(const QString& suffix) {
   static const QStringList kShown = {"scp", "bmp", "png", "jpg", "jpeg", "gif"};
   return kShown.contains(suffix);

@@ -14,7 +14,7 @@ void TelAberClick(TForm1& f) {
     GameLoader(f, f.gameName);
     if (FileExists(f.gameFolder, "start.scp")) {
       ShapeWindow(f);
-      f.Abok0.pageIndex = 0;
+      f.Abok0.pageIndex = kGamePage;
       f.Abok1.pageIndex = 0;
       f.Abok2.pageIndex = 0;
       RunScript(f, "start");
